@@ -1,0 +1,15 @@
+#include "tavo/formula/FormulaLog.h"
+
+#include <stdexcept>
+
+void FormulaLog::Note(int code, std::string german)
+{
+  m_messages.push_back(std::move(german));
+  m_codes.push_back(code);
+}
+
+void FormulaLog::Fail(int code, std::string german, const std::string& english)
+{
+  Note(code, std::move(german));
+  throw std::runtime_error(english);
+}

@@ -1,0 +1,51 @@
+#pragma once
+// A table of named variables in front of the formula language: prepares a formula as a user types
+// it, evaluates it with the variables and reports the outcome as warnings instead of failures.
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "tavo/formula/ParserWarning.h"
+
+class CQORParser {
+public:
+  CQORParser() = default;
+  virtual ~CQORParser() = default;
+
+  // Enters or overwrites the variable named after the part of fullName behind its last
+  // backslash. Replacing a value that differs by more than 1e-8 adds a warning with code 1.
+  void SetVariable(const std::string& fullName, const std::string& label, const std::string& unitText, double value);
+
+  // Prepares and evaluates the formula. True: result holds the value and m_warnings the notices.
+  // False: result is untouched and m_warnings holds the error. Never throws.
+  bool Evaluate(const std::string& formula, double& result);
+
+  // Appends every variable to the four arrays, sorted by fullName, then label, then unit.
+  void CollectVariables(std::vector<std::string>& fullNames, std::vector<std::string>& labels,
+                        std::vector<std::string>& units, std::vector<double>& values) const;
+
+  // The warnings of the last evaluation, and of SetVariable calls made since.
+  std::vector<CParserWarning> m_warnings;
+
+private:
+  struct Variable {
+    std::string fullName;
+    std::string label;
+    std::string unitText;
+    double value = 0;
+  };
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+  };
+
+  std::unordered_map<std::string, Variable, NameHash, std::equal_to<>> m_variables;  // by short name
+  // False once a text holds "|" or a zero byte: the sorted listing would then not give back the
+  // names as entered, so Evaluate must take the variables from that listing.
+  bool m_plainTexts = true;
+};
+
+// The parser of every CDouble that is given no other; no variables are ever entered into it.
+extern CQORParser theGlobalParser;

@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tavo/formula/NumberText.h"
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+TEST(NumberText, ReadLeadingDoubleTakesTheLongestNumberPrefix)
+{
+  const struct { const char* text; double value; } rows[] = {
+    {"  1.5abc", 1.5}, {"abc", 0}, {"", 0}, {"-2e3x", -2000}, {"1,5", 1}, {"\t+.25", 0.25},
+    {"0x10", 16}, {"1e", 1}, {"1e999", kInf}, {"-inf", -kInf}, {".", 0}, {"- 1", 0},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReadLeadingDouble(row.text), row.value) << row.text;
+  }
+  EXPECT_TRUE(std::isnan(ReadLeadingDouble(" nan")));
+}
+
+TEST(NumberText, ScanLeadingDoubleTellsWhetherThereIsANumber)
+{
+  EXPECT_EQ(ScanLeadingDouble(" 2x"), 2.0);
+  EXPECT_EQ(ScanLeadingDouble("-0.5"), -0.5);
+  EXPECT_FALSE(ScanLeadingDouble("x2"));
+  EXPECT_FALSE(ScanLeadingDouble(""));
+  EXPECT_FALSE(ScanLeadingDouble(" -0x"));
+  EXPECT_EQ(ScanLeadingDouble("10x"), 10.0);
+  EXPECT_EQ(ScanLeadingDouble("0x1A"), 26.0);
+}
+
+TEST(NumberText, ReadLiteralNeedsTheWholeTextAndNoOverflow)
+{
+  const struct { const char* text; std::optional<double> value; } rows[] = {
+    {"1.", 1.0}, {"007", 7.0}, {"1.e5", 1e5}, {"-5", -5.0}, {"+5", 5.0}, {"1e-400", 0.0},
+    {"4.9e-324", 4.9e-324}, {"1.2.3", std::nullopt}, {"1e", std::nullopt}, {"1e+", std::nullopt},
+    {"1e999", std::nullopt}, {"1..", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReadLiteral(row.text), row.value) << row.text;
+  }
+}
+
+TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
+{
+  const struct { double value; const char* lg; const char* fixed2; } rows[] = {
+    {0.1, "0.1", "0.10"}, {1250000.25, "1.25e+06", "1250000.25"}, {1234567, "1.23457e+06", "1234567.00"},
+    {100000, "100000", "100000.00"}, {1e-5, "1e-05", "0.00"}, {-0.5, "-0.5", "-0.50"},
+    {2.345, "2.345", "2.35"}, {0.0001234, "0.0001234", "0.00"}, {kInf, "inf", "inf"}, {-0.0, "-0", "-0.00"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatLg(row.value), row.lg) << row.lg;
+    EXPECT_EQ(FormatFixed2(row.value), row.fixed2) << row.fixed2;
+  }
+  EXPECT_EQ(FormatG17(0.1), "0.10000000000000001");
+  EXPECT_EQ(FormatG17(6), "6");
+  EXPECT_EQ(FormatScientific16(1), "1.0000000000000000e+00");
+  EXPECT_EQ(FormatScientific16(-1e-300), "-1.0000000000000000e-300");
+  EXPECT_EQ(FormatScientific16(-kInf), "            -inf");
+}
+
+TEST(NumberText, ToInt32TruncatesAndMapsTheRestToTheMinimum)
+{
+  const struct { double value; int result; } rows[] = {
+    {-2.7, -2}, {2.7, 2}, {2147483647.9, 2147483647}, {-2147483648.9, -2147483647 - 1},
+    {2147483648.0, -2147483647 - 1}, {1e10, -2147483647 - 1}, {-kInf, -2147483647 - 1},
+    {std::nan(""), -2147483647 - 1},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ToInt32(row.value), row.result) << row.value;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "tavo/formula/AngleUnit.h"
+#include "tavo/formula/QORParser.h"
+
+namespace {
+
+struct Variable {
+  const char* fullName;
+  double value;
+};
+
+class QORParser : public ::testing::Test {
+protected:
+  void SetUp() override { SetAngleUnitProvider(nullptr); }
+
+  std::vector<int> Codes() const
+  {
+    std::vector<int> codes;
+    for (const CParserWarning& warning : parser.m_warnings) {
+      codes.push_back(warning.code);
+    }
+    return codes;
+  }
+
+  CQORParser parser;
+};
+
+TEST_F(QORParser, Evaluates)
+{
+  const struct { std::vector<Variable> variables; const char* formula; double value; std::vector<int> codes; } rows[] = {
+    {{{"a\\x", 2}, {"y", 3}}, "x*y", 6, {}},
+    {{}, "2,5*2", 5, {}},
+    {{}, "1 .LT. 2 .AND. .TRUE.", 1, {}},
+    {{}, "-5^2", -25, {}},
+    {{}, "2^-1", 0.5, {}},
+    {{}, "1e-5", 1e-5, {}},
+    {{}, "2*1E-5", 2e-5, {}},
+    {{{"x1e", 3}}, "x1e-5", -2, {}},
+    {{{"x", 2}}, ".5 + x", 2.5, {}},
+    {{}, "2#", 20, {}},
+    {{}, "z + 1", 1, {32}},
+    {{{"x", 1}}, "x = 3; x * 2", 6, {}},
+    {{{"x", 2}}, "x*=3", 6, {}},
+    {{{"pi", 3}}, "pi", 3, {}},
+    {{{"c\\e", 1}}, "e + 1", 2, {}},
+    {{{"a-b", 7}, {"b", 2}}, "a-b", -2, {32}},
+    {{}, "cos(0)", 1, {}},
+  };
+  for (const auto& row : rows) {
+    CQORParser local;
+    for (const Variable& variable : row.variables) {
+      local.SetVariable(variable.fullName, "", "", variable.value);
+    }
+    double result = -99;
+    EXPECT_TRUE(local.Evaluate(row.formula, result)) << row.formula;
+    EXPECT_DOUBLE_EQ(result, row.value) << row.formula;
+    std::vector<int> codes;
+    for (const CParserWarning& warning : local.m_warnings) {
+      codes.push_back(warning.code);
+    }
+    EXPECT_EQ(codes, row.codes) << row.formula;
+  }
+}
+
+TEST_F(QORParser, FailuresLeaveTheResultAndReportOnce)
+{
+  const struct { const char* formula; std::vector<int> codes; const char* text; } rows[] = {
+    {"1/0", {64}, "Division durch Null."},
+    {"sqrt(-1)", {4}, "Fehler in sqrt"},
+    {"mod(1;0)", {4}, "Divide by zero in mod"},
+    {"sqrt(y - 1)", {32}, "'y' nicht definiert"},
+    {"+5", {128}, "Unerwartetes Symbol: +"},
+    {"1 .Lt. 2", {256}, "Unerwartete Zeichen: 0.Lt0. 2"},
+    {"1e999", {4}, "Fehlerhaftes Zahlenformat: '1e999'"},
+    {"1e-x", {4}, "Fehlerhaftes Zahlenformat: '1e'"},
+    {"2 = 3", {256}, "Unerwartete Zeichen: = 3"},
+    {"x += 1", {32, 128}, "Unerwartetes Symbol: ="},
+    {"roll(2e6; 6)", {1024}, "Zu viele Würfe in roll (höchstens 1000000)."},
+  };
+  for (const auto& row : rows) {
+    double result = 42;
+    EXPECT_FALSE(parser.Evaluate(row.formula, result)) << row.formula;
+    EXPECT_EQ(result, 42) << row.formula;
+    EXPECT_EQ(Codes(), row.codes) << row.formula;
+    EXPECT_EQ(parser.m_warnings.back().text, row.text) << row.formula;
+  }
+}
+
+TEST_F(QORParser, AssignmentsDoNotReachTheTable)
+{
+  parser.SetVariable("x", "", "", 1);
+  double result = 0;
+  ASSERT_TRUE(parser.Evaluate("x = 5; z = 2", result));
+  ASSERT_TRUE(parser.Evaluate("x + z", result));
+  EXPECT_EQ(result, 1);
+  EXPECT_EQ(Codes(), std::vector<int>{32});
+}
+
+TEST_F(QORParser, SetVariableWarnsWhenAValueIsReplaced)
+{
+  parser.SetVariable("x", "", "", 1);
+  parser.SetVariable("a\\x", "", "", 1.000000001);
+  EXPECT_TRUE(parser.m_warnings.empty());
+  parser.SetVariable("b\\x", "", "", 2);
+  parser.SetVariable("x", "", "", 2.345);
+  ASSERT_EQ(parser.m_warnings.size(), 2u);
+  EXPECT_EQ(parser.m_warnings[0].code, 1);
+  EXPECT_EQ(parser.m_warnings[0].text, "x wird überschrieben mit 2.00");
+  EXPECT_EQ(parser.m_warnings[1].text, "x wird überschrieben mit 2.35");
+
+  double result = 0;
+  ASSERT_TRUE(parser.Evaluate("x", result));
+  EXPECT_EQ(result, 2.345);
+  EXPECT_TRUE(parser.m_warnings.empty()) << "the evaluation empties the list first";
+}
+
+TEST_F(QORParser, CollectVariablesSortsByFullNameAndKeepsEveryBit)
+{
+  const double values[] = {0.1, 1.0 / 3, -0.0, 4.9e-324, std::numeric_limits<double>::infinity(), 1e300};
+  parser.SetVariable("c", "", "", values[0]);
+  parser.SetVariable("b\\y", "", "", values[1]);
+  parser.SetVariable("a\\x", "L", "mm", values[2]);
+  parser.SetVariable("B", "", "", values[3]);
+  parser.SetVariable("z\\w\\v", "", "", values[4]);
+  parser.SetVariable("ä", "", "", values[5]);
+  std::vector<std::string> fullNames{"kept"}, labels{"kept"}, units{"kept"};
+  std::vector<double> collected{-1};
+  parser.CollectVariables(fullNames, labels, units, collected);
+
+  EXPECT_EQ(fullNames, (std::vector<std::string>{"kept", "B", "a\\x", "b\\y", "c", "z\\w\\v", "ä"}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"kept", "", "L", "", "", "", ""}));
+  EXPECT_EQ(units, (std::vector<std::string>{"kept", "", "mm", "", "", "", ""}));
+  const double expected[] = {-1, values[3], values[2], values[1], values[0], values[4], values[5]};
+  ASSERT_EQ(collected.size(), std::size(expected));
+  for (std::size_t i = 0; i < collected.size(); ++i) {
+    EXPECT_EQ(collected[i], expected[i]) << fullNames[i];
+    EXPECT_EQ(std::signbit(collected[i]), std::signbit(expected[i])) << fullNames[i];
+  }
+}
+
+// A bar in a label or unit, or a zero byte, changes the names that the sorted listing gives back;
+// the evaluation must see the variables exactly as listed.
+TEST_F(QORParser, EvaluationSeesTheVariablesAsListed)
+{
+  parser.SetVariable("x", "a|b", "", 5);
+  std::vector<std::string> fullNames, labels, units;
+  std::vector<double> values;
+  parser.CollectVariables(fullNames, labels, units, values);
+  EXPECT_EQ(fullNames, std::vector<std::string>{"x|a"});
+  double result = -1;
+  ASSERT_TRUE(parser.Evaluate("x", result));
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(Codes(), std::vector<int>{32});
+
+  CQORParser zero;
+  zero.SetVariable(std::string("p\\q\0r", 5), "", "", 3);
+  ASSERT_TRUE(zero.Evaluate("q", result));
+  EXPECT_EQ(result, 3);
+}
+
+TEST_F(QORParser, LaterOfTwoFullNamesWithOneShortNameWins)
+{
+  parser.SetVariable("b\\x", "", "", 1);
+  parser.SetVariable("a\\x", "", "", 2);
+  std::vector<std::string> fullNames, labels, units;
+  std::vector<double> values;
+  parser.CollectVariables(fullNames, labels, units, values);
+  EXPECT_EQ(fullNames, std::vector<std::string>{"a\\x"});
+  double result = 0;
+  ASSERT_TRUE(parser.Evaluate("x", result));
+  EXPECT_EQ(result, 2);
+}
+
+TEST_F(QORParser, GlobalParserKnowsOnlyTheConstants)
+{
+  double result = 0;
+  ASSERT_TRUE(theGlobalParser.Evaluate("pi * 2 + e", result));
+  EXPECT_DOUBLE_EQ(result, 2 * 3.141592653589793 + 2.718281828459045);
+}
+
+}  // namespace
