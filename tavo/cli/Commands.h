@@ -1,0 +1,24 @@
+#pragma once
+// The commands of the `tavo` tool. Each command file adds its subcommand to the app and
+// writes its exit status into `status` when it runs.
+
+#include <CLI/CLI.hpp>
+#include <string>
+
+// Exit statuses of the tool.
+enum ExitStatus {
+  kExitOk = 0,         // the operation succeeded
+  kExitFailed = 1,     // the operation failed: no such object, evaluation failed, findings
+  kExitUsage = 2,      // the command line is wrong
+  kExitFileError = 3,  // a material file could not be opened, read or written
+};
+
+// Global options that stand before the command.
+struct CliOptions {
+  std::string standardFile;  // --standard FILE
+  std::string userFile;      // --user FILE
+  bool trestle64 = false;    // --trestle64
+};
+
+void AddListCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddEvalCommand(CLI::App& app, const CliOptions& options, int& status);

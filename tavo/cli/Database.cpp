@@ -1,0 +1,34 @@
+#include "tavo/cli/Database.h"
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+void Override(const char* variable, const std::string& path)
+{
+  if (!path.empty())
+    setenv(variable, path.c_str(), 1);
+}
+
+}  // namespace
+
+std::unique_ptr<CTavoHandler> OpenDatabase(const CliOptions& options)
+{
+  Override("TAVO_STANDARD_FILE", options.standardFile);
+  Override(options.trestle64 ? "TAVO_USER_FILE_64" : "TAVO_USER_FILE", options.userFile);
+
+  auto handler = std::make_unique<CTavoHandler>();
+  if (options.trestle64) {
+    handler->SetTrestle64(true);
+    handler->EnsureUserOpen(true);
+  }
+  bool opened = true;
+  for (const std::string* error : {&handler->StandardOpenError(), &handler->UserOpenError()}) {
+    if (!error->empty()) {
+      std::cerr << "tavo: cannot open material file " << *error << "\n";
+      opened = false;
+    }
+  }
+  return opened ? std::move(handler) : nullptr;
+}

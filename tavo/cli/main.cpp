@@ -1,0 +1,27 @@
+// tavo: the material database without a window, for scripts, checks and maintainers.
+
+#include "tavo/cli/Commands.h"
+
+int main(int argc, char** argv)
+{
+  CLI::App app{"tavo - the material database of tavoEdit without a window"};
+  app.set_help_all_flag("--help-all", "Show help for every command");
+  app.require_subcommand(1);
+
+  CliOptions options;
+  app.add_option("--standard", options.standardFile, "The standard material file (default: the editor's)");
+  app.add_option("--user", options.userFile, "The user material file (default: the editor's)");
+  app.add_flag("--trestle64", options.trestle64, "Use the second user file");
+
+  int status = kExitOk;
+  AddListCommand(app, options, status);
+  AddEvalCommand(app, options, status);
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? kExitOk : kExitUsage;
+  }
+  return status;
+}

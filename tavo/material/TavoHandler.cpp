@@ -1,0 +1,184 @@
+#include "tavo/material/TavoHandler.h"
+
+#include "tavo/material/PriorityList.h"
+#include "tavo/material/Vocabulary.h"
+#include "tavo/outside/QOTAVO.h"
+#include "tavo/shell/StartupLog.h"
+
+using namespace vocabulary;
+
+namespace {
+
+constexpr int kStandard = 0;
+constexpr int kUser = 1;
+
+// Every child of each parent whose Name is `name`.
+std::vector<QODOM_ELEMENT> ChildrenNamed(const std::vector<QODOM_ELEMENT>& parents, const std::string& name)
+{
+  std::vector<QODOM_ELEMENT> children;
+  for (QODOM_ELEMENT parent : parents)
+    for (QODOM_ELEMENT child = QODOM_FindFirstChildWithAttr(parent, kName, name.c_str()); child;
+         child = QODOM_FindNextChildWithAttr(child, kName, name.c_str()))
+      children.push_back(child);
+  return children;
+}
+
+}  // namespace
+
+// --- construction ---
+
+CTavoHandler::CTavoHandler() : CTavoHandler(StartupLogPath()) {}
+
+CTavoHandler::CTavoHandler(const std::string& logPath)
+{
+  WriteStartupLog(logPath, "CTavoHandler():110");
+  OpenStandard();
+  m_objectKey.clear();
+  WriteStartupLog(logPath, "CTavoHandler():115");
+  EnsureUserOpen(true);
+  WriteStartupLog(logPath, "CTavoHandler():117");
+}
+
+CTavoHandler::~CTavoHandler()
+{
+  CloseFile(kStandard);
+  CloseFile(kUser);
+}
+
+// --- opening and closing ---
+
+void CTavoHandler::SetTrestle64(bool trestle64)
+{
+  m_trestle64 = trestle64;
+}
+
+void CTavoHandler::EnsureStandardOpen(bool open)
+{
+  if (open == (m_files[kStandard] != 0))
+    return;
+  if (open)
+    OpenStandard();
+  else
+    CloseFile(kStandard);
+  m_objectKey.clear();
+}
+
+void CTavoHandler::EnsureUserOpen(bool open)
+{
+  if (m_trestle64) {
+    CloseFile(kUser);
+    if (open)
+      OpenUser();
+    m_objectKey.clear();
+    return;
+  }
+  if (open == (m_files[kUser] != 0))
+    return;
+  if (open)
+    OpenUser();
+  else
+    CloseFile(kUser);
+  m_objectKey.clear();
+}
+
+void CTavoHandler::OpenStandard()
+{
+  m_files[kStandard] = QOTAVO_OpenStandard();
+  m_openErrors[kStandard] = QOTAVO_LastError();
+}
+
+void CTavoHandler::OpenUser()
+{
+  m_files[kUser] = QOTAVO_OpenUser(m_trestle64 ? 1 : 0);
+  m_openErrors[kUser] = QOTAVO_LastError();
+}
+
+void CTavoHandler::CloseFile(int index)
+{
+  if (m_files[index])
+    QOTAVO_Close(m_files[index]);
+  m_files[index] = 0;
+}
+
+bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
+{
+  return QODOM_SaveDoc(QODOM_GetDocument(file));
+}
+
+// --- lists ---
+
+std::vector<QODOM_ELEMENT> CTavoHandler::SearchedFiles() const
+{
+  std::vector<QODOM_ELEMENT> files;
+  for (const QODOM_ELEMENT* file = m_files; *file; ++file)
+    files.push_back(*file);
+  return files;
+}
+
+std::vector<QODOM_ELEMENT> CTavoHandler::FindLevelElements(QODOM_ELEMENT root,
+                                                           const std::vector<std::string>& names) const
+{
+  std::vector<QODOM_ELEMENT> elements{root};
+  for (const std::string& name : names)
+    elements = ChildrenNamed(elements, name);
+  return elements;
+}
+
+namespace {
+
+// The entries with the given tag under the level elements of every searched file.
+template <typename Visit>
+void ForEachEntry(const CTavoHandler& handler, const std::vector<std::string>& path, const char* tag, Visit visit)
+{
+  for (QODOM_ELEMENT file : handler.SearchedFiles())
+    for (QODOM_ELEMENT parent : handler.FindLevelElements(file, path))
+      for (QODOM_ELEMENT entry = QODOM_FindFirstChild(parent, tag); entry; entry = QODOM_FindNextChild(entry, tag))
+        visit(entry);
+}
+
+int LevelList(const CTavoHandler& handler, const std::vector<std::string>& path, const char* tag,
+              std::vector<std::string>& list)
+{
+  LevelListBuilder builder;
+  ForEachEntry(handler, path, tag, [&](QODOM_ELEMENT entry) {
+    builder.Add(QODOM_GetString(entry, kName), QODOM_GetInt(entry, kPrioritaet));
+  });
+  list = builder.Build();
+  return static_cast<int>(list.size());
+}
+
+}  // namespace
+
+int CTavoHandler::ListKategorien(std::vector<std::string>& list) const
+{
+  return LevelList(*this, {}, kKategorie, list);
+}
+
+int CTavoHandler::ListUnterkategorien(const std::string& kat, std::vector<std::string>& list) const
+{
+  return LevelList(*this, {kat}, kUnterkategorie, list);
+}
+
+int CTavoHandler::ListNormen(const std::string& kat, const std::string& ukat, std::vector<std::string>& list) const
+{
+  return LevelList(*this, {kat, ukat}, kNorm, list);
+}
+
+int CTavoHandler::ListObjekte(const std::string& kat, const std::string& ukat, const std::string& norm,
+                              std::vector<std::string>& list) const
+{
+  ObjectListBuilder builder;
+  ForEachEntry(*this, {kat, ukat, NormalizeNormName(norm)}, kObjekt, [&](QODOM_ELEMENT entry) {
+    const bool hasPriority = *QODOM_GetString(entry, kPrioritaet) != '\0';
+    builder.Add(QODOM_GetString(entry, kName), hasPriority, QODOM_GetInt(entry, kPrioritaet));
+  });
+  list = builder.Build();
+  return static_cast<int>(list.size());
+}
+
+std::string CTavoHandler::NormalizeNormName(const std::string& norm)
+{
+  if (norm == "DIN 1045-I")
+    return "DIN 1045-1";
+  return norm;
+}

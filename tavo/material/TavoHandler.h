@@ -1,0 +1,62 @@
+#pragma once
+// The one handler of the material database: it opens and closes the standard and the user file,
+// lists the entries of each level in priority order and looks material objects up.
+
+#include "tavo/outside/QODOM.h"
+
+#include <string>
+#include <vector>
+
+class CTavoHandler {
+ public:
+  // Writes three lines to the start-up log at `logPath` around opening both files.
+  explicit CTavoHandler(const std::string& logPath);
+  CTavoHandler();
+  ~CTavoHandler();
+  CTavoHandler(const CTavoHandler&) = delete;
+  CTavoHandler& operator=(const CTavoHandler&) = delete;
+
+  // Remembered for the next opening of the user file: selector 1 instead of 0.
+  void SetTrestle64(bool trestle64);
+  void EnsureStandardOpen(bool open);
+  // With trestle64 every request to open reopens the user file.
+  void EnsureUserOpen(bool open);
+
+  int ListKategorien(std::vector<std::string>& list) const;
+  int ListUnterkategorien(const std::string& kat, std::vector<std::string>& list) const;
+  int ListNormen(const std::string& kat, const std::string& ukat, std::vector<std::string>& list) const;
+  int ListObjekte(const std::string& kat, const std::string& ukat, const std::string& norm,
+                  std::vector<std::string>& list) const;
+
+  // Saves the document that holds the element; false (with QODOM_LastSaveError) on failure.
+  bool SaveFile(QODOM_ELEMENT file) const;
+
+  // "DIN 1045-I" (capital I) is looked up as "DIN 1045-1".
+  static std::string NormalizeNormName(const std::string& norm);
+
+  QODOM_ELEMENT StandardFile() const { return m_files[0]; }
+  QODOM_ELEMENT UserFile() const { return m_files[1]; }
+  // Why a file failed to open at its last attempt; "" when it opened.
+  const std::string& StandardOpenError() const { return m_openErrors[0]; }
+  const std::string& UserOpenError() const { return m_openErrors[1]; }
+
+  // The key of the cached object: the four names joined by backslashes; "" = nothing cached.
+  const std::string& ObjectKey() const { return m_objectKey; }
+
+  // The open files in search order, standard first; the walk ends at the first closed file.
+  std::vector<QODOM_ELEMENT> SearchedFiles() const;
+  // The elements that every search walks for the given names ("" stops the descent there):
+  // every child of the root named `kat`, every child of those named `ukat`, and so on.
+  std::vector<QODOM_ELEMENT> FindLevelElements(QODOM_ELEMENT root, const std::vector<std::string>& names) const;
+
+ private:
+  void OpenStandard();
+  void OpenUser();
+  void CloseFile(int index);
+
+  std::string m_objectKey;
+  // Standard file, user file, and the null handle that ends every search.
+  QODOM_ELEMENT m_files[3] = {0, 0, 0};
+  std::string m_openErrors[2];
+  bool m_trestle64 = false;
+};

@@ -1,0 +1,248 @@
+#include "tavo/outside/DocumentReader.h"
+
+#include <iconv.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+constexpr unsigned kParseOptions = pugi::parse_default | pugi::parse_declaration | pugi::parse_comments |
+                                   pugi::parse_pi | pugi::parse_doctype | pugi::parse_ws_pcdata;
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+
+std::string Lowercase(std::string text)
+{
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+// The value of encoding="..." in a leading <?xml ...?> declaration, lowercased; "" when none.
+std::string DeclaredEncoding(std::string_view text)
+{
+  if (text.substr(0, 5) != "<?xml")
+    return {};
+  const auto end = text.find("?>");
+  const std::string_view declaration = text.substr(0, end);
+  const auto key = declaration.find("encoding");
+  if (key == std::string_view::npos)
+    return {};
+  auto quote = declaration.find_first_of("\"'", key);
+  if (quote == std::string_view::npos)
+    return {};
+  const auto close = declaration.find(declaration[quote], quote + 1);
+  if (close == std::string_view::npos)
+    return {};
+  return Lowercase(std::string(declaration.substr(quote + 1, close - quote - 1)));
+}
+
+bool IsSingleByteLatin(const std::string& encoding)
+{
+  return encoding == "windows-1252" || encoding == "cp1252" || encoding == "iso-8859-1" ||
+         encoding == "iso-8859-15" || encoding == "latin1" || encoding == "latin-1";
+}
+
+// Converts single-byte text to UTF-8 with iconv; nullopt when the converter refuses a byte.
+std::optional<std::string> ConvertToUtf8(std::string_view text, const char* from)
+{
+  iconv_t converter = iconv_open("UTF-8", from);
+  if (converter == reinterpret_cast<iconv_t>(-1))
+    return std::nullopt;
+  std::string input(text);
+  std::string output(text.size() * 3 + 4, '\0');
+  char* in = input.data();
+  std::size_t inLeft = input.size();
+  char* out = output.data();
+  std::size_t outLeft = output.size();
+  const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+  iconv_close(converter);
+  if (result == static_cast<std::size_t>(-1))
+    return std::nullopt;
+  output.resize(output.size() - outLeft);
+  return output;
+}
+
+// windows-1252 leaves five bytes undefined; ISO-8859-1 maps every byte, so it takes those files.
+std::string Latin1OrWindows1252ToUtf8(std::string_view text, const std::string& declared)
+{
+  const char* name = declared == "iso-8859-15" ? "ISO-8859-15" : "WINDOWS-1252";
+  if (auto converted = ConvertToUtf8(text, name))
+    return *converted;
+  return ConvertToUtf8(text, "ISO-8859-1").value_or(std::string(text));
+}
+
+std::vector<std::size_t> LineStarts(std::string_view text)
+{
+  std::vector<std::size_t> starts{0};
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n')
+      starts.push_back(i + 1);
+  return starts;
+}
+
+std::string Position(const std::vector<std::size_t>& lineStarts, std::ptrdiff_t offset)
+{
+  const auto line = std::upper_bound(lineStarts.begin(), lineStarts.end(), static_cast<std::size_t>(offset));
+  const std::size_t lineIndex = static_cast<std::size_t>(line - lineStarts.begin());
+  const std::size_t column = static_cast<std::size_t>(offset) - lineStarts[lineIndex - 1] + 1;
+  return std::to_string(lineIndex) + ":" + std::to_string(column);
+}
+
+void DeclareUtf8(pugi::xml_document& xml)
+{
+  for (pugi::xml_node node : xml.children()) {
+    if (node.type() != pugi::node_declaration)
+      continue;
+    pugi::xml_attribute encoding = node.attribute("encoding");
+    if (encoding && Lowercase(encoding.value()) != "utf-8")
+      encoding.set_value("UTF-8");
+    return;
+  }
+}
+
+// Visits every element below `root` in document order, without recursion.
+template <typename Visit>
+void ForEachElement(pugi::xml_node root, Visit visit)
+{
+  pugi::xml_node node = root.first_child();
+  while (node) {
+    if (node.type() == pugi::node_element)
+      visit(node);
+    if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node && !node.next_sibling() && node != root)
+      node = node.parent();
+    if (!node || node == root)
+      break;
+    node = node.next_sibling();
+  }
+}
+
+bool HasRepeatedAttribute(pugi::xml_node element)
+{
+  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
+    for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute())
+      if (std::strcmp(a.name(), b.name()) == 0)
+        return true;
+  return false;
+}
+
+// The parser accepts two things that well-formed XML forbids: a second root element and an
+// attribute given twice. Returns the offending element, or an empty node.
+pugi::xml_node NotWellFormed(const pugi::xml_document& xml, std::string& reason)
+{
+  int roots = 0;
+  for (pugi::xml_node node : xml.children())
+    if (node.type() == pugi::node_element && ++roots == 2) {
+      reason = "more than one root element";
+      return node;
+    }
+  pugi::xml_node offender;
+  ForEachElement(xml, [&](pugi::xml_node element) {
+    if (!offender && HasRepeatedAttribute(element))
+      offender = element;
+  });
+  if (offender)
+    reason = "an attribute is given twice";
+  return offender;
+}
+
+bool IsUtf16Or32(std::string_view bytes)
+{
+  if (bytes.size() < 2)
+    return false;
+  const auto b0 = static_cast<unsigned char>(bytes[0]), b1 = static_cast<unsigned char>(bytes[1]);
+  return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF) || b0 == 0 || b1 == 0;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view text)
+{
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
+      return false;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+        return false;
+    if (length == 3) {
+      const auto c1 = static_cast<unsigned char>(text[i + 1]);
+      if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0))
+        return false;
+    }
+    if (length == 4) {
+      const auto c1 = static_cast<unsigned char>(text[i + 1]);
+      if (c > 0xF4 || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90))
+        return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error)
+{
+  auto document = std::make_unique<Document>();
+  document->path = path;
+
+  std::string text;
+  pugi::xml_encoding encoding = pugi::encoding_utf8;
+  if (IsUtf16Or32(bytes)) {
+    text.assign(bytes);
+    encoding = pugi::encoding_auto;
+  } else {
+    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+      document->writeBom = true;
+      bytes.remove_prefix(kUtf8Bom.size());
+    }
+    const std::string declared = DeclaredEncoding(bytes);
+    const bool latin = IsSingleByteLatin(declared) || (!document->writeBom && !IsValidUtf8(bytes) && declared.empty());
+    text = latin ? Latin1OrWindows1252ToUtf8(bytes, declared) : std::string(bytes);
+    if (!latin && !IsValidUtf8(text)) {
+      error = path + ": the file is not valid UTF-8 text";
+      return nullptr;
+    }
+    document->lineStarts = LineStarts(text);
+    document->finalNewline = !text.empty() && text.back() == '\n';
+  }
+
+  const pugi::xml_parse_result result = document->xml.load_buffer(text.data(), text.size(), kParseOptions, encoding);
+  if (!result) {
+    const std::string where = document->lineStarts.empty() ? "" : Position(document->lineStarts, result.offset) + ":";
+    error = path + ":" + where + " " + result.description();
+    return nullptr;
+  }
+  if (!document->xml.document_element()) {
+    error = path + ": the file holds no root element";
+    return nullptr;
+  }
+  std::string reason;
+  if (const pugi::xml_node offender = NotWellFormed(document->xml, reason)) {
+    const std::ptrdiff_t offset = offender.offset_debug();
+    const bool located = !document->lineStarts.empty() && offset >= 0;
+    error = path + ":" + (located ? Position(document->lineStarts, offset) + ":" : "") + " " + reason;
+    return nullptr;
+  }
+  DeclareUtf8(document->xml);
+  return document;
+}
+
+std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag)
+{
+  auto document = std::make_unique<Document>();
+  document->path = path;
+  pugi::xml_node declaration = document->xml.append_child(pugi::node_declaration);
+  declaration.append_attribute("version").set_value("1.0");
+  declaration.append_attribute("encoding").set_value("UTF-8");
+  pugi::xml_node root = document->xml.append_child(rootTag);
+  root.append_child(pugi::node_pcdata).set_value("\n");
+  return document;
+}

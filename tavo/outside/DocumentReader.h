@@ -1,0 +1,21 @@
+#pragma once
+// Turns the bytes of a material file into a document tree.
+
+#include "tavo/outside/DocumentStore.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Parses the bytes as XML. Comments, processing instructions, the doctype, the declaration and
+// white space are kept, so that saving an unedited document gives its bytes back. A file that
+// declares windows-1252 or ISO-8859-1/-15, or that is no valid UTF-8 and declares nothing, is
+// converted to UTF-8 first; its declaration then says UTF-8, as the file is written back so.
+// Returns null and sets `error` to "PATH:LINE:COLUMN: reason" when the text is not well-formed.
+std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error);
+
+// An empty document: the declaration and a root element with that tag.
+std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag);
+
+// True when the text is valid UTF-8.
+bool IsValidUtf8(std::string_view text);

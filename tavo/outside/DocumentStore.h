@@ -1,0 +1,51 @@
+#pragma once
+// The open documents and the handles that name their elements.
+
+#include "tavo/outside/QODOM.h"
+
+#include <pugixml.hpp>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+struct Document {
+  QODOM_DOCUMENT id = 0;
+  std::string path;
+  pugi::xml_document xml;
+  bool writeBom = false;              // the file began with a UTF-8 byte-order mark
+  bool finalNewline = true;           // the file ended with a line break
+  std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
+  std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
+};
+
+class DocumentStore {
+ public:
+  static DocumentStore& Instance();
+
+  // Takes the document, gives it an id and returns the handle of its root element.
+  QODOM_ELEMENT Add(std::unique_ptr<Document> document);
+  // Closes the document; every handle of it becomes inert.
+  void Remove(QODOM_DOCUMENT id);
+
+  Document* FindDocument(QODOM_DOCUMENT id) const;
+  // The element named by a live handle, or an empty node.
+  pugi::xml_node Node(QODOM_ELEMENT element) const;
+  Document* DocumentOf(QODOM_ELEMENT element) const;
+  // The handle of an element of `document`, made on first request; 0 for an empty node.
+  QODOM_ELEMENT HandleOf(Document& document, pugi::xml_node node);
+  // Makes the handles of the node and everything below it inert.
+  void ForgetSubtree(Document& document, pugi::xml_node node);
+
+ private:
+  struct Entry {
+    Document* document;
+    pugi::xml_node_struct* node;
+  };
+
+  uint32_t m_nextHandle = 1;
+  uint32_t m_nextDocument = 1;
+  std::unordered_map<QODOM_ELEMENT, Entry> m_elements;
+  std::unordered_map<QODOM_DOCUMENT, std::unique_ptr<Document>> m_documents;
+};

@@ -1,0 +1,283 @@
+#include "tavo/outside/QODOM.h"
+
+#include "tavo/outside/DocumentReader.h"
+#include "tavo/outside/DocumentStore.h"
+#include "tavo/outside/DocumentWriter.h"
+#include "tavo/shell/LeadingInteger.h"
+
+#include <QFile>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+DocumentStore& Store()
+{
+  return DocumentStore::Instance();
+}
+
+pugi::xml_node Node(QODOM_ELEMENT element)
+{
+  return Store().Node(element);
+}
+
+// The handle of a node of the same document as `relative`.
+QODOM_ELEMENT HandleBeside(QODOM_ELEMENT relative, pugi::xml_node node)
+{
+  Document* document = Store().DocumentOf(relative);
+  return document ? Store().HandleOf(*document, node) : 0;
+}
+
+bool IsBlank(pugi::xml_node node)
+{
+  if (node.type() != pugi::node_pcdata)
+    return false;
+  const char* text = node.value();
+  return text[std::strspn(text, " \t\r\n")] == '\0';
+}
+
+int Depth(pugi::xml_node node)
+{
+  int depth = 0;
+  for (pugi::xml_node up = node.parent(); up && up.type() == pugi::node_element; up = up.parent())
+    ++depth;
+  return depth;
+}
+
+// Keeps an indented file indented: the new child gets the white space that precedes its
+// siblings, or two blanks per level when the parent has no element children yet.
+pugi::xml_node AppendIndented(pugi::xml_node parent, const char* tag)
+{
+  const std::string inner = "\n" + std::string(2 * (Depth(parent) + 1), ' ');
+  const std::string outer = "\n" + std::string(2 * Depth(parent), ' ');
+  pugi::xml_node last = parent.last_child();
+  if (!last) {
+    parent.append_child(pugi::node_pcdata).set_value(inner.c_str());
+    pugi::xml_node child = parent.append_child(tag);
+    parent.append_child(pugi::node_pcdata).set_value(outer.c_str());
+    return child;
+  }
+  if (!IsBlank(last))
+    return parent.append_child(tag);
+  pugi::xml_node firstElement;
+  for (pugi::xml_node child : parent.children())
+    if (child.type() == pugi::node_element) {
+      firstElement = child;
+      break;
+    }
+  const pugi::xml_node before = firstElement ? firstElement.previous_sibling() : pugi::xml_node();
+  const std::string separator = before && IsBlank(before) ? before.value() : inner;
+  parent.insert_child_before(pugi::node_pcdata, last).set_value(separator.c_str());
+  return parent.insert_child_before(tag, last);
+}
+
+std::string g_lastSaveError;
+
+}  // namespace
+
+QODOM_ELEMENT QODOM_FindFirstChild(QODOM_ELEMENT element, const char* tag)
+{
+  const pugi::xml_node node = Node(element);
+  return node ? HandleBeside(element, node.child(tag)) : 0;
+}
+
+QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag)
+{
+  const pugi::xml_node node = Node(element);
+  return node ? HandleBeside(element, node.next_sibling(tag)) : 0;
+}
+
+QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
+{
+  const pugi::xml_node node = Node(element);
+  if (!node)
+    return 0;
+  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
+    if (child.type() == pugi::node_element && child.attribute(name) &&
+        std::strcmp(child.attribute(name).value(), value) == 0)
+      return HandleBeside(element, child);
+  return 0;
+}
+
+QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
+{
+  const pugi::xml_node node = Node(element);
+  if (!node)
+    return 0;
+  for (pugi::xml_node sibling = node.next_sibling(); sibling; sibling = sibling.next_sibling())
+    if (sibling.type() == pugi::node_element && sibling.attribute(name) &&
+        std::strcmp(sibling.attribute(name).value(), value) == 0)
+      return HandleBeside(element, sibling);
+  return 0;
+}
+
+QODOM_ELEMENT QODOM_GetParentElement(QODOM_ELEMENT element)
+{
+  const pugi::xml_node node = Node(element);
+  return node ? HandleBeside(element, node.parent()) : 0;
+}
+
+const char* QODOM_GetTagName(QODOM_ELEMENT element)
+{
+  return Node(element).name();
+}
+
+const char* QODOM_GetString(QODOM_ELEMENT element, const char* name)
+{
+  return Node(element).attribute(name).value();
+}
+
+void QODOM_SetString(QODOM_ELEMENT element, const char* name, const char* text)
+{
+  pugi::xml_node node = Node(element);
+  if (!node)
+    return;
+  pugi::xml_attribute attribute = node.attribute(name);
+  if (!attribute)
+    attribute = node.append_attribute(name);
+  attribute.set_value(text);
+}
+
+int QODOM_GetInt(QODOM_ELEMENT element, const char* name)
+{
+  const int64_t value = ReadLeadingInteger(QODOM_GetString(element, name));
+  return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+void QODOM_SetInt(QODOM_ELEMENT element, const char* name, int value)
+{
+  QODOM_SetString(element, name, std::to_string(value).c_str());
+}
+
+void QODOM_DeleteAttr(QODOM_ELEMENT element, const char* name)
+{
+  Node(element).remove_attribute(name);
+}
+
+bool QODOM_HasAttr(QODOM_ELEMENT element, const char* name)
+{
+  return static_cast<bool>(Node(element).attribute(name));
+}
+
+QODOM_ELEMENT QODOM_AddChildElement(QODOM_ELEMENT parent, const char* tag)
+{
+  const pugi::xml_node node = Node(parent);
+  return node ? HandleBeside(parent, AppendIndented(node, tag)) : 0;
+}
+
+void QODOM_CloneElementTree(QODOM_ELEMENT source, QODOM_ELEMENT target)
+{
+  const pugi::xml_node from = Node(source);
+  pugi::xml_node to = Node(target);
+  if (!from || !to || from == to)
+    return;
+  for (pugi::xml_attribute attribute : from.attributes()) {
+    pugi::xml_attribute copy = to.attribute(attribute.name());
+    (copy ? copy : to.append_attribute(attribute.name())).set_value(attribute.value());
+  }
+  // Copy the children first: the target may lie below the source.
+  std::vector<pugi::xml_node> children(from.children().begin(), from.children().end());
+  for (pugi::xml_node child : children)
+    to.append_copy(child);
+}
+
+void QODOM_DeleteElement(QODOM_ELEMENT element)
+{
+  Document* document = Store().DocumentOf(element);
+  pugi::xml_node node = Node(element);
+  if (!document || !node || node == document->xml.document_element())
+    return;
+  pugi::xml_node parent = node.parent();
+  Store().ForgetSubtree(*document, node);
+  const pugi::xml_node before = node.previous_sibling();
+  if (before && IsBlank(before))
+    parent.remove_child(before);
+  parent.remove_child(node);
+}
+
+QODOM_DOCUMENT QODOM_GetDocument(QODOM_ELEMENT element)
+{
+  const Document* document = Store().DocumentOf(element);
+  return document ? document->id : 0;
+}
+
+bool QODOM_SaveDoc(QODOM_DOCUMENT id)
+{
+  const Document* document = Store().FindDocument(id);
+  if (!document) {
+    g_lastSaveError = "the document is not open";
+    return false;
+  }
+  g_lastSaveError.clear();
+  return SaveDocumentFile(*document, g_lastSaveError);
+}
+
+const std::string& QODOM_LastSaveError()
+{
+  return g_lastSaveError;
+}
+
+void QODOM_GetFingerPrint(QODOM_ELEMENT root, CFingerPrint& fingerprint)
+{
+  const Document* document = Store().DocumentOf(root);
+  fingerprint = document ? FingerprintDocument(*document) : CFingerPrint{};
+}
+
+QODOM_ELEMENT QODOM_OpenDoc(const std::string& path, const char* emptyRootTag, std::string& error)
+{
+  QFile file(QString::fromStdString(path));
+  if (!file.exists()) {
+    if (emptyRootTag)
+      return Store().Add(NewDocument(path, emptyRootTag));
+    error = path + ": the file does not exist";
+    return 0;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    error = path + ": " + file.errorString().toStdString();
+    return 0;
+  }
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    error = path + ": " + file.errorString().toStdString();
+    return 0;
+  }
+  return QODOM_ParseDoc(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), path, error);
+}
+
+QODOM_ELEMENT QODOM_ParseDoc(std::string_view bytes, const std::string& path, std::string& error)
+{
+  auto document = ParseDocument(bytes, path, error);
+  return document ? Store().Add(std::move(document)) : 0;
+}
+
+void QODOM_CloseDoc(QODOM_ELEMENT element)
+{
+  Store().Remove(QODOM_GetDocument(element));
+}
+
+std::string QODOM_SerializeDoc(QODOM_DOCUMENT id)
+{
+  const Document* document = Store().FindDocument(id);
+  return document ? SerializeDocument(*document) : std::string();
+}
+
+std::string QODOM_GetPath(QODOM_DOCUMENT id)
+{
+  const Document* document = Store().FindDocument(id);
+  return document ? document->path : std::string();
+}
+
+int QODOM_GetLine(QODOM_ELEMENT element)
+{
+  const Document* document = Store().DocumentOf(element);
+  const pugi::xml_node node = Node(element);
+  if (!document || !node || document->lineStarts.empty())
+    return 0;
+  const std::ptrdiff_t offset = node.offset_debug();
+  if (offset < 0)
+    return 0;
+  const auto& starts = document->lineStarts;
+  return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), static_cast<std::size_t>(offset)) - starts.begin());
+}

@@ -1,0 +1,97 @@
+// Opening and closing the two files, and the start-up log.
+
+#include "tests/support/TestDatabase.h"
+
+#include "tavo/outside/QODOM.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <regex>
+
+namespace {
+
+const std::string kStandard = MaterialFile(R"(<Kategorie Name="Beton" Prioritaet="0"/>)");
+const std::string kUser = MaterialFile(R"(<Kategorie Name="Eigene" Prioritaet="1"/>)");
+
+int CountLines(const std::string& text)
+{
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+}
+
+}  // namespace
+
+TEST(HandlerFiles, ConstructionLogsThreeLinesAndOpensBoth)
+{
+  TestDatabase db(kStandard, kUser);
+  {
+    const auto handler = db.Open();
+    EXPECT_NE(handler->StandardFile(), 0u);
+    EXPECT_NE(handler->UserFile(), 0u);
+    std::vector<std::string> list;
+    EXPECT_EQ(handler->ListKategorien(list), 2);
+  }
+  db.Open();
+  const std::string log = ReadFile(db.LogPath());
+  EXPECT_EQ(CountLines(log), 6);
+  const std::regex lines(R"((\[[^\]]+\] CTavoHandler\(\):11[057]\n){6})");
+  EXPECT_TRUE(std::regex_match(log, lines)) << log;
+  EXPECT_NE(log.find("110\n[", 0), std::string::npos);
+}
+
+TEST(HandlerFiles, ClosedStandardFileEndsEverySearch)
+{
+  TestDatabase db(kStandard, kUser);
+  const auto handler = db.Open();
+  handler->EnsureStandardOpen(false);
+  EXPECT_EQ(handler->StandardFile(), 0u);
+  EXPECT_NE(handler->UserFile(), 0u);
+  std::vector<std::string> list;
+  EXPECT_EQ(handler->ListKategorien(list), 1);
+  EXPECT_EQ(list[0], "");
+}
+
+TEST(HandlerFiles, FileThatFailsToOpenIsReportedAndStaysClosed)
+{
+  TestDatabase db("<Materialdatei>\n<Kategorie>\n", kUser);
+  const auto handler = db.Open();
+  EXPECT_EQ(handler->StandardFile(), 0u);
+  EXPECT_EQ(handler->StandardOpenError().rfind(db.StandardPath() + ":", 0), 0u) << handler->StandardOpenError();
+  EXPECT_TRUE(handler->UserOpenError().empty());
+}
+
+TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMust)
+{
+  TestDatabase db(kStandard, kUser);
+  const auto handler = db.Open();
+  const QODOM_ELEMENT standard = handler->StandardFile();
+  const QODOM_ELEMENT user = handler->UserFile();
+  handler->EnsureStandardOpen(true);
+  handler->EnsureUserOpen(true);
+  EXPECT_EQ(handler->StandardFile(), standard);
+  EXPECT_EQ(handler->UserFile(), user);
+
+  handler->EnsureUserOpen(false);
+  EXPECT_EQ(handler->UserFile(), 0u);
+  EXPECT_EQ(QODOM_GetDocument(user), 0u);
+  handler->EnsureUserOpen(false);
+  handler->EnsureUserOpen(true);
+  EXPECT_NE(handler->UserFile(), 0u);
+  EXPECT_NE(handler->UserFile(), user);
+}
+
+TEST(HandlerFiles, Trestle64ReopensTheSecondUserFileEveryTime)
+{
+  TestDatabase db(kStandard, kUser);
+  db.Folder().Write("user64.xml", MaterialFile(R"(<Kategorie Name="Trestle" Prioritaet="0"/>)"));
+  const auto handler = db.Open();
+  handler->SetTrestle64(true);
+  handler->EnsureUserOpen(true);
+  const QODOM_ELEMENT first = handler->UserFile();
+  EXPECT_STREQ(QODOM_GetString(QODOM_FindFirstChild(first, "Kategorie"), "Name"), "Trestle");
+  handler->EnsureUserOpen(true);
+  EXPECT_NE(handler->UserFile(), first);
+  EXPECT_EQ(QODOM_GetDocument(first), 0u);
+  handler->EnsureUserOpen(false);
+  EXPECT_EQ(handler->UserFile(), 0u);
+}

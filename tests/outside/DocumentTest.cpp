@@ -1,0 +1,200 @@
+// The document library's element contract, on documents parsed from inline literals.
+
+#include "tavo/outside/QODOM.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0">
+    <Eigenschaft Kurzname="a" Wert01="1"/>
+    <Unterkategorie Name="Normalbeton"/>
+  </Kategorie>
+  <Kategorie Name="Stahl" Prioritaet="x2"/>
+  <Notiz Name="Beton"/>
+</Materialdatei>
+)";
+
+// A document that closes itself at the end of the test.
+struct ParsedDoc {
+  explicit ParsedDoc(const std::string& text)
+  {
+    std::string error;
+    root = QODOM_ParseDoc(text, "/nonexistent/doc.xml", error);
+    EXPECT_NE(root, 0u) << error;
+  }
+  ~ParsedDoc() { QODOM_CloseDoc(root); }
+  std::string Text() const { return QODOM_SerializeDoc(QODOM_GetDocument(root)); }
+  CFingerPrint Fingerprint() const
+  {
+    CFingerPrint fingerprint;
+    QODOM_GetFingerPrint(root, fingerprint);
+    return fingerprint;
+  }
+  QODOM_ELEMENT root = 0;
+};
+
+}  // namespace
+
+TEST(Document, FindsChildrenByTagAndByAttribute)
+{
+  ParsedDoc doc(kDoc);
+  const QODOM_ELEMENT beton = QODOM_FindFirstChild(doc.root, "Kategorie");
+  EXPECT_STREQ(QODOM_GetString(beton, "Name"), "Beton");
+  const QODOM_ELEMENT stahl = QODOM_FindNextChild(beton, "Kategorie");
+  EXPECT_STREQ(QODOM_GetString(stahl, "Name"), "Stahl");
+  EXPECT_EQ(QODOM_FindNextChild(stahl, "Kategorie"), 0u);
+
+  // By attribute the tag does not matter: the second "Beton" is a Notiz.
+  const QODOM_ELEMENT first = QODOM_FindFirstChildWithAttr(doc.root, "Name", "Beton");
+  EXPECT_EQ(first, beton);
+  const QODOM_ELEMENT second = QODOM_FindNextChildWithAttr(first, "Name", "Beton");
+  EXPECT_STREQ(QODOM_GetTagName(second), "Notiz");
+  EXPECT_EQ(QODOM_FindNextChildWithAttr(second, "Name", "Beton"), 0u);
+  EXPECT_EQ(QODOM_FindFirstChildWithAttr(doc.root, "Name", "beton"), 0u);  // exact comparison
+
+  // The same element always has the same handle; the root has no parent.
+  EXPECT_EQ(QODOM_GetParentElement(QODOM_FindFirstChild(beton, "Unterkategorie")), beton);
+  EXPECT_EQ(QODOM_GetParentElement(beton), doc.root);
+  EXPECT_EQ(QODOM_GetParentElement(doc.root), 0u);
+}
+
+TEST(Document, ReadsAndWritesAttributes)
+{
+  ParsedDoc doc(kDoc);
+  const QODOM_ELEMENT beton = QODOM_FindFirstChild(doc.root, "Kategorie");
+  const QODOM_ELEMENT stahl = QODOM_FindNextChild(beton, "Kategorie");
+  EXPECT_STREQ(QODOM_GetString(beton, "Missing"), "");
+  EXPECT_EQ(QODOM_GetInt(beton, "Prioritaet"), 0);
+  EXPECT_EQ(QODOM_GetInt(stahl, "Prioritaet"), 0);  // not a number
+  EXPECT_EQ(QODOM_GetInt(stahl, "Missing"), 0);
+
+  QODOM_SetInt(stahl, "Prioritaet", 7);
+  QODOM_SetString(stahl, "Neu", "Ä & <b>");
+  EXPECT_EQ(QODOM_GetInt(stahl, "Prioritaet"), 7);
+  EXPECT_STREQ(QODOM_GetString(stahl, "Neu"), "Ä & <b>");
+  QODOM_DeleteAttr(stahl, "Prioritaet");
+  EXPECT_FALSE(QODOM_HasAttr(stahl, "Prioritaet"));
+  EXPECT_NE(doc.Text().find(R"(<Kategorie Name="Stahl" Neu="Ä &amp; &lt;b>"/>)"), std::string::npos) << doc.Text();
+}
+
+TEST(Document, ZeroAndDeadHandlesAreInert)
+{
+  EXPECT_EQ(QODOM_FindFirstChild(0, "Kategorie"), 0u);
+  EXPECT_EQ(QODOM_FindFirstChildWithAttr(0, "Name", "x"), 0u);
+  EXPECT_STREQ(QODOM_GetString(0, "Name"), "");
+  EXPECT_EQ(QODOM_AddChildElement(0, "x"), 0u);
+  QODOM_SetString(0, "Name", "x");
+  QODOM_DeleteElement(0);
+
+  QODOM_ELEMENT beton = 0, property = 0, root = 0;
+  {
+    ParsedDoc doc(kDoc);
+    root = doc.root;
+    beton = QODOM_FindFirstChild(doc.root, "Kategorie");
+    property = QODOM_FindFirstChild(beton, "Eigenschaft");
+    QODOM_DeleteElement(beton);
+    // The deleted element and everything below it are gone for good.
+    EXPECT_STREQ(QODOM_GetString(beton, "Name"), "");
+    EXPECT_STREQ(QODOM_GetString(property, "Kurzname"), "");
+    EXPECT_EQ(QODOM_GetParentElement(property), 0u);
+    QODOM_SetString(property, "Kurzname", "b");
+    EXPECT_STREQ(QODOM_GetString(QODOM_FindFirstChild(doc.root, "Kategorie"), "Name"), "Stahl");
+    EXPECT_EQ(doc.Text().find("Beton\" Prioritaet"), std::string::npos);
+  }
+  // After closing, the root's handle is dead too, and new handles never take an old value.
+  EXPECT_EQ(QODOM_GetDocument(root), 0u);
+  ParsedDoc again(kDoc);
+  EXPECT_GT(again.root, property);
+  EXPECT_NE(QODOM_FindFirstChild(again.root, "Kategorie"), beton);
+}
+
+TEST(Document, CloneCopiesAttributesAndDescendants)
+{
+  ParsedDoc doc(kDoc);
+  ParsedDoc target("<Materialdatei/>\n");
+  const QODOM_ELEMENT beton = QODOM_FindFirstChild(doc.root, "Kategorie");
+  const QODOM_ELEMENT copy = QODOM_AddChildElement(target.root, "Kategorie");
+  QODOM_CloneElementTree(beton, copy);
+  QODOM_SetString(copy, "Name", "Kopie");
+
+  EXPECT_STREQ(QODOM_GetString(beton, "Name"), "Beton");
+  EXPECT_STREQ(QODOM_GetString(copy, "Prioritaet"), "0");
+  const QODOM_ELEMENT property = QODOM_FindFirstChild(copy, "Eigenschaft");
+  EXPECT_STREQ(QODOM_GetString(property, "Wert01"), "1");
+  EXPECT_NE(QODOM_FindFirstChild(copy, "Unterkategorie"), 0u);
+  EXPECT_EQ(QODOM_GetDocument(property), QODOM_GetDocument(target.root));
+}
+
+TEST(Document, AddedChildrenFollowTheIndentation)
+{
+  ParsedDoc doc("<R>\n  <A/>\n</R>\n");
+  const QODOM_ELEMENT b = QODOM_AddChildElement(doc.root, "B");
+  QODOM_AddChildElement(b, "C");
+  EXPECT_EQ(doc.Text(), "<R>\n  <A/>\n  <B>\n    <C/>\n  </B>\n</R>\n");
+  QODOM_DeleteElement(b);
+  EXPECT_EQ(doc.Text(), "<R>\n  <A/>\n</R>\n");
+}
+
+TEST(Document, FingerprintFollowsTheContentOnly)
+{
+  ParsedDoc doc(kDoc);
+  ParsedDoc twin(kDoc);
+  const CFingerPrint before = doc.Fingerprint();
+  EXPECT_EQ(before, twin.Fingerprint());
+
+  const QODOM_ELEMENT beton = QODOM_FindFirstChild(doc.root, "Kategorie");
+  QODOM_SetString(beton, "Name", "Beton");  // the same value again
+  EXPECT_EQ(doc.Fingerprint(), before);
+  QODOM_SetString(beton, "Name", "Beton2");
+  EXPECT_NE(doc.Fingerprint(), before);
+  QODOM_SetString(beton, "Name", "Beton");
+  EXPECT_EQ(doc.Fingerprint(), before);
+
+  CFingerPrint none;
+  QODOM_GetFingerPrint(0, none);
+  EXPECT_EQ(none, CFingerPrint{});
+}
+
+TEST(Document, UneditedDocumentSerialisesToItsOwnBytes)
+{
+  const std::string texts[] = {
+      kDoc,
+      "<?xml version=\"1.0\"?>\n<!-- Ausgabe 2026 -->\n<?tavo x?>\n<R a=\"1\" b=\"2\">\n\t<K Name=\"Ä\"><![CDATA[x]]></K>\n</R>\n",
+      "\xEF\xBB\xBF<R/>",
+      "<!DOCTYPE R>\n<R>\n</R>\n",
+  };
+  for (const std::string& text : texts) {
+    ParsedDoc doc(text);
+    EXPECT_EQ(doc.Text(), text);
+  }
+}
+
+TEST(Document, MalformedTextNamesLineAndColumn)
+{
+  std::string error;
+  EXPECT_EQ(QODOM_ParseDoc("<R>\n  <A>\n</R>\n", "/x/bad.xml", error), 0u);
+  EXPECT_EQ(error.rfind("/x/bad.xml:3:", 0), 0u) << error;
+
+  const std::string bad[] = {"", "<R>", "<R/><S/>", "text", "<R a='1' a='2'/>"};
+  for (const std::string& text : bad) {
+    error.clear();
+    EXPECT_EQ(QODOM_ParseDoc(text, "/x/bad.xml", error), 0u) << text;
+    EXPECT_EQ(error.rfind("/x/bad.xml:", 0), 0u) << error;
+  }
+}
+
+TEST(Document, SingleByteFilesAreReadAsUtf8)
+{
+  // "Würfel" in windows-1252, declared and undeclared; the declaration is rewritten.
+  ParsedDoc declared("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<R Name=\"W\xFC" "rfel \x80\"/>\n");
+  EXPECT_STREQ(QODOM_GetString(declared.root, "Name"), "Würfel €");
+  EXPECT_EQ(declared.Text(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R Name=\"Würfel €\"/>\n");
+
+  ParsedDoc undeclared("<R Name=\"W\xFCrfel\"/>");
+  EXPECT_STREQ(QODOM_GetString(undeclared.root, "Name"), "Würfel");
+}

@@ -1,0 +1,78 @@
+#include "tavo/shell/AngleUnitSetting.h"
+#include "tavo/shell/Registry.h"
+
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// The settings store of these tests lives in a temporary folder.
+class SettingsStore : public ::testing::Test {
+ protected:
+  void SetUp() override
+  {
+    QStandardPaths::setTestModeEnabled(true);
+    QDir(ConfigFolder()).removeRecursively();
+  }
+  void TearDown() override { QDir(ConfigFolder()).removeRecursively(); }
+
+  static QString ConfigFolder()
+  {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/QOR";
+  }
+
+  static void Store(const std::string& text)
+  {
+    QDir().mkpath(ConfigFolder());
+    std::ofstream(ConfigFolder().toStdString() + "/vantorplan.conf") << "[General]\nangleUnit=" << text << "\n";
+  }
+};
+
+}  // namespace
+
+TEST_F(SettingsStore, AngleUnitIsTheLeadingIntegerOfTheStoredText)
+{
+  EXPECT_EQ(ReadAngleUnitSetting(), 0);  // nothing stored
+  Store("1");
+  EXPECT_EQ(ReadAngleUnitSetting(), 1);
+  Store("2 gon");
+  EXPECT_EQ(ReadAngleUnitSetting(), 2);
+  Store("-1");
+  EXPECT_EQ(ReadAngleUnitSetting(), -1);
+  Store("grad");
+  EXPECT_EQ(ReadAngleUnitSetting(), 0);
+}
+
+TEST_F(SettingsStore, ReportsTheErrorCodesOfTheStore)
+{
+  CRegistry registry;
+  EXPECT_FALSE(registry.Connect(RegistryRoot::CurrentUser, "elsewhere"));
+  EXPECT_EQ(registry.LastError(), kRegistryInvalidHandle);
+  EXPECT_FALSE(registry.Connect(RegistryRoot::LocalMachine, "no-such-computer"));
+  EXPECT_EQ(registry.LastError(), kRegistryBadNetPath);
+  EXPECT_FALSE(registry.Connect(RegistryRoot::Users));
+  EXPECT_EQ(registry.LastError(), kRegistryInvalidHandle);
+
+  ASSERT_TRUE(registry.Connect(RegistryRoot::CurrentUser));
+  EXPECT_EQ(registry.RootName(), "HKEY_CURRENT_USER");
+  EXPECT_FALSE(registry.ComputerName().empty());
+  EXPECT_FALSE(registry.Open("Software\\QOR\\vantorplan", 0xF003F));
+  EXPECT_EQ(registry.LastError(), kRegistryFileNotFound);
+
+  Store("1");
+  ASSERT_TRUE(registry.Open("Software\\QOR\\vantorplan", 0xF003F));
+  std::string text = "0";
+  EXPECT_FALSE(registry.QueryValue("missing", text));
+  EXPECT_EQ(registry.LastError(), kRegistryInvalidParameter);
+  EXPECT_EQ(text, "");
+  EXPECT_TRUE(registry.QueryValue("angleUnit", text));
+  EXPECT_EQ(text, "1");
+  EXPECT_TRUE(registry.Close());
+  EXPECT_EQ(registry.RootName(), "");
+}

@@ -1,0 +1,48 @@
+#include "tavo/shell/StartupLog.h"
+
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+
+using namespace std::chrono;
+
+TEST(StartupLog, TimeStampIsUtcWithFourDigitMilliseconds)
+{
+  // 2026-12-04 13:05:09.042 UTC
+  const sys_days day = year{2026} / December / 4;
+  const auto time = day + hours{13} + minutes{5} + seconds{9} + milliseconds{42};
+  EXPECT_EQ(FormatLogTimeStamp(time), "[04.12.2026 / 13:05:09:0042]");
+  EXPECT_EQ(FormatLogTimeStamp(sys_days{year{1999} / January / 1}), "[01.01.1999 / 00:00:00:0000]");
+}
+
+TEST(StartupLog, AppendsLinesOldestFirst)
+{
+  TestFolder folder;
+  const std::string log = folder.Path("startup.log");
+  WriteStartupLog(log, "CTavoHandler():110");
+  WriteStartupLog(log, "two\nlines");
+
+  const std::string text = ReadFile(log);
+  const std::regex expected(
+      R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] CTavoHandler\(\):110\n)"
+      R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] two\nlines\n)");
+  EXPECT_TRUE(std::regex_match(text, expected)) << text;
+}
+
+TEST(StartupLog, GivesUpSilentlyAfterTenAttempts)
+{
+  TestFolder folder;
+  // A path below a regular file cannot be opened, not even by root.
+  const std::string file = folder.Write("plain", "x");
+  const std::string log = file + "/startup.log";
+
+  const auto start = steady_clock::now();
+  WriteStartupLog(log, "lost");
+  const auto waited = steady_clock::now() - start;
+
+  // Ten attempts with a 20 ms pause after each failure.
+  EXPECT_GE(waited, milliseconds{190});
+  EXPECT_EQ(ReadFile(file), "x");
+}
