@@ -11,21 +11,6 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-struct OperatorSpelling {
-  std::string_view text;
-  Token kind;
-};
-
-// Two-character operators first, so that "<=" is not read as "<" and "=".
-constexpr OperatorSpelling kOperators[] = {
-  {"!=", Token::NotEqual}, {"*=", Token::TimesAssign}, {"+=", Token::PlusAssign},
-  {"-=", Token::MinusAssign}, {"/=", Token::DivideAssign}, {"<=", Token::LessEqual},
-  {"==", Token::Equal}, {">=", Token::GreaterEqual}, {"&&", Token::And}, {"||", Token::Or},
-  {"!", Token::Not}, {"(", Token::LeftParen}, {")", Token::RightParen}, {"*", Token::Times},
-  {"+", Token::Plus}, {"-", Token::Minus}, {"/", Token::Divide}, {";", Token::Semicolon},
-  {"<", Token::Less}, {"=", Token::Assign}, {">", Token::Greater}, {"^", Token::Power},
-};
-
 // The length of the UTF-8 sequence that starts at text[0] when it is a whole, valid one; else 1.
 std::size_t CharacterLength(std::string_view text)
 {
@@ -112,15 +97,38 @@ void ExpressionTokenizer::ReadName()
   Take(Token::Name, length);
 }
 
+// One of ! ( ) * + - / ; < = > ^, or two characters: one of ! * + - / < = > before "=", "&&", "||".
 bool ExpressionTokenizer::ReadOperator()
 {
-  for (const OperatorSpelling& spelling : kOperators) {
-    if (m_text.substr(m_position, spelling.text.size()) == spelling.text) {
-      Take(spelling.kind, spelling.text.size());
+  const char c = Peek();
+  if (Peek(1) == '=') {
+    const Token kind = c == '!' ? Token::NotEqual : c == '*' ? Token::TimesAssign : c == '+' ? Token::PlusAssign
+                     : c == '-' ? Token::MinusAssign : c == '/' ? Token::DivideAssign : c == '<' ? Token::LessEqual
+                     : c == '=' ? Token::Equal : c == '>' ? Token::GreaterEqual : Token::End;
+    if (kind != Token::End) {
+      Take(kind, 2);
       return true;
     }
   }
-  return false;
+  if ((c == '&' || c == '|') && Peek(1) == c) {
+    Take(c == '&' ? Token::And : Token::Or, 2);
+    return true;
+  }
+  switch (c) {
+  case '!': Take(Token::Not, 1); return true;
+  case '(': Take(Token::LeftParen, 1); return true;
+  case ')': Take(Token::RightParen, 1); return true;
+  case '*': Take(Token::Times, 1); return true;
+  case '+': Take(Token::Plus, 1); return true;
+  case '-': Take(Token::Minus, 1); return true;
+  case '/': Take(Token::Divide, 1); return true;
+  case ';': Take(Token::Semicolon, 1); return true;
+  case '<': Take(Token::Less, 1); return true;
+  case '=': Take(Token::Assign, 1); return true;
+  case '>': Take(Token::Greater, 1); return true;
+  case '^': Take(Token::Power, 1); return true;
+  default: return false;
+  }
 }
 
 void ExpressionTokenizer::FailIllegalCharacter()

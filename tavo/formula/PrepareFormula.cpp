@@ -19,6 +19,17 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsNameCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsPoint(char c) { return c == '.' || c == ','; }
 
+// Every Fortran-style operator starts with a point and a letter.
+bool HasPointBeforeLetter(std::string_view text)
+{
+  for (std::size_t at = text.find('.'); at != std::string_view::npos; at = text.find('.', at + 1)) {
+    if (at + 1 < text.size() && IsNameCharacter(text[at + 1]) && text[at + 1] != '_') {
+      return true;
+    }
+  }
+  return false;
+}
+
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
 {
   for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
@@ -47,7 +58,7 @@ bool IsExponentSign(std::string_view text, std::size_t at)
 std::string PrepareFormula(std::string_view formula)
 {
   std::string text(formula);
-  if (text.find('.') != std::string::npos) {
+  if (HasPointBeforeLetter(text)) {
     for (const Replacement& replacement : kFortranOperators) {
       ReplaceAll(text, replacement.from, replacement.to);
     }

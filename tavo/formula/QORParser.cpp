@@ -13,15 +13,14 @@ CQORParser theGlobalParser;
 
 namespace {
 
-std::string_view ShortName(std::string_view fullName)
-{
-  const std::size_t slash = fullName.rfind('\\');
-  return slash == std::string_view::npos ? fullName : fullName.substr(slash + 1);
-}
-
 bool IsPlain(std::string_view text)
 {
-  return text.find_first_of(std::string_view("|\0", 2)) == std::string_view::npos;
+  for (const char c : text) {
+    if (c == '|' || c == '\0') {
+      return false;
+    }
+  }
+  return true;
 }
 
 void AppendMessages(const ExpressionEvaluator& evaluator, std::vector<CParserWarning>& warnings)
@@ -42,14 +41,14 @@ std::string_view AsCString(const std::string& text)
 void CQORParser::SetVariable(const std::string& fullName, const std::string& label, const std::string& unitText,
                              double value)
 {
-  const std::string_view shortName = ShortName(fullName);
-  auto found = m_variables.find(shortName);
-  if (found == m_variables.end()) {
-    found = m_variables.emplace(std::string(shortName), Variable{}).first;
-  } else if (std::fabs(found->second.value - value) > 1e-8) {
-    m_warnings.push_back({kCodeOverwritten, std::string(shortName) + " wird überschrieben mit " + FormatFixed2(value)});
+  bool created = false;
+  VariableRecord& record = m_variables.Enter(fullName, created);
+  if (!created && std::fabs(record.value - value) > 1e-8) {
+    m_warnings.push_back({kCodeOverwritten, std::string(record.ShortName()) + " wird überschrieben mit " + FormatFixed2(value)});
   }
-  found->second = Variable{fullName, label, unitText, value};
+  record.label = label;
+  record.unitText = unitText;
+  record.value = value;
   m_plainTexts = m_plainTexts && IsPlain(fullName) && IsPlain(label) && IsPlain(unitText);
 }
 
@@ -65,8 +64,8 @@ bool CQORParser::Evaluate(const std::string& formula, double& result)
       // The sorted listing would give back every variable as entered, one per short name, so the
       // evaluator may read the table itself: the same values and the same outcome, unsorted.
       outer = [this](std::string_view name) -> const double* {
-        const auto found = m_variables.find(name);
-        return found == m_variables.end() ? nullptr : &found->second.value;
+        const VariableRecord* record = m_variables.Find(name);
+        return record == nullptr ? nullptr : &record->value;
       };
     } else {
       CollectVariables(fullNames, labels, units, values);
@@ -74,7 +73,7 @@ bool CQORParser::Evaluate(const std::string& formula, double& result)
     evaluator.emplace(PrepareFormula(formula), std::move(outer));
     m_warnings.clear();
     for (std::size_t i = 0; i < fullNames.size(); ++i) {
-      evaluator->SetVariable(ShortName(fullNames[i]), values[i]);  // the later of a short name wins
+      evaluator->SetVariable(VariableTable::ShortName(fullNames[i]), values[i]);  // the later of a short name wins
     }
     const double value = evaluator->Evaluate();
     AppendMessages(*evaluator, m_warnings);
@@ -100,8 +99,8 @@ void CQORParser::CollectVariables(std::vector<std::string>& fullNames, std::vect
   // One key per variable, "fullName|label|unit|value", sorted bytewise and split again from the
   // right; the value is written with 17 digits, so it comes back bit for bit.
   std::vector<std::string> keys;
-  keys.reserve(m_variables.size());
-  for (const auto& [shortName, variable] : m_variables) {
+  keys.reserve(m_variables.Records().size());
+  for (const VariableRecord& variable : m_variables.Records()) {
     std::string key(AsCString(variable.fullName));
     key += '|';
     key += AsCString(variable.label);

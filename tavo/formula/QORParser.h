@@ -4,10 +4,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "tavo/formula/ParserWarning.h"
+#include "tavo/formula/VariableTable.h"
 
 class CQORParser {
 public:
@@ -30,18 +30,7 @@ public:
   std::vector<CParserWarning> m_warnings;
 
 private:
-  struct Variable {
-    std::string fullName;
-    std::string label;
-    std::string unitText;
-    double value = 0;
-  };
-  struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
-  };
-
-  std::unordered_map<std::string, Variable, NameHash, std::equal_to<>> m_variables;  // by short name
+  VariableTable m_variables;
   // False once a text holds "|" or a zero byte: the sorted listing would then not give back the
   // names as entered, so Evaluate must take the variables from that listing.
   bool m_plainTexts = true;

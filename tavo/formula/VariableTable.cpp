@@ -1,0 +1,73 @@
+#include "tavo/formula/VariableTable.h"
+
+namespace {
+
+constexpr std::size_t kFirstRecords = 32;
+
+// FNV-1a: short names hash fast and spread well enough for an index kept at most half full.
+std::size_t Hash(std::string_view text)
+{
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : text) {
+    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  }
+  return static_cast<std::size_t>(hash ^ (hash >> 32));
+}
+
+}  // namespace
+
+std::string_view VariableTable::ShortName(std::string_view fullName)
+{
+  const std::size_t slash = fullName.rfind('\\');
+  return slash == std::string_view::npos ? fullName : fullName.substr(slash + 1);
+}
+
+const VariableRecord* VariableTable::Find(std::string_view shortName) const
+{
+  if (m_slots.empty()) {
+    return nullptr;
+  }
+  const std::uint32_t index = m_slots[Slot(shortName)];
+  return index == 0 ? nullptr : &m_records[index - 1];
+}
+
+VariableRecord& VariableTable::Enter(const std::string& fullName, bool& created)
+{
+  if ((m_records.size() + 1) * 2 > m_slots.size()) {
+    Grow();
+  }
+  const std::string_view shortName = ShortName(fullName);
+  const std::size_t slot = Slot(shortName);
+  created = m_slots[slot] == 0;
+  if (created) {
+    if (m_records.empty()) {
+      m_records.reserve(kFirstRecords);
+    }
+    m_records.emplace_back();
+    m_slots[slot] = static_cast<std::uint32_t>(m_records.size());
+  }
+  VariableRecord& record = m_records[m_slots[slot] - 1];
+  record.fullName = fullName;
+  record.shortStart = fullName.size() - shortName.size();
+  return record;
+}
+
+// The slot that holds the short name, or the free slot where it belongs.
+std::size_t VariableTable::Slot(std::string_view shortName) const
+{
+  const std::size_t mask = m_slots.size() - 1;
+  for (std::size_t slot = Hash(shortName) & mask;; slot = (slot + 1) & mask) {
+    const std::uint32_t index = m_slots[slot];
+    if (index == 0 || m_records[index - 1].ShortName() == shortName) {
+      return slot;
+    }
+  }
+}
+
+void VariableTable::Grow()
+{
+  m_slots.assign(m_slots.empty() ? 2 * kFirstRecords : 2 * m_slots.size(), 0);
+  for (std::size_t i = 0; i < m_records.size(); ++i) {
+    m_slots[Slot(m_records[i].ShortName())] = static_cast<std::uint32_t>(i + 1);
+  }
+}
