@@ -1,0 +1,339 @@
+#include "tavo/grid/GridCtrl.h"
+
+#include <QScrollBar>
+#include <QStyle>
+
+#include "tavo/grid/GridCell.h"
+#include "tavo/grid/GridCellRegistry.h"
+#include "tavo/grid/GridDefaultCell.h"
+#include "tavo/grid/InPlaceEdit.h"
+
+// ---- construction -----------------------------------------------------------------------------
+
+CGridCtrl::CGridCtrl(QWidget* parent) : QAbstractScrollArea(parent)
+{
+  setObjectName(QStringLiteral("gridCtrl"));
+  viewport()->setObjectName(QStringLiteral("gridViewport"));
+  // The grid takes the focus itself on a left press, as part of its own mouse handling.
+  setFocusPolicy(Qt::TabFocus);
+  viewport()->setMouseTracking(true);
+  viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+  horizontalScrollBar()->setSingleStep(20);
+  verticalScrollBar()->setSingleStep(20);
+  for (auto& cell : defaultCells_) cell = std::make_unique<CGridDefaultCell>();
+}
+
+CGridCtrl::~CGridCtrl()
+{
+  if (editor_ != nullptr) delete editor_.data();
+}
+
+// ---- size -------------------------------------------------------------------------------------
+
+bool CGridCtrl::SetRowCount(int rows)
+{
+  if (rows < 0) return false;
+  const int old = GetRowCount();
+  if (rows == old) return true;
+  if (IsEditing() && editCell_.row >= rows) EndEditing();
+  for (int row = old - 1; row >= rows; --row) {
+    for (int col = 0; col < GetColumnCount(); ++col) FreeCell(row, col);
+  }
+  cells_.resize(std::size_t(rows));
+  rowHeights_.resize(std::size_t(rows), GetDefaultRowHeight());
+  for (int row = old; row < rows; ++row) {
+    cells_[std::size_t(row)].resize(colWidths_.size());
+    for (int col = 0; col < GetColumnCount(); ++col) cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+  }
+  if (focus_.row >= rows) SetFocusCell(-1, -1);
+  if (selection_.maxRow >= rows) ClearSelection();
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+bool CGridCtrl::SetColumnCount(int cols)
+{
+  if (cols < 0) return false;
+  const int old = GetColumnCount();
+  if (cols == old) return true;
+  if (IsEditing() && editCell_.col >= cols) EndEditing();
+  for (int row = 0; row < GetRowCount(); ++row) {
+    for (int col = old - 1; col >= cols; --col) FreeCell(row, col);
+    cells_[std::size_t(row)].resize(std::size_t(cols));
+  }
+  colWidths_.resize(std::size_t(cols), 60);
+  for (int row = 0; row < GetRowCount(); ++row) {
+    for (int col = old; col < cols; ++col) cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+  }
+  if (focus_.col >= cols) SetFocusCell(-1, -1);
+  if (selection_.maxCol >= cols) ClearSelection();
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+bool CGridCtrl::SetFixedRowCount(int rows)
+{
+  if (rows < 0 || rows > GetRowCount()) return false;
+  fixedRows_ = rows;
+  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col)) SetFocusCell(-1, -1);
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+bool CGridCtrl::SetFixedColumnCount(int cols)
+{
+  if (cols < 0 || cols > GetColumnCount()) return false;
+  fixedCols_ = cols;
+  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col)) SetFocusCell(-1, -1);
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+bool CGridCtrl::SetRowHeight(int row, int height)
+{
+  if (row < 0 || row >= GetRowCount() || height < 0) return false;
+  rowHeights_[std::size_t(row)] = height;
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+int CGridCtrl::GetRowHeight(int row) const
+{
+  return row >= 0 && row < GetRowCount() ? rowHeights_[std::size_t(row)] : -1;
+}
+
+bool CGridCtrl::SetColumnWidth(int col, int width)
+{
+  if (col < 0 || col >= GetColumnCount() || width < 0) return false;
+  colWidths_[std::size_t(col)] = width;
+  UpdateScrollBars();
+  Invalidate();
+  return true;
+}
+
+int CGridCtrl::GetColumnWidth(int col) const
+{
+  return col >= 0 && col < GetColumnCount() ? colWidths_[std::size_t(col)] : -1;
+}
+
+// Room for a line of the grid's font or a check box, with the default margin around it.
+int CGridCtrl::GetDefaultRowHeight() const
+{
+  const int margin = CGridDefaultCell::kDefaultMargin;
+  const int box = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
+  return std::max(fontMetrics().height(), box) + 2 * margin;
+}
+
+// ---- cells ------------------------------------------------------------------------------------
+
+bool CGridCtrl::IsValid(int row, int col) const
+{
+  return row >= 0 && row < GetRowCount() && col >= 0 && col < GetColumnCount();
+}
+
+CGridCellBase* CGridCtrl::GetCell(int row, int col) const
+{
+  return IsValid(row, col) ? cells_[std::size_t(row)][std::size_t(col)].get() : nullptr;
+}
+
+bool CGridCtrl::SetItemText(int row, int col, const QString& text)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetText(text);
+  RedrawCell(row, col);
+  return true;
+}
+
+QString CGridCtrl::GetItemText(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return cell != nullptr ? cell->GetText() : QString();
+}
+
+bool CGridCtrl::SetItemState(int row, int col, unsigned state)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetState(state);
+  RedrawCell(row, col);
+  return true;
+}
+
+unsigned CGridCtrl::GetItemState(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return 0;
+  unsigned state = cell->GetState();
+  if (focus_ == CCellID(row, col)) state |= kStateFocused;
+  if (IsCellSelected(row, col)) state |= kStateSelected;
+  if (row < fixedRows_) state |= kStateFixed | kStateFixedRow;
+  if (col < fixedCols_) state |= kStateFixed | kStateFixedCol;
+  return state;
+}
+
+bool CGridCtrl::SetItemFormat(int row, int col, unsigned format)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetFormat(format);
+  RedrawCell(row, col);
+  return true;
+}
+
+unsigned CGridCtrl::GetItemFormat(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return cell != nullptr ? cell->EffectiveFormat() : 0;
+}
+
+bool CGridCtrl::SetItemFgColour(int row, int col, GridColour colour)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetTextClr(colour);
+  RedrawCell(row, col);
+  return true;
+}
+
+GridColour CGridCtrl::GetItemFgColour(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return cell != nullptr ? cell->GetTextClr() : kDefaultColour;
+}
+
+bool CGridCtrl::SetItemBkColour(int row, int col, GridColour colour)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetBackClr(colour);
+  RedrawCell(row, col);
+  return true;
+}
+
+GridColour CGridCtrl::GetItemBkColour(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return cell != nullptr ? cell->GetBackClr() : kDefaultColour;
+}
+
+bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return false;
+  cell->SetFont(font);
+  RedrawCell(row, col);
+  return true;
+}
+
+// The new object copies every attribute of the old one; the old one goes through FreeCell.
+bool CGridCtrl::SetCellClass(int row, int col, const char* className)
+{
+  CGridCellBase* old = GetCell(row, col);
+  if (old == nullptr) return false;
+  if (std::string_view(old->ClassName()) == className) return true;
+  std::unique_ptr<CGridCellBase> cell = CreateGridCell(className);
+  if (cell == nullptr) return false;
+  if (editCell_ == CCellID(row, col)) EndEditing();
+  cell->CopyAttributesFrom(*old);
+  cell->SetGrid(this);
+  cell->SetCoords(row, col);
+  FreeCell(row, col);
+  cells_[std::size_t(row)][std::size_t(col)] = std::move(cell);
+  RedrawCell(row, col);
+  return true;
+}
+
+CGridDefaultCell* CGridCtrl::GetDefaultCell(bool fixedRow, bool fixedCol) const
+{
+  return defaultCells_[(fixedRow ? 1 : 0) + (fixedCol ? 2 : 0)].get();
+}
+
+bool CGridCtrl::IsCellEditable(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return editable_ && cell != nullptr && !IsCellFixed(row, col) && !cell->IsReadOnly();
+}
+
+bool CGridCtrl::CellTakesFocus(int row, int col) const
+{
+  const CGridCellBase* cell = GetCell(row, col);
+  return editable_ && cell != nullptr && !IsCellFixed(row, col) && cell->AcceptsFocus();
+}
+
+// ---- focus cell and selection -----------------------------------------------------------------
+
+void CGridCtrl::SetFocusCell(int row, int col)
+{
+  CCellID cell(row, col);
+  if (row != -1 || col != -1) {
+    if (!IsValid(row, col)) return;
+    cell.row = std::max(row, std::min(fixedRows_, GetRowCount() - 1));
+    cell.col = std::max(col, std::min(fixedCols_, GetColumnCount() - 1));
+  }
+  if (cell == focus_) return;
+  const CCellID old = focus_;
+  focus_ = cell;
+  if (!rangeSelection_) selection_ = IsValid(cell) ? CCellRange{cell.row, cell.col, cell.row, cell.col} : CCellRange{};
+  if (trackFocusHeaders_) {
+    Invalidate();
+  } else {
+    RedrawCell(old.row, old.col);
+    RedrawCell(cell.row, cell.col);
+  }
+}
+
+void CGridCtrl::SetSelectedRange(const CCellRange& range)
+{
+  if (range.IsValid() && !(IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol))) return;
+  selection_ = range.IsValid() ? range : CCellRange{};
+  Invalidate();
+}
+
+// One selection step: the owner hears of it before and after.
+void CGridCtrl::MoveFocusTo(const CCellID& cell, bool extend)
+{
+  if (!IsValid(cell)) return;
+  SendMessageToParent(cell.row, cell.col, kNotifySelChanging);
+  SetFocusCell(cell.row, cell.col);
+  if (rangeSelection_) {
+    if (!extend || !IsValid(selectAnchor_)) selectAnchor_ = focus_;
+    SetSelectedRange(CCellRange{std::min(selectAnchor_.row, focus_.row), std::min(selectAnchor_.col, focus_.col),
+                                std::max(selectAnchor_.row, focus_.row), std::max(selectAnchor_.col, focus_.col)});
+  }
+  EnsureVisible(focus_.row, focus_.col);
+  SendMessageToParent(focus_.row, focus_.col, kNotifySelChanged);
+}
+
+int CGridCtrl::SendMessageToParent(int row, int col, int code)
+{
+  return owner_ ? owner_(code, row, col) : 0;
+}
+
+// ---- hooks ------------------------------------------------------------------------------------
+
+void CGridCtrl::OnCheckChanged(int, int) {}
+void CGridCtrl::OnComboSelChanged(int, int, int) {}
+void CGridCtrl::OnButtonClicked(int, int) {}
+void CGridCtrl::OnSelectingCell(int, int) {}
+void CGridCtrl::OnCellKeyDown(int, int, int) {}
+QString CGridCtrl::GetCellTipText(int, int) { return QString(); }
+bool CGridCtrl::TabOutOfGrid(int, int, bool) { return false; }
+
+std::unique_ptr<CGridCellBase> CGridCtrl::NewCell(int row, int col)
+{
+  auto cell = std::make_unique<CGridCell>();
+  cell->SetGrid(this);
+  cell->SetCoords(row, col);
+  return cell;
+}
+
+void CGridCtrl::FreeCell(int row, int col)
+{
+  if (IsValid(row, col)) cells_[std::size_t(row)][std::size_t(col)].reset();
+}

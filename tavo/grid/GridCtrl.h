@@ -1,0 +1,205 @@
+#pragma once
+#include <QAbstractScrollArea>
+#include <QPointer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "tavo/grid/GridCellBase.h"
+#include "tavo/grid/GridTypes.h"
+
+class CGridDefaultCell;
+#include "tavo/grid/InPlaceEdit.h"
+
+// A spreadsheet-like grid: rows and columns of cell objects with fixed (header) rows and columns,
+// a focus cell, a selection, in-place editing, keyboard navigation, header-border resizing,
+// clipboard commands and title tips. Cells are painted through the widget style. Subclasses learn
+// of user actions through the virtual hooks; the owner may also listen to notifications.
+//
+// Implementation split: GridCtrl.cpp (construction, size, cells), GridCtrlLayout.cpp (geometry,
+// scrolling), GridCtrlEditing.cpp (the editing cycle), GridCtrlKeys.cpp (keyboard navigation,
+// clipboard), GridCtrlMouse.cpp (mouse, title tips), GridCtrlPaint.cpp (painting).
+class CGridCtrl : public QAbstractScrollArea {
+  Q_OBJECT
+
+ public:
+  // Answers owner notifications (GridTypes.h); a negative answer to kNotifyBeginEdit cancels it.
+  using OwnerHandler = std::function<int(int code, int row, int col)>;
+
+  explicit CGridCtrl(QWidget* parent = nullptr);
+  ~CGridCtrl() override;
+
+  // Size. Out-of-range arguments do nothing and return false (or 0/-1 from the getters).
+  bool SetRowCount(int rows);
+  int GetRowCount() const { return int(cells_.size()); }
+  bool SetColumnCount(int cols);
+  int GetColumnCount() const { return int(colWidths_.size()); }
+  bool SetFixedRowCount(int rows);
+  int GetFixedRowCount() const { return fixedRows_; }
+  bool SetFixedColumnCount(int cols);
+  int GetFixedColumnCount() const { return fixedCols_; }
+  bool SetRowHeight(int row, int height);
+  int GetRowHeight(int row) const;
+  bool SetColumnWidth(int col, int width);
+  int GetColumnWidth(int col) const;
+  int GetDefaultRowHeight() const;
+  // Whether dragging a header border may shrink a column or row to 0 (hide it).
+  void SetAllowZeroSizes(bool allow) { allowZeroSizes_ = allow; }
+
+  // Cells.
+  bool IsValid(int row, int col) const;
+  bool IsValid(const CCellID& cell) const { return IsValid(cell.row, cell.col); }
+  CGridCellBase* GetCell(int row, int col) const;
+  bool SetItemText(int row, int col, const QString& text);
+  QString GetItemText(int row, int col) const;
+  bool SetItemState(int row, int col, unsigned state);
+  unsigned GetItemState(int row, int col) const;  // with focused, selected and fixed derived
+  bool SetItemFormat(int row, int col, unsigned format);
+  unsigned GetItemFormat(int row, int col) const;
+  bool SetItemFgColour(int row, int col, GridColour colour);
+  GridColour GetItemFgColour(int row, int col) const;
+  bool SetItemBkColour(int row, int col, GridColour colour);
+  GridColour GetItemBkColour(int row, int col) const;
+  bool SetItemFont(int row, int col, const QFont& font);
+  // Replaces the cell by a new object of the registered class, keeping every attribute.
+  bool SetCellClass(int row, int col, const char* className);
+  // The attribute source for data cells, fixed-row, fixed-column, or both.
+  CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol) const;
+  bool IsCellFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+  bool IsCellEditable(int row, int col) const;
+  void SetEditable(bool editable) { editable_ = editable; }
+  bool IsEditable() const { return editable_; }
+
+  // Focus cell and selection. A focus cell in the fixed area moves to the first data row/column.
+  CCellID GetFocusCell() const { return focus_; }
+  void SetFocusCell(int row, int col);
+  CCellRange GetSelectedRange() const { return selection_; }
+  void SetSelectedRange(const CCellRange& range);
+  void ClearSelection() { SetSelectedRange(CCellRange{}); }
+  bool IsCellSelected(int row, int col) const { return selection_.Contains(row, col); }
+  void EnableRangeSelection(bool enable) { rangeSelection_ = enable; }
+  bool IsRangeSelectionEnabled() const { return rangeSelection_; }
+  void SetTrackFocusCell(bool track) { trackFocusHeaders_ = track; }
+  // The key that Enter at the end of an edit counts as (a Qt::Key; 0 = Enter itself).
+  void SetEnterSubstituteKey(int key) { enterSubstitute_ = key; }
+  int GetEnterSubstituteKey() const { return enterSubstitute_; }
+
+  // Editing.
+  bool IsEditing() const { return editor_ != nullptr; }
+  CCellID GetEditCell() const { return editCell_; }
+  CInPlaceEdit* GetInPlaceEdit() const { return editor_; }
+  // Ends an open in-place edit and commits its text.
+  void EndEditing();
+
+  // Geometry, in viewport coordinates.
+  CCellID GetCellFromPt(const QPoint& point) const;
+  QRect GetCellRect(int row, int col) const;
+  bool IsCellVisible(int row, int col) const;
+  void EnsureVisible(int row, int col);
+  // Gives the last column of non-zero width whatever client width the columns leave free.
+  void ExpandLastColumn();
+  void Invalidate();
+  void RedrawCell(int row, int col);
+
+  // The Edit commands; the keyboard shortcuts call the same.
+  void OnEditCopy();
+  void OnEditCut();
+  void OnEditPaste();
+  void OnEditSelectAll();
+
+  void SetOwnerHandler(OwnerHandler handler) { owner_ = std::move(handler); }
+  int SendMessageToParent(int row, int col, int code);
+
+  // Hooks. The first five do nothing, GetCellTipText gives an empty text (use the cell text).
+  virtual void OnCheckChanged(int row, int col);
+  virtual void OnComboSelChanged(int row, int col, int index);
+  virtual void OnButtonClicked(int row, int col);
+  virtual void OnSelectingCell(int row, int col);
+  virtual void OnCellKeyDown(int row, int col, int key);
+  virtual QString GetCellTipText(int row, int col);
+  // Opens the in-place editor on a valid editable cell; true when an edit began.
+  virtual bool StartCellEdit(int row, int col, const QPoint& point, int firstChar);
+  // Takes the edited text into the cell when ValidateCellEdit accepts it.
+  virtual void FinishCellEdit(int row, int col, const QString& text);
+  virtual bool ValidateCellEdit(int row, int col, const QString& text);
+  virtual void StopEditing();
+  // Asked before Tab moves inside the grid; true = the key is used up. The base says false.
+  virtual bool TabOutOfGrid(int row, int col, bool backwards);
+  virtual void DrawGrid(QPainter& painter);
+  virtual std::unique_ptr<CGridCellBase> NewCell(int row, int col);
+  virtual void FreeCell(int row, int col);
+  // Right button released. The base ends editing, moves the focus cell and notifies the owner.
+  virtual void OnRightButtonUp(Qt::KeyboardModifiers modifiers, const QPoint& point);
+
+  // Called by the in-place editor once, when it ends; key 0 = the focus was lost.
+  void OnEndInPlaceEdit(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers);
+
+ protected:
+  bool viewportEvent(QEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+  // Moves the focus cell for a navigation key; false when Tab left the grid (TabOutOfGrid).
+  bool NavigateByKey(int key, Qt::KeyboardModifiers modifiers);
+  // The next cell in reading order that is shown (and accepts the focus, when asked); the start
+  // cell when the search comes back to it.
+  CCellID FindNextCell(const CCellID& from, bool backwards, bool sameRow, bool focusTest) const;
+  bool IsCellShown(int row, int col) const { return GetRowHeight(row) > 0 && GetColumnWidth(col) > 0; }
+  bool CellTakesFocus(int row, int col) const;
+  // True while the grid's own left-press, left-release or right-press handling runs.
+  bool IsMouseActionInProgress() const { return mouseAction_ > 0; }
+  // The whole right-release handling of the base grid, for subclasses that keep it.
+  void DefaultRightButtonUp(const QPoint& point);
+  void UpdateScrollBars();
+
+ private:
+  enum class MouseMode { None, Select, PrepareEdit, SizeColumn, SizeRow };
+  struct MouseActionScope;
+
+  // One selection step to the cell; with extend (and range selection on) the selection grows.
+  void MoveFocusTo(const CCellID& cell, bool extend);
+  int ColumnLeft(int col) const;
+  int RowTop(int row) const;
+  int FixedWidth() const;
+  int FixedHeight() const;
+  int VisibleDataRows() const;
+  // The header border under the point: column (or row) to resize, -1 none.
+  int ColumnBorderAt(const QPoint& point) const;
+  int RowBorderAt(const QPoint& point) const;
+  void ApplyCellText(int row, int col, const QString& text);
+  void ShowTitleTip(const QPoint& point, const QPoint& globalPos);
+  void DrawCell(QPainter& painter, int row, int col, const QRect& rect);
+
+  std::vector<std::vector<std::unique_ptr<CGridCellBase>>> cells_;
+  std::vector<int> rowHeights_;
+  std::vector<int> colWidths_;
+  int fixedRows_ = 0;
+  int fixedCols_ = 0;
+  std::unique_ptr<CGridDefaultCell> defaultCells_[4];
+  CCellID focus_;
+  CCellRange selection_;
+  CCellID selectAnchor_;
+  bool rangeSelection_ = true;
+  bool trackFocusHeaders_ = true;
+  bool editable_ = true;
+  bool allowZeroSizes_ = false;
+  int enterSubstitute_ = 0;
+  QPointer<CInPlaceEdit> editor_;
+  CCellID editCell_;
+  OwnerHandler owner_;
+  int mouseAction_ = 0;
+  MouseMode mouseMode_ = MouseMode::None;
+  CCellID mouseDownCell_;
+  int sizingIndex_ = -1;
+  int sizingStart_ = 0;
+};

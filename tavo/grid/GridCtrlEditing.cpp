@@ -1,0 +1,102 @@
+// CGridCtrl: the editing cycle. An edit starts on a valid editable cell, the cell opens its
+// in-place editor, the editor reports its end once, the text is committed through FinishCellEdit,
+// and a navigation key that ended the edit moves on and opens the next editor.
+#include "tavo/grid/GridCtrl.h"
+#include "tavo/grid/InPlaceEdit.h"
+
+namespace {
+
+// Keys that end an edit and then carry on: their navigation, then an edit of the new cell.
+bool ContinuesEditing(int key)
+{
+  switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+// ---- public operations ------------------------------------------------------------------------
+
+void CGridCtrl::EndEditing()
+{
+  if (editor_ != nullptr) editor_->EndEdit(0);
+}
+
+// ---- hooks ------------------------------------------------------------------------------------
+
+bool CGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstChar)
+{
+  if (!IsCellEditable(row, col)) return false;
+  if (IsEditing()) {
+    if (editCell_ == CCellID(row, col)) return false;
+    EndEditing();
+  }
+  EnsureVisible(row, col);
+  if (!IsCellVisible(row, col)) return false;
+  if (SendMessageToParent(row, col, kNotifyBeginEdit) < 0) return false;
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr || !cell->Edit(GetCellRect(row, col), point, firstChar)) return false;
+  editor_ = cell->GetEditWnd();
+  editCell_ = editor_ != nullptr ? CCellID(row, col) : CCellID();
+  return editor_ != nullptr;
+}
+
+void CGridCtrl::FinishCellEdit(int row, int col, const QString& text)
+{
+  if (ValidateCellEdit(row, col, text)) ApplyCellText(row, col, text);
+}
+
+bool CGridCtrl::ValidateCellEdit(int row, int col, const QString& text)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  return cell != nullptr && cell->ValidateEdit(text);
+}
+
+void CGridCtrl::StopEditing()
+{
+  EndEditing();
+}
+
+// ---- from the in-place editor -----------------------------------------------------------------
+
+void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers)
+{
+  if (editCell_ == CCellID(row, col)) {
+    editor_ = nullptr;
+    editCell_ = CCellID();
+  }
+  if (CGridCellBase* cell = GetCell(row, col)) cell->EndEdit();
+  SendMessageToParent(row, col, kNotifyEndEdit);
+  FinishCellEdit(row, col, text);
+  RedrawCell(row, col);
+
+  int next = key;
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) next = enterSubstitute_;
+  if (!ContinuesEditing(next)) return;
+  if (!NavigateByKey(next, modifiers)) return;  // Tab handed the focus to another control
+  if (IsValid(focus_)) StartCellEdit(focus_.row, focus_.col, QPoint(), next);
+}
+
+// ---- private helpers --------------------------------------------------------------------------
+
+void CGridCtrl::ApplyCellText(int row, int col, const QString& text)
+{
+  CGridCellBase* cell = GetCell(row, col);
+  if (cell == nullptr) return;
+  if (cell->GetText() != text) cell->SetState(cell->GetState() | kStateModified);
+  cell->SetText(text);
+  RedrawCell(row, col);
+}

@@ -1,0 +1,163 @@
+#include "tavo/grid/InPlaceEdit.h"
+
+#include <QKeyEvent>
+
+#include "tavo/grid/GridCtrl.h"
+#include "tavo/grid/GridTypes.h"
+
+// ---- construction -----------------------------------------------------------------------------
+
+CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text,
+                           int firstChar, bool exitOnArrows)
+    : QLineEdit(grid->viewport()),
+      grid_(grid),
+      cellRect_(cellRect),
+      row_(row),
+      col_(col),
+      startText_(text),
+      exitOnArrows_(exitOnArrows)
+{
+  setObjectName(QStringLiteral("inPlaceEdit"));
+  setProperty("controlId", kInPlaceEditId);
+  setFrame(false);
+  setFont(grid->font());
+  setContextMenuPolicy(Qt::NoContextMenu);
+  setTextMargins(1, 0, 1, 0);
+  setText(text);
+  setGeometry(cellRect);
+  connect(this, &QLineEdit::textChanged, this, &CInPlaceEdit::GrowToFit);
+  show();
+  setFocus(Qt::OtherFocusReason);
+  ReactToFirstChar(firstChar);
+  GrowToFit();
+}
+
+// ---- public operations ------------------------------------------------------------------------
+
+void CInPlaceEdit::EndEdit(int key, Qt::KeyboardModifiers modifiers)
+{
+  if (ending_) return;  // losing the focus while ending must not end it twice
+  ending_ = true;
+  QPointer<CInPlaceEdit> self(this);
+  const QString text = this->text();
+  if (hasFocus() && grid_ != nullptr) grid_->setFocus(Qt::OtherFocusReason);
+  if (grid_ != nullptr) grid_->OnEndInPlaceEdit(row_, col_, text, key, modifiers);
+  if (self != nullptr) {
+    hide();
+    deleteLater();
+  }
+}
+
+// ---- handlers ---------------------------------------------------------------------------------
+
+bool CInPlaceEdit::focusNextPrevChild(bool next)
+{
+  (void)next;
+  return false;  // Tab reaches keyPressEvent and ends the edit
+}
+
+void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
+{
+  const int key = event->key();
+  const Qt::KeyboardModifiers modifiers = event->modifiers();
+  const bool leaveOnArrow = exitOnArrows_ || (modifiers & Qt::ControlModifier) != 0;
+  switch (key) {
+    case Qt::Key_Escape:
+      setText(startText_);
+      EndEdit(key, modifiers);
+      return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      EndEdit(key, modifiers);
+      return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+      if (leaveOnArrow) {
+        EndEdit(key, modifiers);
+        return;
+      }
+      break;
+    default:
+      break;
+  }
+  QLineEdit::keyPressEvent(event);
+}
+
+void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
+{
+  QLineEdit::focusOutEvent(event);
+  if (event->reason() != Qt::PopupFocusReason) EndEdit(0);
+}
+
+void CInPlaceEdit::mousePressEvent(QMouseEvent* event)
+{
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    return;
+  }
+  QLineEdit::mousePressEvent(event);
+}
+
+// A right click in the editor is the grid's right click at the same place.
+void CInPlaceEdit::mouseReleaseEvent(QMouseEvent* event)
+{
+  if (event->button() == Qt::RightButton) {
+    event->accept();
+    if (grid_ != nullptr) grid_->OnRightButtonUp(event->modifiers(), mapToParent(event->position().toPoint()));
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+// ---- private helpers --------------------------------------------------------------------------
+
+void CInPlaceEdit::ReactToFirstChar(int firstChar)
+{
+  switch (firstChar) {
+    case kEditCharCaretEnd:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      end(false);
+      return;
+    case Qt::Key_Backspace:
+      end(false);
+      backspace();
+      return;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case ' ':
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+      selectAll();
+      return;
+    default:
+      selectAll();
+      if (firstChar >= 0x20 && firstChar <= 0x10FFFF) {
+        const char32_t code = char32_t(firstChar);
+        insert(QString::fromUcs4(&code, 1));
+      }
+      return;
+  }
+}
+
+void CInPlaceEdit::GrowToFit()
+{
+  const QFontMetrics metrics(font());
+  const QMargins margins = textMargins();
+  const int wanted = metrics.horizontalAdvance(text() + QStringLiteral("  ")) + margins.left() + margins.right() + 4;
+  int width = std::max(cellRect_.width(), wanted);
+  if (parentWidget() != nullptr) width = std::min(width, parentWidget()->width() - cellRect_.left());
+  resize(std::max(width, 1), cellRect_.height());
+}

@@ -1,0 +1,148 @@
+#include "GridTestSupport.h"
+
+#include <QApplication>
+#include <QVBoxLayout>
+
+namespace {
+
+// The one QApplication of the test binary (offscreen under ctest).
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override
+  {
+    static int argc = 1;
+    static char name[] = "grid_tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) app_ = std::make_unique<QApplication>(argc, argv);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+}  // namespace
+
+int CRecordingGrid::Count(const std::string& hook) const
+{
+  return int(std::count_if(calls.begin(), calls.end(), [&](const Call& call) { return call.hook == hook; }));
+}
+
+void CRecordingGrid::OnCellChanged(int row, int col, int type)
+{
+  (void)type;
+  calls.push_back({"OnCellChanged", row, col});
+}
+
+void GridDialogTest::SetUp()
+{
+  dialog = std::make_unique<QDialog>();
+  dialog->setObjectName("dlgTest");
+  auto* layout = new QVBoxLayout(dialog.get());
+  before = new QLineEdit("vorher", dialog.get());
+  before->setObjectName("edtBefore");
+  grid = new CRecordingGrid(dialog.get());
+  grid->setObjectName("gridProperties");
+  noText = new QPushButton(QString(), dialog.get());
+  noText->setObjectName("btnNoText");
+  after = new QPushButton("Weiter", dialog.get());
+  after->setObjectName("btnAfter");
+  after->setAutoDefault(false);
+  noText->setAutoDefault(false);
+  layout->addWidget(before);
+  layout->addWidget(grid);
+  layout->addWidget(noText);
+  layout->addWidget(after);
+
+  grid->SetupGrid(4, 5, 1, 0);
+  const char* headers[] = {"Kurz", "Typ", "Formel", "Dim", "Wert"};
+  const int weights[] = {20, 5, 40, 10, 20};
+  for (int col = 0; col < 5; ++col) {
+    grid->SetHeaderText(0, col, headers[col]);
+    grid->SetColumnWeight(col, weights[col]);
+  }
+  grid->SetColumnVisible(3, false, false);
+  for (int row = 1; row < 4; ++row) {
+    grid->SetCellType(row, 1, 3);
+    grid->SetCellText(row, 0, "k" + std::to_string(row));
+    grid->SetCellText(row, 2, "f" + std::to_string(row));
+    grid->SetCellReadOnly(row, 2, true);
+    grid->SetCellText(row, 3, "d" + std::to_string(row));
+    grid->SetCellText(row, 4, std::to_string(row) + ".5");
+  }
+  dialog->resize(480, 300);
+  dialog->show();
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
+  grid->FitColumns();
+  before->setFocus(Qt::OtherFocusReason);
+  grid->calls.clear();
+}
+
+void GridDialogTest::TearDown()
+{
+  grid->SetOwnerHandler({});  // the handlers of the tests capture their locals
+  dialog.reset();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QPoint GridDialogTest::CellCentre(int row, int col) const
+{
+  return grid->GetCellRect(row, col).center();
+}
+
+void GridDialogTest::Click(int row, int col, Qt::MouseButton button)
+{
+  ClickAt(CellCentre(row, col), button);
+}
+
+void GridDialogTest::ClickAt(const QPoint& point, Qt::MouseButton button)
+{
+  QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, point);
+}
+
+void GridDialogTest::FocusCell(int row, int col)
+{
+  grid->SelectCell(row, col);
+  ASSERT_EQ(QApplication::focusWidget(), grid);
+  ASSERT_EQ(grid->GetFocusCell(), CCellID(row, col));
+}
+
+void GridDialogTest::Key(int key, Qt::KeyboardModifiers modifiers)
+{
+  QWidget* target = QApplication::focusWidget();
+  ASSERT_NE(target, nullptr);
+  QTest::keyClick(target, Qt::Key(key), modifiers);
+}
+
+void GridDialogTest::Type(const QString& text)
+{
+  for (const QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+}
+
+QString GridDialogTest::FocusName() const
+{
+  const QWidget* focus = QApplication::focusWidget();
+  return focus != nullptr ? focus->objectName() : QStringLiteral("<none>");
+}
+
+QLineEdit* GridDialogTest::Editor() const
+{
+  return grid->GetInPlaceEdit();
+}
+
+void GridDialogTest::Walk(const std::vector<Step>& steps)
+{
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    const Step& step = steps[i];
+    SCOPED_TRACE("step " + std::to_string(i) + ": key " + QKeySequence(step.key | step.modifiers).toString().toStdString());
+    Key(step.key, step.modifiers);
+    EXPECT_EQ(grid->GetFocusCell(), step.focus) << "focus cell (" << grid->GetFocusCell().row << ", "
+                                                << grid->GetFocusCell().col << ")";
+    EXPECT_EQ(grid->IsEditing(), step.editing);
+    EXPECT_EQ(FocusName().toStdString(), step.focusedWidget);
+  }
+}

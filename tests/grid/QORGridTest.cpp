@@ -1,0 +1,219 @@
+// The grid extension: set-up, records, row count, column fitting, colours, commits, focus rules.
+#include <QLayout>
+
+#include "GridTestSupport.h"
+#include "tavo/grid/GridCellCheck.h"
+
+namespace {
+
+using QORGrid = GridDialogTest;
+
+int WidthSum(const CQORGridCtrl& grid)
+{
+  int sum = 0;
+  for (int col = 0; col < grid.GetColumnCount(); ++col) sum += grid.GetColumnWidth(col);
+  return sum;
+}
+
+TEST(QORGridSetup, BuildsTheGridAndInitialisesEachDataRow)
+{
+  CRecordingGrid grid;
+  EXPECT_FALSE(grid.IsInitialised());
+  grid.SetupGrid(4, 16, 1, 0);
+  EXPECT_TRUE(grid.IsInitialised());
+  EXPECT_EQ(grid.initRows, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(grid.GetRowCount(), 4);
+  EXPECT_EQ(grid.GetColumnCount(), 16);
+  EXPECT_EQ(grid.GetFixedRowCount(), 1);
+  EXPECT_EQ(grid.GetEnterSubstituteKey(), int(Qt::Key_Tab));
+  EXPECT_FALSE(grid.IsRangeSelectionEnabled());
+  EXPECT_EQ(grid.frameShape(), QFrame::NoFrame);
+  EXPECT_EQ(grid.GetCell(2, 5)->EffectiveBackColour(), QColor(255, 255, 255));
+  for (int col = 0; col < 16; ++col) EXPECT_TRUE(grid.IsColumnVisible(col));
+  grid.SetHeaderText(0, 3, "Formel");
+  EXPECT_EQ(grid.GetItemFormat(0, 3), unsigned(kFormatCentre | kFormatVCentre | kFormatSingleLine));
+  EXPECT_EQ(grid.GetItemText(0, 3), "Formel");
+}
+
+TEST(QORGridRecords, TypesKeepTheRecordMapConsistent)
+{
+  CQORGridCtrl grid;
+  grid.SetupGrid(5, 4, 1, 0);
+  std::string problem;
+  EXPECT_EQ(grid.SetCellType(2, 3, 3), 3);
+  EXPECT_EQ(grid.SetCellType(4, 1, 3), 3);
+  EXPECT_EQ(grid.SetCellType(4, 1, 3), 3);
+  EXPECT_EQ(grid.CellRecordCount(), 2);
+  EXPECT_TRUE(grid.CheckCellRecords(&problem)) << problem;
+  EXPECT_STREQ(grid.GetCell(2, 3)->ClassName(), CGridCellCheck::kClassName);
+  EXPECT_TRUE(grid.GetCell(2, 3)->IsReadOnly());
+  EXPECT_EQ(grid.GetItemBkColour(2, 3), CQORGridCtrl::kReadOnlyColour);
+  EXPECT_EQ(grid.GetCellType(2, 3), 3);
+  EXPECT_EQ(grid.GetCellType(2, 2), 0);
+  EXPECT_EQ(grid.SetCellType(2, 2, 7), 0) << "an unknown code changes nothing";
+  EXPECT_EQ(grid.SetCellType(9, 9, 3), 0);
+
+  EXPECT_EQ(grid.SetCellType(2, 3, 0), 0);
+  EXPECT_STREQ(grid.GetCell(2, 3)->ClassName(), CGridCell::kClassName);
+  EXPECT_EQ(grid.CellRecordCount(), 1);
+  EXPECT_TRUE(grid.CheckCellRecords(&problem)) << problem;
+
+  grid.SetRowCount(4);  // row 4 goes, and its record with it
+  EXPECT_EQ(grid.CellRecordCount(), 0);
+  EXPECT_TRUE(grid.CheckCellRecords(&problem)) << problem;
+
+  grid.SetCellClass(1, 1, CGridCellCheck::kClassName);  // behind the extension's back
+  EXPECT_FALSE(grid.CheckCellRecords(&problem));
+  EXPECT_EQ(problem, "check box (1, 1) has no record");
+}
+
+TEST(QORGridRows, SetRowCountAddsInitialisesRemovesAndRefits)
+{
+  CRecordingGrid grid;
+  grid.resize(400, 200);
+  grid.SetupGrid(2, 3, 1, 0);
+  for (int col = 0; col < 3; ++col) grid.SetColumnWeight(col, 10);
+  grid.initRows.clear();
+  grid.SetRowCount(5);
+  EXPECT_EQ(grid.initRows, (std::vector<int>{2, 3, 4}));
+  EXPECT_EQ(WidthSum(grid), grid.viewport()->width()) << "a changed count refits";
+
+  grid.SetColumnWidth(0, 7);
+  grid.SetCellText(4, 0, "kept");
+  grid.SetRowCount(5);
+  EXPECT_EQ(grid.GetColumnWidth(0), 7) << "the same count does not refit";
+  EXPECT_EQ(grid.GetItemText(4, 0), "kept");
+  EXPECT_EQ(grid.initRows.size(), 3u);
+
+  grid.SetRowCount(1);
+  EXPECT_EQ(grid.GetRowCount(), 1);
+  grid.SetRowCount(3);
+  EXPECT_EQ(grid.initRows, (std::vector<int>{2, 3, 4, 1, 2}));
+  EXPECT_EQ(grid.GetItemText(2, 0), "") << "new rows start empty";
+}
+
+TEST(QORGridColumns, HiddenColumnsGetNoWidthAndTheRestSharesByWeight)
+{
+  CQORGridCtrl grid;
+  grid.resize(600, 200);
+  grid.SetupGrid(2, 4, 1, 0);
+  const int weights[] = {15, 50, 5, 30};
+  for (int col = 0; col < 4; ++col) grid.SetColumnWeight(col, weights[col]);
+  grid.SetColumnWeight(4, 99);  // out of range: ignored
+  grid.SetColumnVisible(-1, false);
+  grid.FitColumns();
+  const int width = grid.viewport()->width();
+  EXPECT_EQ(grid.GetColumnWidth(0), (15 * width * 2 + 100) / 200);
+  EXPECT_EQ(WidthSum(grid), width);
+
+  grid.SetColumnVisible(1, false);  // refits
+  EXPECT_EQ(grid.GetColumnWidth(1), 0);
+  EXPECT_EQ(grid.GetColumnWidth(0), (15 * width * 2 + 50) / 100);
+  EXPECT_EQ(grid.GetColumnWidth(2), (5 * width * 2 + 50) / 100);
+  EXPECT_EQ(WidthSum(grid), width) << "the last visible column takes the rest";
+
+  grid.SetColumnVisible(3, false, false);  // no refit yet
+  EXPECT_GT(grid.GetColumnWidth(3), 0);
+  grid.FitColumns();
+  EXPECT_EQ(grid.GetColumnWidth(3), 0);
+  EXPECT_EQ(grid.GetColumnWidth(2), width - grid.GetColumnWidth(0));
+
+  grid.resize(800, 200);  // the weights are proportions of whatever width the grid has
+  EXPECT_EQ(WidthSum(grid), grid.viewport()->width());
+}
+
+TEST(QORGridColours, ReadOnlyAndHighlightColours)
+{
+  CQORGridCtrl grid;
+  grid.SetupGrid(4, 3, 1, 0);
+  grid.SetCellType(1, 1, 3);
+  grid.SetCellType(2, 1, 3);
+  grid.SetCellReadOnly(1, 2, true);
+  EXPECT_EQ(grid.GetItemBkColour(1, 2), GridRgb(224, 224, 224));
+  EXPECT_EQ(grid.GetItemState(1, 2) & ~kDerivedStates, unsigned(kStateReadOnly));
+  grid.SetItemState(1, 0, kStateModified);
+  grid.SetCellReadOnly(1, 0, false);
+  EXPECT_EQ(grid.GetItemBkColour(1, 0), GridRgb(255, 255, 255));
+  EXPECT_EQ(grid.GetItemState(1, 0) & ~kDerivedStates, 0u) << "the whole state word is replaced";
+
+  grid.HighlightRow(1);
+  EXPECT_EQ(grid.GetItemBkColour(1, 0), GridRgb(128, 192, 255));
+  EXPECT_EQ(grid.GetItemBkColour(1, 1), GridRgb(120, 160, 200)) << "a box is a read-only cell";
+  EXPECT_EQ(grid.GetItemBkColour(1, 2), GridRgb(120, 160, 200));
+  EXPECT_EQ(grid.GetItemBkColour(0, 0), kDefaultColour) << "the header is never coloured";
+
+  grid.HighlightRow(2);
+  EXPECT_EQ(grid.GetItemBkColour(1, 0), GridRgb(255, 255, 255));
+  EXPECT_EQ(grid.GetItemBkColour(1, 1), GridRgb(224, 224, 224));
+  EXPECT_EQ(grid.GetItemBkColour(1, 2), GridRgb(224, 224, 224));
+  EXPECT_EQ(grid.GetItemBkColour(2, 0), GridRgb(128, 192, 255));
+  grid.HighlightRow(-1);
+  EXPECT_EQ(grid.GetItemBkColour(2, 0), GridRgb(255, 255, 255));
+  EXPECT_EQ(grid.GetHighlightedRow(), -1);
+}
+
+TEST(QORGridCommit, ANestedCommitDoesNothing)
+{
+  struct NestingGrid : CQORGridCtrl {
+    void OnCellChanged(int row, int col, int type) override
+    {
+      (void)type;
+      changes.push_back({row, col});
+      FinishCellEdit(row + 1, col, "nested");
+    }
+    std::vector<CCellID> changes;
+  };
+  NestingGrid grid;
+  grid.SetupGrid(4, 2, 1, 0);
+  grid.FinishCellEdit(1, 0, "outer");
+  EXPECT_EQ(grid.GetItemText(1, 0), "outer");
+  EXPECT_EQ(grid.GetItemText(2, 0), "");
+  EXPECT_EQ(grid.changes, std::vector<CCellID>{CCellID(1, 0)});
+  grid.FinishCellEdit(2, 0, "again");  // the guard is down again afterwards
+  EXPECT_EQ(grid.changes.size(), 2u);
+}
+
+TEST_F(QORGrid, LeavingForAnotherControlDropsTheFocusCellAndHighlight)
+{
+  FocusCell(2, 0);
+  grid->HighlightRow(2);
+  before->setFocus(Qt::OtherFocusReason);  // an edit field: the grid keeps its state
+  EXPECT_TRUE(grid->HasFocusState());
+  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));
+  EXPECT_EQ(grid->GetHighlightedRow(), 2);
+
+  grid->setFocus(Qt::TabFocusReason);  // it still holds the focus cell: nothing is chosen anew
+  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));
+  after->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(grid->HasFocusState());
+  EXPECT_FALSE(grid->GetFocusCell().IsValid());
+  EXPECT_EQ(grid->GetHighlightedRow(), -1);
+  EXPECT_EQ(grid->GetItemBkColour(2, 0), CQORGridCtrl::kWhite);
+}
+
+TEST_F(QORGrid, TabMovesBetweenTwoGrids)
+{
+  auto* second = new CRecordingGrid(dialog.get());
+  second->setObjectName("gridSecond");
+  second->SetupGrid(3, 2, 1, 0);
+  second->SetColumnWeight(0, 1);
+  second->SetColumnWeight(1, 1);
+  dialog->layout()->addWidget(second);
+  QWidget::setTabOrder(grid, second);
+  second->show();
+  FocusCell(3, 4);
+  Walk({{Qt::Key_Tab, Qt::NoModifier, CCellID(), false, "gridSecond"}});
+  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0));
+  Walk({{Qt::Key_Tab, Qt::ShiftModifier, {3, 4}, false, "gridProperties"}});
+  EXPECT_FALSE(second->GetFocusCell().IsValid());
+
+  after->setFocus(Qt::OtherFocusReason);
+  second->SetEnteredBackwards(true);  // as a grid announces a Shift+Tab entry
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(second->GetFocusCell(), CCellID(2, 1));
+  after->setFocus(Qt::OtherFocusReason);
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0)) << "the announcement holds once";
+}
+
+}  // namespace
