@@ -1,0 +1,42 @@
+#include "tavo/tavoEdit/EditorPrompts.h"
+
+#include "tavo/tavoEdit/CopyDlg.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+CEditorPrompts::Answer CDialogPrompts::Ask(QWidget* parent, const std::string& text, Buttons buttons, bool question)
+{
+  QMessageBox box(question ? QMessageBox::Question : QMessageBox::Information, kProgramName,
+                  QString::fromStdString(text), QMessageBox::NoButton, parent);
+  switch (buttons) {
+    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return Answer::Cancel;
+  }
+}
+
+std::optional<std::string> CDialogPrompts::AskSaveFile(QWidget* parent, const std::string& title,
+                                                       const std::string& proposedName, const std::string& filter)
+{
+  QFileDialog dialog(parent, QString::fromStdString(title), QDir::currentPath(), QString::fromStdString(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix("txt");
+  dialog.selectFile(QString::fromStdString(proposedName));
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return std::nullopt;
+  return dialog.selectedFiles().front().toStdString();
+}
+
+bool CDialogPrompts::RunCopyDialog(CCopyDlg& dialog)
+{
+  return dialog.exec() == QDialog::Accepted;
+}

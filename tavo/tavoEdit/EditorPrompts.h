@@ -1,0 +1,38 @@
+#pragma once
+// The one seam through which the editor asks the user anything modal: message boxes, the
+// save-file dialog and the copy dialog. The application answers with real dialogs; tests script
+// the answers, so nothing ever blocks.
+
+#include <optional>
+#include <string>
+
+class QWidget;
+class CCopyDlg;
+
+class CEditorPrompts {
+ public:
+  enum class Buttons { Ok, YesNo, YesNoCancel };
+  enum class Answer { Ok, Yes, No, Cancel };
+
+  virtual ~CEditorPrompts() = default;
+
+  // A message box with the program's name as caption; `question` adds the question icon.
+  virtual Answer Ask(QWidget* parent, const std::string& text, Buttons buttons, bool question) = 0;
+  // A save-file dialog; the chosen full path, or nothing when cancelled.
+  virtual std::optional<std::string> AskSaveFile(QWidget* parent, const std::string& title,
+                                                 const std::string& proposedName, const std::string& filter) = 0;
+  // Runs the copy dialog modally; true when it ended with OK.
+  virtual bool RunCopyDialog(CCopyDlg& dialog) = 0;
+};
+
+// The real dialogs.
+class CDialogPrompts : public CEditorPrompts {
+ public:
+  Answer Ask(QWidget* parent, const std::string& text, Buttons buttons, bool question) override;
+  std::optional<std::string> AskSaveFile(QWidget* parent, const std::string& title, const std::string& proposedName,
+                                         const std::string& filter) override;
+  bool RunCopyDialog(CCopyDlg& dialog) override;
+};
+
+// The caption of every message box.
+inline constexpr const char* kProgramName = "tavoEdit";

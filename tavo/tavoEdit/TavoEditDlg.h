@@ -1,0 +1,104 @@
+#pragma once
+// The editor's one window: four selection lists, the property grid of the selected object, and
+// the buttons that save, copy, delete, set the priority, write the protocol and open the help.
+//
+// Implementation split: TavoEditDlg.cpp (controls, initialisation, events),
+// TavoEditDlgSelection.cpp (the selection cascade, loading and storing the object),
+// TavoEditDlgFiles.cpp (saving, closing, protocol, help), TavoEditDlgObjects.cpp (copy, delete,
+// priority).
+
+#include "tavo/outside/QODOM.h"
+#include "tavo/tavoEdit/ObjectActions.h"
+#include "tavo/tavoEdit/TavoCmdLineInfo.h"
+
+#include <QDialog>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CEditorPrompts;
+class CTavoGrid;
+class CTavoHandler;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+class CTavoEditDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  enum Level { kKategorie = 0, kUnterkategorie = 1, kNorm = 2, kObjekt = 3 };
+
+  CTavoEditDlg(CTavoHandler& handler, CEditorPrompts& prompts, const StartValues& start, QWidget* parent = nullptr);
+  ~CTavoEditDlg() override;
+
+  // Translation, the grid, both files opened and fingerprinted, and the start selection.
+  void OnInitDialog();
+  // true: grid into the row arrays, the rows into the document, the priority field into its
+  // text; false: the other way round.
+  virtual void UpdateObjectData(bool saveAndValidate);
+
+  void OnSelChangeKategorie();
+  void OnSelChangeUnterkategorie();
+  void OnSelChangeNorm();
+  void OnSelChangeObjekt();
+  void OnSaveChanges();
+  void OnCopyObject();
+  void OnDeleteObject();
+  void OnPriorityChanged();
+  void OnProtocol();
+  void OnHelp();
+  // Commits, asks for each changed file, closes both files and ends the dialog; stays open when
+  // the user cancels or a save fails.
+  void OnCancel();
+  void OnAbout();
+
+  // The reasons why material files did not open, shown once the window is up.
+  void ReportOpenErrors();
+
+  CTavoGrid* Grid() const { return m_grid; }
+  int Selection(Level level) const { return m_selection[level]; }
+
+ protected:
+  void accept() override;  // Enter does nothing
+  void reject() override;  // Escape closes as "Schließen" does
+  void closeEvent(QCloseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateControls();
+  void StoreObject();
+  void FillList(Level level, const std::vector<std::string>& names, bool translated);
+  void SelectStart(Level level, const std::string& wanted);
+  bool AllListsHaveLines() const;
+  ObjectPath SelectedPath() const;   // by the selection indexes
+  ObjectPath CurrentPath() const;    // by the lists' current lines
+  void TakeFingerprints();
+  // Saves one file; a failure is shown with the path and the reason.
+  bool SaveFileReporting(QODOM_ELEMENT file);
+  bool AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question);
+  std::string Translate(const std::string& text) const;
+
+  CTavoHandler& m_handler;
+  CEditorPrompts& m_prompts;
+  const StartValues m_start;
+
+  std::array<QComboBox*, 4> m_lists{};
+  std::array<std::vector<std::string>, 4> m_names;
+  std::array<int, 4> m_selection{-1, -1, -1, -1};
+  std::string m_priorityText;
+  std::vector<QODOM_ELEMENT> m_rowElements;
+  CFingerPrint m_standardPrint, m_userPrint;
+
+  QLineEdit* m_priority = nullptr;
+  CTavoGrid* m_grid = nullptr;
+  QPushButton* m_save = nullptr;
+  QPushButton* m_copy = nullptr;
+  QPushButton* m_delete = nullptr;
+  QPushButton* m_protocol = nullptr;
+  QPushButton* m_help = nullptr;
+  QPushButton* m_close = nullptr;
+  bool m_closed = false;
+};

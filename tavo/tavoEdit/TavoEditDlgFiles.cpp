@@ -1,0 +1,96 @@
+// Saving, closing, the protocol and the help document.
+
+#include "tavo/tavoEdit/TavoEditDlg.h"
+
+#include "tavo/material/Protocol.h"
+#include "tavo/material/TavoHandler.h"
+#include "tavo/shell/HelpFile.h"
+#include "tavo/tavoEdit/EditorPrompts.h"
+
+#include <QProgressDialog>
+
+namespace {
+
+constexpr const char* kStandardChanged = "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
+constexpr const char* kUserChanged = "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
+
+CFingerPrint Fingerprint(QODOM_ELEMENT file)
+{
+  CFingerPrint fingerprint;
+  QODOM_GetFingerPrint(file, fingerprint);
+  return fingerprint;
+}
+
+}  // namespace
+
+void CTavoEditDlg::OnSaveChanges()
+{
+  UpdateObjectData(true);
+  // A file that failed to save keeps its old fingerprint, so closing still asks for it.
+  if (m_start.qorMode && SaveFileReporting(m_handler.StandardFile()))
+    m_standardPrint = Fingerprint(m_handler.StandardFile());
+  if (SaveFileReporting(m_handler.UserFile()))
+    m_userPrint = Fingerprint(m_handler.UserFile());
+}
+
+void CTavoEditDlg::OnCancel()
+{
+  UpdateObjectData(true);
+  if (!AskToSave(m_handler.StandardFile(), m_standardPrint, kStandardChanged))
+    return;
+  if (!AskToSave(m_handler.UserFile(), m_userPrint, kUserChanged))
+    return;
+  m_handler.EnsureStandardOpen(false);
+  m_handler.EnsureUserOpen(false);
+  m_closed = true;
+  done(QDialog::Rejected);
+}
+
+void CTavoEditDlg::OnProtocol()
+{
+  const auto path = m_prompts.AskSaveFile(this, Translate("Speichern als ASCII-Text"), "material.txt",
+                                          Translate("Textdateien (*.txt);;Alle Dateien (*)"));
+  if (!path)
+    return;
+  QProgressDialog progress(QString::fromStdString(Translate("Protokoll der Materialdatei")), QString(), 0, 100, this);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(500);
+  std::string error;
+  const bool written = ExportProtocol(m_handler, *path, error, [&](int done, int total) {
+    progress.setMaximum(total);
+    progress.setValue(done);
+  });
+  progress.reset();
+  if (!written)
+    m_prompts.Ask(this, "Das Protokoll konnte nicht geschrieben werden:\n" + error, CEditorPrompts::Buttons::Ok, false);
+}
+
+void CTavoEditDlg::OnHelp()
+{
+  OpenHelpFile(Translate("help\\Materialeditor.pdf"));
+}
+
+// --- private helpers ---
+
+bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
+{
+  if (m_handler.SaveFile(file))
+    return true;
+  m_prompts.Ask(this, "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n" +
+                          QODOM_LastSaveError(),
+                CEditorPrompts::Buttons::Ok, false);
+  return false;
+}
+
+// Asks whether a changed file is to be saved; false when closing must stop (Cancel, or the
+// save failed and the edits would be lost).
+bool CTavoEditDlg::AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question)
+{
+  if (Fingerprint(file) == stored)
+    return true;
+  switch (m_prompts.Ask(this, Translate(question), CEditorPrompts::Buttons::YesNoCancel, true)) {
+    case CEditorPrompts::Answer::Cancel: return false;
+    case CEditorPrompts::Answer::Yes: return SaveFileReporting(file);
+    default: return true;
+  }
+}

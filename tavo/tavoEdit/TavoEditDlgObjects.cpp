@@ -1,0 +1,89 @@
+// The buttons that change the database itself: copy, delete and the priority field.
+
+#include "tavo/tavoEdit/TavoEditDlg.h"
+
+#include "tavo/material/TavoHandler.h"
+#include "tavo/material/TavoObj.h"
+#include "tavo/tavoEdit/CopyDlg.h"
+#include "tavo/tavoEdit/EditorPrompts.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+#include <set>
+
+void CTavoEditDlg::OnPriorityChanged()
+{
+  UpdateObjectData(true);
+  const std::optional<int> priority = ReadPriorityText(m_priorityText);
+  if (!priority || !AllListsHaveLines())
+    return;
+  SetObjectPriority(m_handler, CurrentPath(), *priority);
+}
+
+void CTavoEditDlg::OnCopyObject()
+{
+  UpdateObjectData(true);
+  if (!AllListsHaveLines() || std::find(m_selection.begin(), m_selection.end(), -1) != m_selection.end())
+    return;
+  ObjectPath source = SelectedPath();
+  source.objekt = m_lists[kObjekt]->currentText().toStdString();
+
+  std::vector<std::string> lines;
+  for (int i = 0; i < m_lists[kObjekt]->count(); ++i)
+    lines.push_back(m_lists[kObjekt]->itemText(i).toStdString());
+  const std::set<std::string> taken(lines.begin(), lines.end());
+
+  CCopyDlg dialog(this);
+  dialog.kategorieName = source.kat;
+  dialog.unterkategorieName = source.ukat;
+  dialog.normName = source.norm;
+  dialog.objektName = source.objekt;
+  dialog.priorityText = std::to_string(ProposedCopyPriority(m_handler, source, lines));
+  dialog.qorMode = m_start.qorMode;
+  dialog.intoUserFile = m_start.qorMode ? 0 : 1;
+  dialog.OnInitDialog();
+  while (true) {
+    if (!m_prompts.RunCopyDialog(dialog))
+      return;
+    if (!taken.count(dialog.newName))
+      break;
+    m_prompts.Ask(this, Translate("Der angegebene Name existiert schon!"), CEditorPrompts::Buttons::Ok, false);
+  }
+
+  const CopyTarget target{dialog.newName, dialog.priorityText, dialog.intoUserFile != 0};
+  if (!CopyObject(m_handler, source, target)) {
+    m_prompts.Ask(this, "Fehler beim Öffnen der Benutzer-Materialdatei!", CEditorPrompts::Buttons::Ok, false);
+    return;
+  }
+  OnSelChangeNorm();
+  int line = -1;
+  for (int i = 0; i < m_lists[kObjekt]->count(); ++i)
+    if (m_lists[kObjekt]->itemText(i).toStdString() == dialog.newName)
+      line = i;
+  m_lists[kObjekt]->setCurrentIndex(line);
+  OnSelChangeObjekt();
+}
+
+void CTavoEditDlg::OnDeleteObject()
+{
+  UpdateObjectData(true);
+  if (!AllListsHaveLines() || std::find(m_selection.begin(), m_selection.end(), -1) != m_selection.end())
+    return;
+  ObjectPath path = SelectedPath();
+  path.objekt = m_lists[kObjekt]->currentText().toStdString();
+  CTavoObj object;
+  m_handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
+  if (!object.inUserFile && !m_start.qorMode)
+    return;
+
+  std::string question = Translate("Sind Sie sicher, dass sie das Objekt '%s' löschen wollen?");
+  const auto slot = question.find("%s");
+  if (slot != std::string::npos)
+    question.replace(slot, 2, path.objekt);
+  if (m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) != CEditorPrompts::Answer::Yes)
+    return;
+  DeleteObject(m_handler, path);
+  m_selection[kObjekt] = -1;
+  OnSelChangeNorm();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The property grid of the editor: one row per property of the shown object, sixteen columns,
+// edit rights by mode and file, and formula rows that follow every edit.
+
+#include "tavo/grid/QORGridCtrl.h"
+#include "tavo/tavoEdit/PropertyRows.h"
+
+class CTavoGrid : public CQORGridCtrl {
+  Q_OBJECT
+
+ public:
+  enum Column {
+    kColKurzname = 0,
+    kColName = 1,
+    kColTyp = 2,
+    kColFormel = 3,
+    kColWert = 4,  // Wert01; Wert02 to Wert09 follow in 5 to 12
+    kColDim = 13,
+    kColEinheit = 14,
+    kColKnoten = 15,
+    kColumnCount = 16,
+  };
+
+  explicit CTavoGrid(QWidget* parent = nullptr);
+
+  // The row arrays the dialog fills and reads; entry i belongs to grid row i + 1.
+  PropertyRows rows;
+  bool qorMode = false;
+  bool inUserFile = false;
+
+  void InitGrid() override;
+  void InitRow(int row) override;
+  void OnCheckChanged(int row, int col) override;
+  void OnCellChanged(int row, int col, int type) override;
+  // false: the arrays into the cells; true: the cells into the arrays.
+  virtual bool ExchangeRowData(bool saveAndValidate);
+
+ private:
+  bool Editable() const { return qorMode || inUserFile; }
+  void LoadRows();
+  void CollectRows();
+  // Every ticked row's value anew from the rows as they stand, formula rows included.
+  void RecomputeFormulaRows();
+};
