@@ -1,6 +1,7 @@
 #pragma once
 // The open documents and the handles that name their elements.
 
+#include "tavo/outside/DiskState.h"
 #include "tavo/outside/QODOM.h"
 
 #include <pugixml.hpp>
@@ -17,6 +18,7 @@ struct Document {
   bool writeBom = false;              // the file began with a UTF-8 byte-order mark
   bool finalNewline = true;           // the file ended with a line break
   std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
+  DiskState onDisk;                   // the file as last read or written; "missing" for a new document
   std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
 };
 

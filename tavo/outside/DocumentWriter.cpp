@@ -1,12 +1,16 @@
 #include "tavo/outside/DocumentWriter.h"
 
+#include "tavo/outside/AtomicFile.h"
+#include "tavo/outside/DocumentReader.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <xxhash.h>
 
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -52,6 +56,40 @@ void WriteDocument(const Document& document, pugi::xml_writer& writer)
     writer.write("\n", 1);
 }
 
+// The files whose backup this process has written: the backup keeps the file as it was before the
+// first save of the run, not the run's own earlier saves.
+std::set<std::string>& BackedUpFiles()
+{
+  static std::set<std::string> files;
+  return files;
+}
+
+bool BackUpOnce(const std::string& path, std::string& error)
+{
+  const QString name = QString::fromStdString(path);
+  const std::string key = QFileInfo(name).absoluteFilePath().toStdString();
+  if (BackedUpFiles().count(key) || !QFileInfo::exists(name))
+    return true;
+  QFile original(name);
+  if (!original.open(QIODevice::ReadOnly)) {
+    error = path + ": cannot be read for its backup: " + original.errorString().toStdString();
+    return false;
+  }
+  const QByteArray bytes = original.readAll();
+  if (original.error() != QFileDevice::NoError) {
+    error = path + ": cannot be read for its backup: " + original.errorString().toStdString();
+    return false;
+  }
+  std::string reason;
+  if (!WriteFileAtomically(BackupPathOf(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                           reason)) {
+    error = path + ": the backup could not be written, so the file is left as it is: " + reason;
+    return false;
+  }
+  BackedUpFiles().insert(key);
+  return true;
+}
+
 }  // namespace
 
 std::string SerializeDocument(const Document& document)
@@ -73,25 +111,41 @@ CFingerPrint FingerprintDocument(const Document& document)
   return fingerprint;
 }
 
-bool SaveDocumentFile(const Document& document, std::string& error)
+bool SerializeVerified(const Document& document, std::string& bytes, std::string& error)
 {
-  const QString path = QString::fromStdString(document.path);
-  const std::string bytes = SerializeDocument(document);
-  const QDir folder = QFileInfo(path).absoluteDir();
+  bytes = SerializeDocument(document);
+  std::string reason;
+  const auto reread = ParseDocument(bytes, document.path, reason);
+  if (!reread) {
+    error = document.path + ": the document would not read back, so it is not written (" + reason + ")";
+    return false;
+  }
+  if (SerializeDocument(*reread) != bytes) {
+    error = document.path + ": the document would not read back unchanged, so it is not written";
+    return false;
+  }
+  return true;
+}
+
+std::string BackupPathOf(const std::string& path)
+{
+  return path + ".bak";
+}
+
+bool SaveDocumentFile(Document& document, std::string& error)
+{
+  std::string bytes;
+  if (!SerializeVerified(document, bytes, error))
+    return false;
+  const QDir folder = QFileInfo(QString::fromStdString(document.path)).absoluteDir();
   if (!folder.exists() && !QDir().mkpath(folder.absolutePath())) {
     error = document.path + ": the folder " + folder.absolutePath().toStdString() + " cannot be created";
     return false;
   }
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    error = document.path + ": " + file.errorString().toStdString();
+  if (!BackUpOnce(document.path, error))
     return false;
-  }
-  const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-  if (written != static_cast<qint64>(bytes.size()) || !file.flush() || !file.commit()) {
-    error = document.path + ": " + file.errorString().toStdString();
-    file.cancelWriting();
+  if (!WriteFileAtomically(document.path, bytes, error))
     return false;
-  }
+  document.onDisk = DiskStateOf(document.path, bytes);
   return true;
 }

@@ -1,5 +1,6 @@
 #include "tavo/outside/QODOM.h"
 
+#include "tavo/outside/DiskState.h"
 #include "tavo/outside/DocumentReader.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/outside/DocumentWriter.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -205,13 +207,22 @@ QODOM_DOCUMENT QODOM_GetDocument(QODOM_ELEMENT element)
 
 bool QODOM_SaveDoc(QODOM_DOCUMENT id)
 {
-  const Document* document = Store().FindDocument(id);
+  Document* document = Store().FindDocument(id);
   if (!document) {
     g_lastSaveError = "the document is not open";
     return false;
   }
   g_lastSaveError.clear();
   return SaveDocumentFile(*document, g_lastSaveError);
+}
+
+bool QODOM_ChangedOnDisk(QODOM_DOCUMENT id)
+{
+  const Document* document = Store().FindDocument(id);
+  if (!document)
+    return false;
+  const std::optional<DiskState> now = ReadDiskState(document->path);
+  return !now || !now->SameContent(document->onDisk);
 }
 
 const std::string& QODOM_LastSaveError()
@@ -243,7 +254,11 @@ QODOM_ELEMENT QODOM_OpenDoc(const std::string& path, const char* emptyRootTag, s
     error = path + ": " + file.errorString().toStdString();
     return 0;
   }
-  return QODOM_ParseDoc(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), path, error);
+  const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  const QODOM_ELEMENT root = QODOM_ParseDoc(content, path, error);
+  if (root)
+    Store().DocumentOf(root)->onDisk = DiskStateOf(path, content);
+  return root;
 }
 
 QODOM_ELEMENT QODOM_ParseDoc(std::string_view bytes, const std::string& path, std::string& error)

@@ -54,9 +54,16 @@ void QODOM_DeleteElement(QODOM_ELEMENT element);
 
 // The document that holds the element, or 0.
 QODOM_DOCUMENT QODOM_GetDocument(QODOM_ELEMENT element);
-// Writes the document atomically to its file. On failure the file keeps its old content, the
-// reason is kept for QODOM_LastSaveError and false is returned.
+// Writes the document atomically to its file, after a backup PATH.bak of the file as it was
+// before the first save of this process. The bytes are proven to read back before the disk is
+// touched. On failure the file keeps its old content, the reason is kept for
+// QODOM_LastSaveError and false is returned. It does not ask QODOM_ChangedOnDisk: callers do.
 bool QODOM_SaveDoc(QODOM_DOCUMENT document);
+// True when the document's file no longer holds what the document was read from or last saved
+// to (other bytes, created or deleted since, or unreadable now); a save would then overwrite
+// someone else's change. A document parsed from memory counts as read from a missing file.
+// False for 0.
+bool QODOM_ChangedOnDisk(QODOM_DOCUMENT document);
 // The path and reason of the last failed save; "" after a successful one.
 const std::string& QODOM_LastSaveError();
 // Fills the document's current fingerprint (all zero for 0).

@@ -1,0 +1,121 @@
+// Saving in one process: the backup of the first overwrite, the file changed by someone else,
+// and a tree that would not read back.
+
+#include "tavo/outside/QODOM.h"
+
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include <filesystem>
+
+namespace {
+
+constexpr const char* kOriginal =
+  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- eigene Werkstoffe -->\n<Materialdatei>\n"
+  "  <Kategorie Name=\"Holz\" Prioritaet=\"0\"/>\n</Materialdatei>\n";
+
+class OpenFile {
+ public:
+  explicit OpenFile(const std::string& path, const char* emptyRoot = nullptr)
+  {
+    root = QODOM_OpenDoc(path, emptyRoot, error);
+  }
+  ~OpenFile() { QODOM_CloseDoc(root); }
+  QODOM_DOCUMENT Document() const { return QODOM_GetDocument(root); }
+  bool SaveWithName(const char* name) const
+  {
+    QODOM_SetString(QODOM_FindFirstChild(root, "Kategorie"), "Name", name);
+    return QODOM_SaveDoc(Document());
+  }
+
+  QODOM_ELEMENT root = 0;
+  std::string error;
+};
+
+}  // namespace
+
+TEST(SafeSave, BackupKeepsTheFileAsItWasBeforeTheFirstSave)
+{
+  TestFolder folder;
+  const std::string path = folder.Write("Benutzer.xml", kOriginal);
+  {
+    OpenFile file(path);
+    ASSERT_NE(file.root, 0u) << file.error;
+    ASSERT_TRUE(file.SaveWithName("Stahl")) << QODOM_LastSaveError();
+    EXPECT_EQ(ReadFile(path + ".bak"), kOriginal);
+    ASSERT_TRUE(file.SaveWithName("Beton"));
+    EXPECT_EQ(ReadFile(path + ".bak"), kOriginal) << "the second save replaced the backup";
+  }
+  // Reopened in the same run: the backup still holds the state before the run.
+  OpenFile again(path);
+  ASSERT_TRUE(again.SaveWithName("Glas"));
+  EXPECT_EQ(ReadFile(path + ".bak"), kOriginal);
+  EXPECT_NE(ReadFile(path).find("Glas"), std::string::npos);
+
+  // A file created by its first save has nothing to back up.
+  const std::string fresh = folder.Path("neu/Benutzer.xml");
+  OpenFile created(fresh, "Materialdatei");
+  QODOM_AddChildElement(created.root, "Kategorie");
+  ASSERT_TRUE(QODOM_SaveDoc(created.Document()));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(fresh + ".bak")));
+}
+
+TEST(SafeSave, ChangedOnDiskSeesOtherWritersButNotATouch)
+{
+  TestFolder folder;
+  const std::string path = folder.Write("Benutzer.xml", kOriginal);
+  OpenFile file(path);
+  ASSERT_NE(file.root, 0u);
+  EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+
+  // Same bytes, a later modification time: nothing to lose.
+  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::hours(1));
+  EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+
+  // Another program writes the same size with other bytes, keeping the time.
+  const auto time = std::filesystem::last_write_time(path);
+  std::string other = kOriginal;
+  other.replace(other.find("Holz"), 4, "Glas");
+  folder.Write("Benutzer.xml", other);
+  std::filesystem::last_write_time(path, time);
+  EXPECT_TRUE(QODOM_ChangedOnDisk(file.Document()));
+
+  // After our own save the file is ours again.
+  ASSERT_TRUE(file.SaveWithName("Stahl"));
+  EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+
+  // Deleted behind our back.
+  std::filesystem::remove(path);
+  EXPECT_TRUE(QODOM_ChangedOnDisk(file.Document()));
+  EXPECT_FALSE(QODOM_ChangedOnDisk(0));
+}
+
+TEST(SafeSave, ChangedOnDiskForANewFileThatSomeoneCreated)
+{
+  TestFolder folder;
+  const std::string path = folder.Path("Benutzer.xml");
+  OpenFile file(path, "Materialdatei");
+  ASSERT_NE(file.root, 0u);
+  EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+  folder.Write("Benutzer.xml", kOriginal);
+  EXPECT_TRUE(QODOM_ChangedOnDisk(file.Document()));
+}
+
+TEST(SafeSave, FailedSaveKeepsTheDiskStateItWasOpenedWith)
+{
+  TestFolder folder;
+  const std::string path = folder.Write("Benutzer.xml", kOriginal);
+  OpenFile file(path);
+  // A tag that no parser reads back: the bytes are proven before the disk is touched.
+  QODOM_AddChildElement(file.root, "1 Kategorie");
+  EXPECT_FALSE(QODOM_SaveDoc(file.Document()));
+  EXPECT_NE(QODOM_LastSaveError().find("would not read back"), std::string::npos) << QODOM_LastSaveError();
+  EXPECT_NE(QODOM_LastSaveError().find(path), std::string::npos);
+  EXPECT_EQ(ReadFile(path), kOriginal);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak")));
+  EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+  EXPECT_EQ(QDir(QString::fromStdString(folder.Root())).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
