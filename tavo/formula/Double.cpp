@@ -59,8 +59,10 @@ std::string CDouble::GetText()
   return m_text;
 }
 
-bool CDouble::operator==(const CDouble& other)
+bool CDouble::operator==(const CDouble& other) const
 {
-  GetValue();
+  if (!m_isNumber) {
+    m_parser->Evaluate(m_text, m_value);
+  }
   return m_value == other.m_value && m_text == other.m_text && m_isNumber == other.m_isNumber;
 }

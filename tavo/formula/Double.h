@@ -23,11 +23,12 @@ public:
   double GetValue();
   // The formula, or the number as "%lg" writes it.
   std::string GetText();
-  // Brings this value up to date first (not the other); equal in value, text and kind.
-  bool operator==(const CDouble& other);
+  // Brings this value up to date first (not the other); equal in value, text and kind. Const,
+  // with m_value as the formula's cached value, so that a == b never runs as b == a.
+  bool operator==(const CDouble& other) const;
 
   bool m_isNumber = true;     // a plain number, not a formula
   std::string m_text;         // the formula; empty for a number until GetText fills it
-  double m_value = 0;         // the number, or the formula's value at its last evaluation
+  mutable double m_value = 0; // the number, or the formula's value at its last evaluation
   CQORParser* m_parser;       // evaluates the formula; not owned, never null
 };

@@ -31,9 +31,9 @@ void AppendMessages(const ExpressionEvaluator& evaluator, std::vector<CParserWar
 }
 
 // A text as "%s" writes it: up to its first zero byte.
-std::string_view AsCString(const std::string& text)
+std::string_view AsCString(std::string_view text)
 {
-  return std::string_view(text.c_str());
+  return text.substr(0, text.find('\0'));
 }
 
 }  // namespace
@@ -44,7 +44,8 @@ void CQORParser::SetVariable(const std::string& fullName, const std::string& lab
   bool created = false;
   VariableRecord& record = m_variables.Enter(fullName, created);
   if (!created && std::fabs(record.value - value) > 1e-8) {
-    m_warnings.push_back({kCodeOverwritten, std::string(record.ShortName()) + " wird überschrieben mit " + FormatFixed2(value)});
+    const std::string shortName(AsCString(record.ShortName()));
+    m_warnings.push_back({kCodeOverwritten, shortName + " wird überschrieben mit " + FormatFixed2(value)});
   }
   record.label = label;
   record.unitText = unitText;
