@@ -43,6 +43,7 @@ CTavoHandler::~CTavoHandler()
 {
   CloseFile(kStandard);
   CloseFile(kUser);
+  m_currentObj = CTavoObj();
 }
 
 // --- opening and closing ---

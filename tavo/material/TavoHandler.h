@@ -2,6 +2,7 @@
 // The one handler of the material database: it opens and closes the standard and the user file,
 // lists the entries of each level in priority order and looks material objects up.
 
+#include "tavo/material/TavoObj.h"
 #include "tavo/outside/QODOM.h"
 
 #include <string>
@@ -43,6 +44,20 @@ class CTavoHandler {
   // The key of the cached object: the four names joined by backslashes; "" = nothing cached.
   const std::string& ObjectKey() const { return m_objectKey; }
 
+  // Fills `out` with the object of the four names, searched in the standard file first, built
+  // and recalculated (which may write changed values into its document). A lookup with the names
+  // of the last one returns the cached object without reading the file. `objekt` goes through
+  // MapSteelName first, so the caller sees the current name afterwards. An object that is not
+  // found is the empty object, and is cached as well.
+  void GetObj(CTavoObj& out, const std::string& kat, const std::string& ukat, const std::string& norm,
+              std::string& objekt);
+  // The next GetObj reads the files again (after an object element was deleted).
+  void ForgetCurrentObject();
+  // Old reinforcing-steel names of Stahl/Betonstahl/EC2 (or EC2 NA (DE)) are replaced in place
+  // by the current ones ("BSt 500 SA" -> "B500A"); any other combination stays.
+  static void MapSteelName(const std::string& kat, const std::string& ukat, const std::string& norm,
+                           std::string& objekt);
+
   // The open files in search order, standard first; the walk ends at the first closed file.
   std::vector<QODOM_ELEMENT> SearchedFiles() const;
   // The elements that every search walks for the given names ("" stops the descent there):
@@ -55,6 +70,8 @@ class CTavoHandler {
   void CloseFile(int index);
 
   std::string m_objectKey;
+  // The object found last; valid while m_objectKey is not empty.
+  CTavoObj m_currentObj;
   // Standard file, user file, and the null handle that ends every search.
   QODOM_ELEMENT m_files[3] = {0, 0, 0};
   std::string m_openErrors[2];

@@ -1,0 +1,139 @@
+// `tavo show`, `tavo protocol` and `tavo recalc` as scripts use them.
+
+#include "tests/support/RunProcess.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+
+namespace {
+
+ProcessResult Tavo(const std::vector<std::string>& arguments)
+{
+  return RunProcess(std::getenv("TAVO_CLI"), arguments);
+}
+
+// fcd is stored stale (19) in the standard file; the user file holds one object of its own.
+const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0">
+    <Unterkategorie Name="Normalbeton" Prioritaet="0">
+      <Norm Name="EC2" Prioritaet="0">
+        <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
+        <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="19" Einheit="N/mm²"/>
+        <Objekt Name="C30/37" Prioritaet="0">
+          <Eigenschaft Kurzname="fck" Name="Druckfestigkeit" Wert01="30" Einheit="N/mm²"/>
+          <Eigenschaft Name="ohne Kurzname" Wert01="1"/>
+        </Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+  <Kategorie Name="Stahl" Prioritaet="1">
+    <Unterkategorie Name="Betonstahl" Prioritaet="0">
+      <Norm Name="EC2" Prioritaet="0">
+        <Objekt Name="B500A" Prioritaet="3"><Eigenschaft Kurzname="fyk" Wert01="500"/></Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+</Materialdatei>
+)";
+
+const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0">
+    <Unterkategorie Name="Normalbeton" Prioritaet="0">
+      <Norm Name="EC2" Prioritaet="0">
+        <Objekt Name="Mein Beton"><Eigenschaft Kurzname="fck" Wert01="25"/><Eigenschaft Kurzname="doppelt" Formel="fck*2" Wert01="50"/></Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+</Materialdatei>
+)";
+
+struct Files {
+  TestFolder folder;
+  std::string standard = folder.Write("std.xml", kStandard);
+  std::string user = folder.Write("user.xml", kUser);
+
+  ProcessResult Run(std::vector<std::string> arguments) const
+  {
+    arguments.insert(arguments.begin(), {"--standard", standard, "--user", user});
+    return Tavo(arguments);
+  }
+};
+
+}  // namespace
+
+TEST(CliShow, PrintsTheGridRowsRecalculated)
+{
+  const Files files;
+  ProcessResult result = files.Run({"show", "Beton", "Normalbeton", "EC2", "C30/37"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "fck\t30\t\tN/mm²\tC30/37\tDruckfestigkeit\n"
+            "gamma_c\t1.5\t\t-\tEC2\tTeilsicherheitsbeiwert\n"
+            "fcd\t20\tfck/gamma_c\tN/mm²\tEC2\tBemessungswert\n");
+  EXPECT_EQ(ReadFile(files.standard), kStandard);  // showing saves nothing
+
+  result = files.Run({"show", "Stahl", "Betonstahl", "EC2", "BSt 500 SA", "--json"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const auto json = nlohmann::json::parse(result.out);
+  EXPECT_EQ(json["objekt"], "B500A");
+  EXPECT_EQ(json["inUserFile"], false);
+  EXPECT_EQ(json["priority"], 3);
+  EXPECT_EQ(json["rows"][0]["Kurzname"], "fyk");
+  EXPECT_EQ(json["rows"][0]["Wert01"], "500");
+  EXPECT_EQ(json["rows"][0]["Knoten"], "B500A");
+
+  result = files.Run({"show", "Beton", "Normalbeton", "EC2", "Mein Beton", "--json"});
+  EXPECT_EQ(nlohmann::json::parse(result.out)["inUserFile"], true);
+
+  result = files.Run({"show", "Beton", "Normalbeton", "EC2", "C99/115"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("C99/115"), std::string::npos);
+  EXPECT_EQ(files.Run({"show", "Beton", "Normalbeton"}).exitCode, 2);
+}
+
+TEST(CliProtocol, WritesTheFileOrReportsWhyNot)
+{
+  const Files files;
+  const std::string target = files.folder.Path("material.txt");
+  ProcessResult result = files.Run({"protocol", target});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  const std::string protocol = ReadFile(target);
+  EXPECT_NE(protocol.find("\t\t\t\tfck            \t[     N/mm\xB2]\t= 30             \tDruckfestigkeit\n"),
+            std::string::npos) << protocol;
+
+  const std::string unwritable = files.folder.Path("no/such/folder/material.txt");
+  result = files.Run({"protocol", unwritable});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find(unwritable), std::string::npos) << result.err;
+}
+
+TEST(CliRecalc, CountsChangedObjectsAndSavesOnlyWhenAsked)
+{
+  const Files files;
+  ProcessResult result = files.Run({"recalc"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "1 of 3 objects changed\n");
+  EXPECT_EQ(ReadFile(files.standard), kStandard);
+
+  result = files.Run({"recalc", "--save"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(ReadFile(files.standard).find(R"(Formel="fck/gamma_c" Wert01="20")"), std::string::npos);
+  EXPECT_EQ(ReadFile(files.user), kUser);  // nothing changed there: not written
+  EXPECT_EQ(files.Run({"recalc"}).out, "0 of 3 objects changed\n");
+}
+
+TEST(CliRecalc, FileThatFailedToOpenIsNeverSaved)
+{
+  const Files files;
+  files.folder.Write("user.xml", "<Materialdatei>\n  <Kategorie Name=\"A\">\n</Materialdatei>\n");
+  const ProcessResult result = files.Run({"recalc", "--save"});
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_NE(result.err.find(files.user + ":3:"), std::string::npos) << result.err;
+  EXPECT_EQ(ReadFile(files.standard), kStandard);
+  EXPECT_EQ(ReadFile(files.user), "<Materialdatei>\n  <Kategorie Name=\"A\">\n</Materialdatei>\n");
+}

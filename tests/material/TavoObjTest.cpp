@@ -1,0 +1,177 @@
+// Material objects built from inline documents: inheritance, recalculation with write-back,
+// priority and the flattening copy.
+
+#include "tavo/material/TavoObj.h"
+
+#include "tavo/material/Vocabulary.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace vocabulary;
+
+namespace {
+
+// A document parsed from a literal that closes itself at the end of the test.
+struct ParsedDoc {
+  explicit ParsedDoc(const std::string& text)
+  {
+    std::string error;
+    root = QODOM_ParseDoc(text, "/nonexistent/material.xml", error);
+    EXPECT_NE(root, 0u) << error;
+  }
+  ~ParsedDoc() { QODOM_CloseDoc(root); }
+  std::string Text() const { return QODOM_SerializeDoc(QODOM_GetDocument(root)); }
+  CFingerPrint Fingerprint() const
+  {
+    CFingerPrint fingerprint;
+    QODOM_GetFingerPrint(root, fingerprint);
+    return fingerprint;
+  }
+  // The element reached from the root by a path of Name attributes.
+  QODOM_ELEMENT Find(std::initializer_list<const char*> names) const
+  {
+    QODOM_ELEMENT element = root;
+    for (const char* name : names)
+      element = QODOM_FindFirstChildWithAttr(element, kName, name);
+    return element;
+  }
+  QODOM_ELEMENT root = 0;
+};
+
+constexpr const char* kConcrete = R"(<M>
+  <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
+  <K Name="Beton">
+    <U Name="Normalbeton">
+      <N Name="EC2">
+        <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
+        <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="20"/>
+        <O Name="C30/37" Prioritaet="4">
+          <Eigenschaft Kurzname="fck" Wert01="30"/>
+          <Eigenschaft Kurzname="gamma" Wert01="1.15"/>
+          <Eigenschaft Kurzname="fcd" Formel="" Wert01="1"/>
+        </O>
+      </N>
+    </U>
+  </K>
+</M>
+)";
+
+}  // namespace
+
+TEST(TavoObj, FarthestLevelWinsAndEveryElementIsKept)
+{
+  ParsedDoc doc(kConcrete);
+  const QODOM_ELEMENT object = doc.Find({"Beton", "Normalbeton", "EC2", "C30/37"});
+  const CTavoObj obj(object, true);
+
+  // gamma stands at the object, the code and the root: the root's 1.6 wins. The code's formula
+  // of fcd is kept although the object's own fcd has an empty one.
+  EXPECT_EQ(obj.values.at("gamma"), "1.6");
+  EXPECT_EQ(obj.formulas.at("fcd"), "fck/gamma");
+  EXPECT_EQ(obj.formulas.size(), 1u);
+  EXPECT_EQ(obj.values.at("fcd"), "18.75");
+  ASSERT_EQ(obj.propertyElements.size(), 6u);
+  EXPECT_EQ(QODOM_GetParentElement(obj.propertyElements[0]), object);
+  EXPECT_EQ(QODOM_GetParentElement(obj.propertyElements[5]), doc.root);
+  EXPECT_EQ(obj.objectElement, object);
+  EXPECT_TRUE(obj.inUserFile);
+  EXPECT_EQ(obj.priority, 4);
+}
+
+TEST(TavoObj, ChangedTextIsWrittenIntoEveryElementOfItsShortName)
+{
+  ParsedDoc doc(kConcrete);
+  const CTavoObj obj(doc.Find({"Beton", "Normalbeton", "EC2", "C30/37"}), false);
+  EXPECT_TRUE(obj.wroteBack);
+  EXPECT_EQ(doc.Text(), R"(<M>
+  <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
+  <K Name="Beton">
+    <U Name="Normalbeton">
+      <N Name="EC2">
+        <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
+        <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="18.75"/>
+        <O Name="C30/37" Prioritaet="4">
+          <Eigenschaft Kurzname="fck" Wert01="30"/>
+          <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
+          <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="18.75"/>
+        </O>
+      </N>
+    </U>
+  </K>
+</M>
+)");
+}
+
+TEST(TavoObj, FinalTextsLeaveTheDocumentUntouched)
+{
+  // Stored texts that already are the final ones, with a chain whose first pass differs.
+  ParsedDoc doc(R"(<M><N>
+  <Eigenschaft Kurzname="a" Formel="b*2" Wert01="8"/>
+  <Eigenschaft Kurzname="b" Formel="c + 1" Wert01="4"/>
+  <O Name="x"><Eigenschaft Kurzname="c" Wert01="3"/></O>
+</N></M>)");
+  const CFingerPrint before = doc.Fingerprint();
+  const std::string text = doc.Text();
+  CTavoObj obj(QODOM_FindFirstChild(QODOM_FindFirstChild(doc.root, "N"), "O"), false);
+  EXPECT_FALSE(obj.wroteBack);
+  EXPECT_EQ(obj.values.at("a"), "8");
+  EXPECT_TRUE(doc.Fingerprint() == before);
+  EXPECT_EQ(doc.Text(), text);
+
+  // A stored 3.14159265 for a formula yielding that number is rewritten with six digits.
+  const QODOM_ELEMENT b = obj.propertyElements[2];
+  ASSERT_STREQ(QODOM_GetString(b, kKurzname), "b");
+  QODOM_SetString(b, kWert01, "3.14159265");
+  QODOM_SetString(b, kFormel, "3.14159265");
+  EXPECT_TRUE(CTavoObj(obj.objectElement, false).wroteBack);
+  EXPECT_STREQ(QODOM_GetString(b, kWert01), "3.14159");
+}
+
+TEST(TavoObj, PriorityAndTheEmptyObject)
+{
+  ParsedDoc doc(R"(<N><O Name="a" Prioritaet="7"/><O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/></N>)");
+  const std::pair<const char*, int> rows[] = {{"a", 7}, {"b", -1}, {"c", -1}, {"d", -1}, {"e", -1}};
+  for (const auto& [name, priority] : rows)
+    EXPECT_EQ(CTavoObj(doc.Find({name}), false).priority, priority) << name;
+
+  const CTavoObj empty(0, true);
+  EXPECT_TRUE(empty.values.empty() && empty.formulas.empty() && empty.propertyElements.empty());
+  EXPECT_EQ(empty.priority, -1);
+  EXPECT_EQ(empty.objectElement, 0u);
+  EXPECT_TRUE(empty.inUserFile);
+}
+
+TEST(TavoObj, CopyPropertiesToFlattensInheritedProperties)
+{
+  ParsedDoc doc(R"(<M>
+  <N Name="EC2">
+    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
+    <O Name="C30/37">
+      <Eigenschaft Kurzname="fck" Wert01="30"/>
+      <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
+    </O>
+  </N>
+  <Kopie/>
+</M>
+)");
+  const CTavoObj obj(doc.Find({"EC2", "C30/37"}), false);
+  EXPECT_FALSE(obj.wroteBack);
+  obj.CopyPropertiesTo(QODOM_FindFirstChild(doc.root, "Kopie"));
+  EXPECT_EQ(doc.Text(), R"(<M>
+  <N Name="EC2">
+    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
+    <O Name="C30/37">
+      <Eigenschaft Kurzname="fck" Wert01="30"/>
+      <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
+    </O>
+  </N>
+  <Kopie>
+    <Eigenschaft Kurzname="fck" Wert01="30"/>
+    <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
+    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
+  </Kopie>
+</M>
+)");
+}
