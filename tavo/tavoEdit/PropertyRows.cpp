@@ -5,6 +5,19 @@
 
 using namespace vocabulary;
 
+namespace {
+
+// A missing attribute reads as an empty text, so writing an empty text where there is none
+// changes nothing: the attribute is not created, and an unchanged object brings no question.
+void SetText(QODOM_ELEMENT element, const char* name, const std::string& text)
+{
+  if (text.empty() && !QODOM_HasAttr(element, name))
+    return;
+  QODOM_SetString(element, name, text.c_str());
+}
+
+}  // namespace
+
 void PropertyRows::Clear()
 {
   for (auto* column : {&kurzname, &name, &formel, &dimension, &einheit, &knoten})
@@ -42,17 +55,17 @@ void StorePropertyRows(const PropertyRows& rows, const std::vector<QODOM_ELEMENT
   const std::size_t count = std::min(elements.size(), rows.kurzname.size());
   for (std::size_t n = 0; n < count; ++n) {
     const QODOM_ELEMENT element = elements[n];
-    QODOM_SetString(element, kKurzname, rows.kurzname[n].c_str());
-    QODOM_SetString(element, kName, rows.name[n].c_str());
+    SetText(element, kKurzname, rows.kurzname[n]);
+    SetText(element, kName, rows.name[n]);
     if (!rows.formel[n].empty())
       QODOM_SetString(element, kFormel, rows.formel[n].c_str());
     else
       QODOM_DeleteAttr(element, kFormel);
-    QODOM_SetString(element, kWert01, rows.wert[0][n].c_str());
+    SetText(element, kWert01, rows.wert[0][n]);
     for (int column = 2; column <= kValueColumns; ++column)
       if (!rows.wert[column - 1][n].empty())
         QODOM_SetString(element, ValueAttribute(column).c_str(), rows.wert[column - 1][n].c_str());
-    QODOM_SetString(element, kDimension, rows.dimension[n].c_str());
-    QODOM_SetString(element, kEinheit, rows.einheit[n].c_str());
+    SetText(element, kDimension, rows.dimension[n]);
+    SetText(element, kEinheit, rows.einheit[n]);
   }
 }

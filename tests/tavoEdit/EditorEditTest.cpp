@@ -1,0 +1,209 @@
+// Editing values in the grid, storing them, saving and the closing questions.
+
+#include "EditorTestSupport.h"
+
+#include "tavo/grid/GridCellCheck.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const std::string kUserPath = "Beton/Normalbeton/EC2/Eigen";
+
+bool ReadOnly(CTavoGrid* grid, int row, int col)
+{
+  if (const auto* check = dynamic_cast<const CGridCellCheck*>(grid->GetCell(row, col)))
+    return check->IsDisabled();
+  return grid->GetCell(row, col)->IsReadOnly();
+}
+
+// Lowers the process's file-size limit for its lifetime.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes)
+  {
+    getrlimit(RLIMIT_FSIZE, &m_old);
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit lowered{bytes, m_old.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit()
+  {
+    setrlimit(RLIMIT_FSIZE, &m_old);
+    std::signal(SIGXFSZ, m_oldHandler);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit m_old{};
+  void (*m_oldHandler)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommit)
+{
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start);
+  Edit("fck", CTavoGrid::kColWert, "2,5");
+  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "4");  // "2,5" reads as 2 while editing
+
+  Edit("fck", CTavoGrid::kColWert, "12.5");
+  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "25");
+  Choose(3, "C20/25");
+  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck"), "12.5");
+  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2"), "25");
+  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "alt", "Wert02"), "x");
+}
+
+TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStaysOpen)
+{
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start);
+  Edit("fck", CTavoGrid::kColWert, "40");
+  Choose(3, "C20/25");
+
+  prompts.answers = {CEditorPrompts::Answer::Cancel};
+  dialog->OnCancel();
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_NE(prompts.asked[0].find("Benutzer - Materialdatei"), std::string::npos);
+  EXPECT_NE(handler->UserFile(), 0u);  // still open
+  EXPECT_EQ(List(3)->currentText(), "C20/25");
+
+  prompts.answers = {CEditorPrompts::Answer::Yes};
+  dialog->OnCancel();
+  EXPECT_EQ(handler->UserFile(), 0u);
+  EXPECT_NE(ReadFile(db->UserPath()).find("Wert01=\"40\""), std::string::npos);
+}
+
+TEST_F(EditorTest, SaveInNormalModeLeavesTheStandardFileAloneAndItsQuestionStands)
+{
+  Open();
+  Choose(3, "C30/37");  // recalculation changes the code-level values in the standard document
+  Control<QPushButton>("btnSaveChanges")->click();
+  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());
+
+  dialog->OnCancel();
+  ASSERT_EQ(prompts.asked.size(), 1u);
+  EXPECT_NE(prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
+  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());  // answered No
+}
+
+TEST_F(EditorTest, ViewingAnObjectWithUnchangedValuesAsksNothing)
+{
+  Open();
+  Choose(3, "C20/25");
+  dialog->OnCancel();
+  EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(EditorTest, PropertyWithoutKurznameGetsNoRowAndTheRowsAfterItKeepTheirElements)
+{
+  const std::string user = MaterialFile(R"(<Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
+      <Objekt Name="Eigen">
+        <Eigenschaft Kurzname="a" Wert01="1"/>
+        <Eigenschaft Name="ohne Kurzname" Wert01="9"/>
+        <Eigenschaft Kurzname="b" Wert01="2"/>
+      </Objekt></Norm></Unterkategorie></Kategorie>
+)");
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start, StandardFixture(), user);
+  EXPECT_EQ(dialog->Grid()->GetRowCount(), 3);
+  Edit("b", CTavoGrid::kColWert, "5");
+  dialog->OnSaveChanges();
+  const std::string saved = ReadFile(db->UserPath());
+  EXPECT_NE(saved.find(R"(<Eigenschaft Name="ohne Kurzname" Wert01="9"/>)"), std::string::npos) << saved;
+  EXPECT_NE(saved.find(R"(Kurzname="b" Wert01="5")"), std::string::npos) << saved;
+}
+
+TEST_F(EditorTest, RightsFollowModeAndFile)
+{
+  // Normal mode, object of the standard file: nothing editable, not even the check box.
+  Open();
+  CTavoGrid* grid = dialog->Grid();
+  for (int col : {0, 1, 2, 3, 4, 14})
+    EXPECT_TRUE(ReadOnly(grid, Row("fck"), col)) << col;
+  EXPECT_FALSE(Control<QPushButton>("btnDeleteObject")->isEnabled());
+  EXPECT_TRUE(Control<QPushButton>("btnCopyObject")->isEnabled());
+
+  // Normal mode, object of the user file: check box, formula of ticked rows, values.
+  Choose(3, "Eigen");
+  EXPECT_TRUE(ReadOnly(grid, Row("fck"), CTavoGrid::kColKurzname));
+  EXPECT_FALSE(ReadOnly(grid, Row("fck"), CTavoGrid::kColTyp));
+  EXPECT_FALSE(ReadOnly(grid, Row("fck"), CTavoGrid::kColWert));
+  EXPECT_TRUE(ReadOnly(grid, Row("fck"), CTavoGrid::kColFormel));
+  EXPECT_FALSE(ReadOnly(grid, Row("fck2"), CTavoGrid::kColFormel));
+  EXPECT_TRUE(ReadOnly(grid, Row("fck2"), CTavoGrid::kColWert));
+  EXPECT_FALSE(ReadOnly(grid, Row("alt"), CTavoGrid::kColWert + 1));
+  EXPECT_TRUE(ReadOnly(grid, Row("alt"), CTavoGrid::kColEinheit));
+  EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
+  EXPECT_TRUE(grid->IsColumnVisible(CTavoGrid::kColWert + 1));   // Wert2 has a text
+  EXPECT_FALSE(grid->IsColumnVisible(CTavoGrid::kColWert + 2));  // Wert3 has none
+  EXPECT_FALSE(grid->IsColumnVisible(CTavoGrid::kColKnoten));
+
+  // Clearing the tick makes the value editable and drops the formula when stored.
+  const int row = Row("fck2");
+  grid->SetCheck(row, CTavoGrid::kColTyp, false);
+  grid->OnCheckChanged(row, CTavoGrid::kColTyp);
+  EXPECT_FALSE(ReadOnly(grid, row, CTavoGrid::kColWert));
+  EXPECT_TRUE(ReadOnly(grid, row, CTavoGrid::kColFormel));
+  dialog->OnSaveChanges();
+  const std::string saved = ReadFile(db->UserPath());
+  EXPECT_EQ(saved.find("Formel"), std::string::npos) << saved;
+  EXPECT_NE(saved.find(R"(Kurzname="fck2" Name="Doppelt" Wert01="50")"), std::string::npos) << saved;
+}
+
+TEST_F(EditorTest, QorModeMakesEverythingEditableAndShowsKnoten)
+{
+  StartValues start;
+  start.qorMode = true;
+  Open(start);
+  CTavoGrid* grid = dialog->Grid();
+  EXPECT_TRUE(grid->IsColumnVisible(CTavoGrid::kColKnoten));
+  EXPECT_EQ(Cell("fcm", CTavoGrid::kColKnoten), "EC2");
+  EXPECT_EQ(Cell("fck", CTavoGrid::kColKnoten), "C20/25");
+  for (int col : {0, 1, 2, 14})
+    EXPECT_FALSE(ReadOnly(grid, Row("fck"), col)) << col;
+  EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
+
+  // A formula edited in the grid is computed at once and stored with its value.
+  Edit("fcd", CTavoGrid::kColFormel, "fck/1.5 + fcm");
+  EXPECT_EQ(Cell("fcd", CTavoGrid::kColWert), "41.3333");
+  dialog->OnSaveChanges();
+  EXPECT_NE(ReadFile(db->StandardPath()).find(R"(Formel="fck/1.5 + fcm" Wert01="41.3333")"), std::string::npos);
+}
+
+TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
+{
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start);
+  const std::string original = ReadFile(db->UserPath());
+  Edit("fck", CTavoGrid::kColWert, "33");
+
+  {
+    // While this lives, no file of the process may grow beyond 64 bytes, which binds root too.
+    FileSizeLimit limit(64);
+    dialog->OnSaveChanges();
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_NE(prompts.asked[0].find(db->UserPath()), std::string::npos) << prompts.asked[0];
+
+    prompts.answers = {CEditorPrompts::Answer::Yes};
+    dialog->OnCancel();
+  }
+  ASSERT_EQ(prompts.asked.size(), 3u);  // the failure, the question, the failure again
+  EXPECT_NE(prompts.asked[1].find("Benutzer - Materialdatei"), std::string::npos);
+  EXPECT_NE(handler->UserFile(), 0u);  // the dialog stays open with the edit
+  EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "33");
+  EXPECT_EQ(ReadFile(db->UserPath()), original);
+
+  prompts.answers = {CEditorPrompts::Answer::Yes};
+  dialog->OnCancel();
+  EXPECT_EQ(handler->UserFile(), 0u);
+  EXPECT_NE(ReadFile(db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
+}

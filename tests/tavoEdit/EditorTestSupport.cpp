@@ -1,0 +1,175 @@
+#include "EditorTestSupport.h"
+
+#include "tavo/outside/VBT.h"
+
+#include <QApplication>
+#include <QStringList>
+
+namespace {
+
+class QtApplicationEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override
+  {
+    static int argc = 1;
+    static char name[] = "editor_tests";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance())
+      m_app = std::make_unique<QApplication>(argc, argv);
+    VBT_SetLanguage("de");
+  }
+  void TearDown() override { m_app.reset(); }
+
+ private:
+  std::unique_ptr<QApplication> m_app;
+};
+
+[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
+    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+
+// Every Eigenschaft of the element found by the Name path "Kat/Ukat/Norm/Objekt".
+QODOM_ELEMENT FindPath(QODOM_ELEMENT file, const std::string& path)
+{
+  QODOM_ELEMENT element = file;
+  for (const QString& name : QString::fromStdString(path).split('/'))
+    element = QODOM_FindFirstChildWithAttr(element, "Name", name.toStdString().c_str());
+  return element;
+}
+
+}  // namespace
+
+CEditorPrompts::Answer ScriptedPrompts::Ask(QWidget*, const std::string& text, Buttons buttons, bool)
+{
+  asked.push_back(text);
+  if (!answers.empty()) {
+    const Answer answer = answers.front();
+    answers.pop_front();
+    return answer;
+  }
+  return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+}
+
+bool ScriptedPrompts::RunCopyDialog(CCopyDlg& dialog)
+{
+  if (copyRuns.empty())
+    return false;
+  auto run = copyRuns.front();
+  copyRuns.pop_front();
+  return run(dialog);
+}
+
+std::string StandardFixture()
+{
+  return MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
+    <Unterkategorie Name="Normalbeton" Prioritaet="0">
+      <Norm Name="EC2" Prioritaet="0">
+        <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
+        <Eigenschaft Kurzname="fcm" Name="Mittlere Druckfestigkeit" Formel="fck + 8" Wert01="28" Einheit="N/mm²"/>
+        <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="13.3333" Einheit="N/mm²"/>
+        <Objekt Name="C20/25" Prioritaet="0">
+          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="20" Einheit="N/mm²"/>
+        </Objekt>
+        <Objekt Name="C30/37" Prioritaet="1">
+          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30" Einheit="N/mm²"/>
+        </Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+  <Kategorie Name="Stahl" Prioritaet="1">
+    <Unterkategorie Name="Baustahl" Prioritaet="0">
+      <Norm Name="EC3" Prioritaet="0">
+        <Objekt Name="S235" Prioritaet="0">
+          <Eigenschaft Kurzname="fy" Name="Streckgrenze" Wert01="235" Einheit="N/mm²"/>
+        </Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+)");
+}
+
+std::string UserFixture()
+{
+  return MaterialFile(R"(  <Kategorie Name="Beton">
+    <Unterkategorie Name="Normalbeton">
+      <Norm Name="EC2">
+        <Objekt Name="Eigen" Prioritaet="2">
+          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="25" Einheit="N/mm²"/>
+          <Eigenschaft Kurzname="fck2" Name="Doppelt" Formel="2*fck" Wert01="50" Einheit="N/mm²"/>
+          <Eigenschaft Kurzname="alt" Name="Alt" Wert01="7" Wert02="x" Einheit="-"/>
+        </Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+)");
+}
+
+void EditorTest::Open(const StartValues& start, const std::string& standard, const std::string& user)
+{
+  db = std::make_unique<TestDatabase>(standard, user);
+  handler = db->Open();
+  dialog = std::make_unique<CTavoEditDlg>(*handler, prompts, start);
+  dialog->OnInitDialog();
+}
+
+QComboBox* EditorTest::List(int level) const
+{
+  const char* names[] = {"cbxKategorie", "cbxUnterkategorie", "cbxNorm", "cbxObjekt"};
+  return Control<QComboBox>(names[level]);
+}
+
+template <typename T>
+T* EditorTest::Control(const char* name) const
+{
+  T* control = dialog->findChild<T*>(name);
+  if (!control) {
+    QStringList names;
+    for (QWidget* child : dialog->findChildren<QWidget*>())
+      if (!child->objectName().isEmpty())
+        names << child->objectName();
+    ADD_FAILURE() << "no control " << name << "; the dialog has: " << names.join(", ").toStdString();
+  }
+  return control;
+}
+template QComboBox* EditorTest::Control<QComboBox>(const char*) const;
+template QLineEdit* EditorTest::Control<QLineEdit>(const char*) const;
+template QPushButton* EditorTest::Control<QPushButton>(const char*) const;
+
+void EditorTest::Choose(int level, const std::string& text)
+{
+  QComboBox* list = List(level);
+  const int line = list->findText(QString::fromStdString(text));
+  ASSERT_GE(line, 0) << text;
+  list->setCurrentIndex(line);
+  emit list->activated(line);
+}
+
+int EditorTest::Row(const std::string& kurzname) const
+{
+  CTavoGrid* grid = dialog->Grid();
+  for (int r = 1; r < grid->GetRowCount(); ++r)
+    if (grid->GetCellText(r, CTavoGrid::kColKurzname) == kurzname)
+      return r;
+  return 0;
+}
+
+std::string EditorTest::Cell(const std::string& kurzname, int column) const
+{
+  const int row = Row(kurzname);
+  EXPECT_GT(row, 0) << kurzname;
+  return row ? dialog->Grid()->GetCellText(row, column) : std::string();
+}
+
+void EditorTest::Edit(const std::string& kurzname, int column, const std::string& text)
+{
+  const int row = Row(kurzname);
+  ASSERT_GT(row, 0) << kurzname;
+  CTavoGrid* grid = dialog->Grid();
+  grid->SetCellText(row, column, text);
+  grid->OnCellChanged(row, column, 0);
+}
+
+std::string EditorTest::DocumentValue(QODOM_ELEMENT file, const std::string& path, const std::string& kurzname,
+                                      const char* attribute)
+{
+  return QODOM_GetString(QODOM_FindFirstChildWithAttr(FindPath(file, path), "Kurzname", kurzname.c_str()), attribute);
+}

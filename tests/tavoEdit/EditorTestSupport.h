@@ -1,0 +1,68 @@
+#pragma once
+// The real editor dialog on temporary material files, with every modal question answered by
+// script.
+
+#include "tavo/material/TavoHandler.h"
+#include "tavo/tavoEdit/CopyDlg.h"
+#include "tavo/tavoEdit/EditorPrompts.h"
+#include "tavo/tavoEdit/TavoEditDlg.h"
+#include "tavo/tavoEdit/TavoGrid.h"
+#include "tests/support/TestDatabase.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Answers the editor's questions from a queue and records what was asked.
+class ScriptedPrompts : public CEditorPrompts {
+ public:
+  std::deque<Answer> answers;  // taken in order; an empty queue answers Ok/No
+  std::vector<std::string> asked;
+  std::optional<std::string> saveFile;
+  // Fills the copy dialog's fields; returns false to cancel it.
+  std::deque<std::function<bool(CCopyDlg&)>> copyRuns;
+
+  Answer Ask(QWidget*, const std::string& text, Buttons buttons, bool) override;
+  std::optional<std::string> AskSaveFile(QWidget*, const std::string&, const std::string&, const std::string&) override
+  {
+    return saveFile;
+  }
+  bool RunCopyDialog(CCopyDlg& dialog) override;
+};
+
+// A standard file with code-level formulas (Beton/Normalbeton/EC2 with C20/25 and C30/37) and
+// one object of the user file (Beton/Normalbeton/EC2/Eigen).
+std::string StandardFixture();
+std::string UserFixture();
+
+class EditorTest : public ::testing::Test {
+ protected:
+  // Builds the database and the dialog and runs its initialisation.
+  void Open(const StartValues& start = {}, const std::string& standard = StandardFixture(),
+            const std::string& user = UserFixture());
+
+  QComboBox* List(int level) const;
+  template <typename T>
+  T* Control(const char* name) const;
+  // Makes the line with that text current, as the user's choice does.
+  void Choose(int level, const std::string& text);
+  // Row (1-based) of the grid whose Kurzname is `name`; 0 when none.
+  int Row(const std::string& kurzname) const;
+  std::string Cell(const std::string& kurzname, int column) const;
+  // Types a value into a cell of the grid and commits it, as the in-place editor does.
+  void Edit(const std::string& kurzname, int column, const std::string& text);
+  // The attribute of the property element of that short name under the object, in the document.
+  static std::string DocumentValue(QODOM_ELEMENT file, const std::string& path, const std::string& kurzname,
+                                   const char* attribute = "Wert01");
+
+  std::unique_ptr<TestDatabase> db;
+  std::unique_ptr<CTavoHandler> handler;
+  ScriptedPrompts prompts;
+  std::unique_ptr<CTavoEditDlg> dialog;
+};
