@@ -32,18 +32,6 @@ TEST(NumberText, ScanLeadingDoubleTellsWhetherThereIsANumber)
   EXPECT_EQ(ScanLeadingDouble("0x1A"), 26.0);
 }
 
-TEST(NumberText, ReadLiteralNeedsTheWholeTextAndNoOverflow)
-{
-  const struct { const char* text; std::optional<double> value; } rows[] = {
-    {"1.", 1.0}, {"007", 7.0}, {"1.e5", 1e5}, {"-5", -5.0}, {"+5", 5.0}, {"1e-400", 0.0},
-    {"4.9e-324", 4.9e-324}, {"1.2.3", std::nullopt}, {"1e", std::nullopt}, {"1e+", std::nullopt},
-    {"1e999", std::nullopt}, {"1..", std::nullopt},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ReadLiteral(row.text), row.value) << row.text;
-  }
-}
-
 TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
 {
   const struct { double value; const char* lg; const char* fixed2; } rows[] = {
