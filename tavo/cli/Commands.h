@@ -22,6 +22,7 @@ struct CliOptions {
 
 void AddListCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddEvalCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddCheckCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddShowCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddProtocolCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddRecalcCommand(CLI::App& app, const CliOptions& options, int& status);

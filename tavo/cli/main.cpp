@@ -16,6 +16,7 @@ int main(int argc, char** argv)
   int status = kExitOk;
   AddListCommand(app, options, status);
   AddEvalCommand(app, options, status);
+  AddCheckCommand(app, options, status);
   AddShowCommand(app, options, status);
   AddProtocolCommand(app, options, status);
   AddRecalcCommand(app, options, status);

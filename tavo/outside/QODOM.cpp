@@ -115,6 +115,28 @@ QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* nam
   return 0;
 }
 
+QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element)
+{
+  const pugi::xml_node node = Node(element);
+  if (!node)
+    return 0;
+  pugi::xml_node child = node.first_child();
+  while (child && child.type() != pugi::node_element)
+    child = child.next_sibling();
+  return HandleBeside(element, child);
+}
+
+QODOM_ELEMENT QODOM_GetNextSiblingElement(QODOM_ELEMENT element)
+{
+  const pugi::xml_node node = Node(element);
+  if (!node)
+    return 0;
+  pugi::xml_node sibling = node.next_sibling();
+  while (sibling && sibling.type() != pugi::node_element)
+    sibling = sibling.next_sibling();
+  return HandleBeside(element, sibling);
+}
+
 QODOM_ELEMENT QODOM_GetParentElement(QODOM_ELEMENT element)
 {
   const pugi::xml_node node = Node(element);

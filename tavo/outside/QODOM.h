@@ -27,6 +27,10 @@ QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag);
 QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value);
 // Next sibling element after `element`, of any tag, whose attribute equals `value`, or 0.
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value);
+// First child element of any tag, or 0.
+QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element);
+// Next sibling element of any tag after `element`, or 0.
+QODOM_ELEMENT QODOM_GetNextSiblingElement(QODOM_ELEMENT element);
 // Parent element, or 0 for the root element.
 QODOM_ELEMENT QODOM_GetParentElement(QODOM_ELEMENT element);
 // The element's tag name, "" for 0.

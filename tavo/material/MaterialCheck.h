@@ -1,0 +1,54 @@
+#pragma once
+// Validates the open material files beyond well-formedness: the structure of the levels, names
+// and priorities, the formulas of every object, and user objects hidden by standard ones.
+
+#include "tavo/material/TavoHandler.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+struct CheckFinding {
+  std::string file;     // the material file
+  int line = 0;         // where the element starts; 0 when the file has no line numbers
+  std::string path;     // the names from Kategorie down, joined by backslashes; "" for the root
+  std::string message;
+};
+
+// "FILE:LINE: path: message"; the root's findings name the root element as their path.
+std::string FormatFinding(const CheckFinding& finding);
+
+class CMaterialCheck {
+ public:
+  explicit CMaterialCheck(const CTavoHandler& handler) : m_handler(handler) {}
+
+  // Checks the standard file, then the user file (each when open); the findings of each file
+  // in document order, those that compare entries of both files at the end.
+  std::vector<CheckFinding> Run();
+
+ private:
+  // A Kategorie, Unterkategorie, Norm or Objekt met on the walk.
+  struct Entry {
+    QODOM_ELEMENT element = 0;
+    QODOM_ELEMENT file = 0;
+    int level = 0;                   // 1 Kategorie ... 4 Objekt
+    std::vector<std::string> names;  // the names from Kategorie down to the entry itself
+    int priority = -1;               // the priority that the lists use; -1 when it has none
+  };
+
+  void WalkFile(QODOM_ELEMENT root);
+  void CheckChildren(QODOM_ELEMENT parent, int level, const std::vector<std::string>& names);
+  void CheckProperty(QODOM_ELEMENT property, const std::vector<std::string>& names);
+  int CheckPriority(QODOM_ELEMENT entry, int level, const std::vector<std::string>& names);
+  void CheckFormulas(const Entry& object);
+  void CheckSharedPriorities();
+  void CheckHiddenObjects();
+  std::vector<std::string> ListOf(int level, const std::vector<std::string>& parentNames) const;
+  void Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message);
+
+  const CTavoHandler& m_handler;
+  std::vector<Entry> m_entries;
+  std::set<std::pair<QODOM_ELEMENT, std::string>> m_reportedFormulas;
+  std::vector<CheckFinding> m_findings;
+};
