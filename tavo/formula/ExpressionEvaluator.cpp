@@ -10,10 +10,18 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kE = 2.718281828459045;
 
-// Counts one level of nesting for as long as a rule recurses.
+// Counts one level of nesting for as long as a rule recurses; fails before one more level would
+// exceed the bound, so that no formula can exhaust the stack.
 class Nesting {
 public:
-  explicit Nesting(int& depth) : m_depth(depth) { ++m_depth; }
+  Nesting(int& depth, FormulaLog& log) : m_depth(depth)
+  {
+    if (m_depth >= ExpressionEvaluator::kMaxDepth) {
+      log.Fail(kCodeTooComplex, "Formel zu tief verschachtelt (mehr als 200 Ebenen).",
+               "Expression nested too deeply (more than 200 levels)");
+    }
+    ++m_depth;
+  }
   ~Nesting() { --m_depth; }
   Nesting(const Nesting&) = delete;
   Nesting& operator=(const Nesting&) = delete;
@@ -153,21 +161,18 @@ double ExpressionEvaluator::Factor()
     return m_tokens.Kind() == Token::LeftParen ? Call(name) : Variable(name);
   }
   case Token::LeftParen: {
-    Enter();
-    const Nesting nesting(m_depth);
+    const Nesting nesting(m_depth, m_log);
     const double value = Sequence();
     Expect(Token::RightParen, ')');
     m_tokens.Next(Position::Operator);
     return value;
   }
   case Token::Minus: {
-    Enter();
-    const Nesting nesting(m_depth);
+    const Nesting nesting(m_depth, m_log);
     return -Power();
   }
   case Token::Not: {
-    Enter();
-    const Nesting nesting(m_depth);
+    const Nesting nesting(m_depth, m_log);
     return Factor() == 0 ? 1 : 0;
   }
   default: {
@@ -185,8 +190,7 @@ double ExpressionEvaluator::Call(std::string_view name)
     const std::string text(name);
     m_log.Fail(kCodeUnknownFunction, "'" + text + "' nicht implementiert.", "Function '" + text + "' not implemented.");
   }
-  Enter();
-  const Nesting nesting(m_depth);
+  const Nesting nesting(m_depth, m_log);
   double arguments[3] = {};
   for (int i = 0; i < function->arity; ++i) {
     arguments[i] = Logical();
@@ -212,8 +216,7 @@ double ExpressionEvaluator::Variable(std::string_view name)
   if (!IsAssignment(op)) {
     return value;
   }
-  Enter();
-  const Nesting nesting(m_depth);
+  const Nesting nesting(m_depth, m_log);
   const double right = Logical();
   Find(name, value);  // the value now, which the right side may have assigned
   switch (op) {
@@ -237,15 +240,6 @@ void ExpressionEvaluator::Expect(Token kind, char character)
   if (m_tokens.Kind() != kind) {
     const std::string text(1, character);
     m_log.Fail(kCodeExpected, "'" + text + "' erwartet.", "'" + text + "' expected.");
-  }
-}
-
-// Fails before one more level of nesting would exceed the bound.
-void ExpressionEvaluator::Enter()
-{
-  if (m_depth >= kMaxDepth) {
-    m_log.Fail(kCodeTooComplex, "Formel zu tief verschachtelt (mehr als 200 Ebenen).",
-               "Expression nested too deeply (more than 200 levels)");
   }
 }
 

@@ -49,7 +49,6 @@ private:
   double Variable(std::string_view name);
 
   void Expect(Token kind, char character);
-  void Enter();
   bool Find(std::string_view name, double& value) const;
 
   std::string m_text;
