@@ -157,7 +157,7 @@ void CTavoEditDlg::ReportOpenErrors()
 {
   for (const std::string* error : {&m_handler.StandardOpenError(), &m_handler.UserOpenError()})
     if (!error->empty())
-      m_prompts.Ask(this, "Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n" + *error,
+      m_prompts.Ask(this, Translate("Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n") + *error,
                     CEditorPrompts::Buttons::Ok, false);
 }
 
@@ -190,7 +190,7 @@ void CTavoEditDlg::contextMenuEvent(QContextMenuEvent* event)
 {
   // Where the platform offers no system menu, the about box is reached from here.
   QMenu menu(this);
-  QAction* about = menu.addAction(QString::fromUtf8("Inf&o über tavoEdit..."));
+  QAction* about = menu.addAction(QString::fromStdString(Translate("Inf&o über tavoEdit...")));
   about->setObjectName("actAbout");
   if (menu.exec(event->globalPos()) == about)
     OnAbout();

@@ -12,6 +12,9 @@
 namespace {
 
 constexpr const char* kStandardChanged = "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
+constexpr const char* kChangedOnDisk =
+    "Die Materialdatei wurde seit dem Öffnen von einem anderen Programm geändert:\n%s\nSoll sie trotzdem überschrieben werden?";
+constexpr const char* kSaveFailed = "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n";
 constexpr const char* kUserChanged = "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 
 CFingerPrint Fingerprint(QODOM_ELEMENT file)
@@ -62,7 +65,7 @@ void CTavoEditDlg::OnProtocol()
   });
   progress.reset();
   if (!written)
-    m_prompts.Ask(this, "Das Protokoll konnte nicht geschrieben werden:\n" + error, CEditorPrompts::Buttons::Ok, false);
+    m_prompts.Ask(this, Translate("Das Protokoll konnte nicht geschrieben werden:\n") + error, CEditorPrompts::Buttons::Ok, false);
 }
 
 void CTavoEditDlg::OnHelp()
@@ -74,11 +77,21 @@ void CTavoEditDlg::OnHelp()
 
 bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
 {
+  // A file that did not open was reported at the start and is never written.
+  if (!file)
+    return false;
+  const QODOM_DOCUMENT document = QODOM_GetDocument(file);
+  if (QODOM_ChangedOnDisk(document)) {
+    std::string question = Translate(kChangedOnDisk);
+    const auto slot = question.find("%s");
+    if (slot != std::string::npos)
+      question.replace(slot, 2, QODOM_GetPath(document));
+    if (m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) != CEditorPrompts::Answer::Yes)
+      return false;
+  }
   if (m_handler.SaveFile(file))
     return true;
-  m_prompts.Ask(this, "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n" +
-                          QODOM_LastSaveError(),
-                CEditorPrompts::Buttons::Ok, false);
+  m_prompts.Ask(this, Translate(kSaveFailed) + QODOM_LastSaveError(), CEditorPrompts::Buttons::Ok, false);
   return false;
 }
 

@@ -97,11 +97,13 @@ void CTavoGrid::LoadRows()
 
   SetRowCount(1);
   SetRowCount(rows.Count() + 1);
+  m_shownNames.clear();
   for (int i = 0; i < rows.Count(); ++i) {
     const int r = i + 1;
     const bool ticked = rows.formulaFlags[i] == 1;
     SetCellText(r, kColKurzname, rows.kurzname[i]);
-    SetCellText(r, kColName, Translate(rows.name[i]));
+    m_shownNames.push_back(Translate(rows.name[i]));
+    SetCellText(r, kColName, m_shownNames.back());
     SetCheck(r, kColTyp, ticked);
     SetCellText(r, kColFormel, ticked ? rows.formel[i] : std::string());
     SetCellText(r, kColWert, rows.wert[0][i]);
@@ -125,7 +127,7 @@ void CTavoGrid::CollectRows()
     // A long name that still reads as its translation keeps the document's text, so a
     // translated editor never writes translations into the material files.
     const std::string shown = GetCellText(r, kColName);
-    if (qorMode && shown != Translate(rows.name[i]))
+    if (qorMode && (i >= static_cast<int>(m_shownNames.size()) || shown != m_shownNames[i]))
       rows.name[i] = shown;
     rows.formulaFlags[i] = GetCheck(r, kColTyp) ? 1 : 0;
     rows.formel[i] = rows.formulaFlags[i] ? GetCellText(r, kColFormel) : std::string();

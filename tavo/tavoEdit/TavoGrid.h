@@ -41,4 +41,6 @@ class CTavoGrid : public CQORGridCtrl {
   void CollectRows();
   // Every ticked row's value anew from the rows as they stand, formula rows included.
   void RecomputeFormulaRows();
+
+  std::vector<std::string> m_shownNames;  // the long names as shown at loading, translated
 };

@@ -15,3 +15,15 @@ TEST(Translation, WithoutCatalogueEveryTextComesBackUnchanged)
   VBT_SetLanguage("de");
   EXPECT_FALSE(VBT_HasCatalogue());
 }
+
+TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
+{
+  VBT_SetLanguage("en");
+  ASSERT_TRUE(VBT_HasCatalogue()) << "translations/tavo_en.qm below the program root";
+  EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Kopie erstellen"), "Create copy");
+  EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Beton"), "Concrete");
+  EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "CCopytDlg", "Abbrechen"), "Cancel");
+  // Names the catalogue cannot know come back unchanged.
+  EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Mein Beton"), "Mein Beton");
+  VBT_SetLanguage("de");
+}

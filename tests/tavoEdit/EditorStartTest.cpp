@@ -2,6 +2,8 @@
 
 #include "EditorTestSupport.h"
 
+#include "tavo/outside/VBT.h"
+
 TEST_F(EditorTest, StartWithoutValuesShowsTheFirstObject)
 {
   Open();
@@ -70,4 +72,25 @@ TEST_F(EditorTest, FileThatFailsToOpenIsReportedWithItsReason)
   // Closing writes nothing into the file that failed.
   dialog->OnCancel();
   EXPECT_EQ(ReadFile(db->UserPath()), "<Materialdatei>\n<Kategorie>\n");
+}
+
+TEST_F(EditorTest, EnglishEditorHidesTheHelpButtonAndKeepsTheDocumentsGerman)
+{
+  VBT_SetLanguage("en");
+  StartValues start;
+  start.qorMode = true;
+  Open(start);
+  VBT_SetLanguage("de");
+  EXPECT_EQ(Control<QPushButton>("btnCopyObject")->text(), "Create copy");
+  EXPECT_TRUE(Control<QPushButton>("btnHelp")->isHidden());
+  EXPECT_EQ(List(0)->currentText(), "Concrete");
+  EXPECT_EQ(List(3)->currentText(), "C20/25");
+
+  // A long name shown in translation is not written back translated; one the user changed is.
+  EXPECT_EQ(Cell("fck", CTavoGrid::kColName), "Characteristic cylinder compressive strength");
+  dialog->OnSaveChanges();
+  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());
+  Edit("fck", CTavoGrid::kColName, "Druckfestigkeit");
+  dialog->OnSaveChanges();
+  EXPECT_NE(ReadFile(db->StandardPath()).find(R"(Kurzname="fck" Name="Druckfestigkeit")"), std::string::npos);
 }

@@ -67,7 +67,7 @@ std::string StandardFixture()
         <Eigenschaft Kurzname="fcm" Name="Mittlere Druckfestigkeit" Formel="fck + 8" Wert01="28" Einheit="N/mm²"/>
         <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="13.3333" Einheit="N/mm²"/>
         <Objekt Name="C20/25" Prioritaet="0">
-          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="20" Einheit="N/mm²"/>
+          <Eigenschaft Kurzname="fck" Name="Charakteristische Zylinderdruckfestigkeit" Wert01="20" Einheit="N/mm²"/>
         </Objekt>
         <Objekt Name="C30/37" Prioritaet="1">
           <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30" Einheit="N/mm²"/>

@@ -1,0 +1,420 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="de">
+<context>
+    <name>TavoEdit</name>
+    <message>
+        <source>QO-TAVO  Material Editor</source>
+        <translation>QO-TAVO  Material Editor</translation>
+    </message>
+    <message>
+        <source>Gewähltes Objekt:</source>
+        <translation>Selected object:</translation>
+    </message>
+    <message>
+        <source>Geänderte Werte speichern</source>
+        <translation>Save changed values</translation>
+    </message>
+    <message>
+        <source>Kopie erstellen</source>
+        <translation>Create copy</translation>
+    </message>
+    <message>
+        <source>Aus Materialdatei löschen</source>
+        <translation>Delete from material file</translation>
+    </message>
+    <message>
+        <source>Priorität:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>Protokoll der Materialdatei</source>
+        <translation>Material file protocol</translation>
+    </message>
+    <message>
+        <source>Hilfe</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Schließen</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Inf&amp;o über tavoEdit...</source>
+        <translation>&amp;About tavoEdit...</translation>
+    </message>
+    <message>
+        <source>Kurzname</source>
+        <translation>Short name</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Typ</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Formel</source>
+        <translation>Formula</translation>
+    </message>
+    <message>
+        <source>Wert</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Wert2</source>
+        <translation>Value 2</translation>
+    </message>
+    <message>
+        <source>Wert3</source>
+        <translation>Value 3</translation>
+    </message>
+    <message>
+        <source>Wert4</source>
+        <translation>Value 4</translation>
+    </message>
+    <message>
+        <source>Wert5</source>
+        <translation>Value 5</translation>
+    </message>
+    <message>
+        <source>Wert6</source>
+        <translation>Value 6</translation>
+    </message>
+    <message>
+        <source>Wert7</source>
+        <translation>Value 7</translation>
+    </message>
+    <message>
+        <source>Wert8</source>
+        <translation>Value 8</translation>
+    </message>
+    <message>
+        <source>Wert9</source>
+        <translation>Value 9</translation>
+    </message>
+    <message>
+        <source>Dim</source>
+        <translation>Dim</translation>
+    </message>
+    <message>
+        <source>Einheit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Knoten</source>
+        <translation>Node</translation>
+    </message>
+    <message>
+        <source>Die QOR - Materialdatei wurde verändert,
+Sollen die Änderungen gespeichert werden?</source>
+        <translation>The QOR material file has been changed.
+Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>Die Benutzer - Materialdatei wurde verändert,
+Sollen die Änderungen gespeichert werden?</source>
+        <translation>The user material file has been changed.
+Do you want to save the changes?</translation>
+    </message>
+    <message>
+        <source>Der angegebene Name existiert schon!</source>
+        <translation>The name given exists already!</translation>
+    </message>
+    <message>
+        <source>Sind Sie sicher, dass sie das Objekt '%s' löschen wollen?</source>
+        <translation>Are you sure you want to delete the object '%s'?</translation>
+    </message>
+    <message>
+        <source>Speichern als ASCII-Text</source>
+        <translation>Save as ASCII text</translation>
+    </message>
+    <message>
+        <source>Textdateien (*.txt);;Alle Dateien (*)</source>
+        <translation>Text files (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:
+</source>
+        <translation>The material file could not be opened and will not be saved:
+</translation>
+    </message>
+    <message>
+        <source>Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:
+</source>
+        <translation>The material file could not be saved; it keeps its previous content:
+</translation>
+    </message>
+    <message>
+        <source>Das Protokoll konnte nicht geschrieben werden:
+</source>
+        <translation>The protocol could not be written:
+</translation>
+    </message>
+    <message>
+        <source>Die Materialdatei wurde seit dem Öffnen von einem anderen Programm geändert:
+%s
+Soll sie trotzdem überschrieben werden?</source>
+        <translation>The material file was changed by another program since it was opened:
+%s
+Overwrite it anyway?</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation>Concrete</translation>
+    </message>
+    <message>
+        <source>Normalbeton</source>
+        <translation>Normal-weight concrete</translation>
+    </message>
+    <message>
+        <source>Stahl</source>
+        <translation>Steel</translation>
+    </message>
+    <message>
+        <source>Betonstahl</source>
+        <translation>Reinforcing steel</translation>
+    </message>
+    <message>
+        <source>Baustahl</source>
+        <translation>Structural steel</translation>
+    </message>
+    <message>
+        <source>Holz</source>
+        <translation>Timber</translation>
+    </message>
+    <message>
+        <source>Nadelholz</source>
+        <translation>Softwood</translation>
+    </message>
+    <message>
+        <source>EC2 NA (DE)</source>
+        <translation>EC2 NA (DE)</translation>
+    </message>
+    <message>
+        <source>Teilsicherheitsbeiwert für Beton</source>
+        <translation>Partial safety factor for concrete</translation>
+    </message>
+    <message>
+        <source>Beiwert für Langzeitwirkungen</source>
+        <translation>Coefficient for long-term effects</translation>
+    </message>
+    <message>
+        <source>Mittelwert der Zylinderdruckfestigkeit</source>
+        <translation>Mean cylinder compressive strength</translation>
+    </message>
+    <message>
+        <source>Mittelwert der zentrischen Zugfestigkeit</source>
+        <translation>Mean axial tensile strength</translation>
+    </message>
+    <message>
+        <source>Charakteristische Zugfestigkeit (5 %-Quantil)</source>
+        <translation>Characteristic tensile strength (5 % fractile)</translation>
+    </message>
+    <message>
+        <source>Charakteristische Zugfestigkeit (95 %-Quantil)</source>
+        <translation>Characteristic tensile strength (95 % fractile)</translation>
+    </message>
+    <message>
+        <source>Elastizitätsmodul (Sekantenmodul)</source>
+        <translation>Modulus of elasticity (secant)</translation>
+    </message>
+    <message>
+        <source>Stauchung bei Höchstspannung (nichtlinear)</source>
+        <translation>Strain at peak stress (non-linear)</translation>
+    </message>
+    <message>
+        <source>Bruchstauchung (nichtlinear)</source>
+        <translation>Ultimate strain (non-linear)</translation>
+    </message>
+    <message>
+        <source>Stauchung bei Höchstspannung (Parabel-Rechteck)</source>
+        <translation>Strain at peak stress (parabola-rectangle)</translation>
+    </message>
+    <message>
+        <source>Bruchstauchung (Parabel-Rechteck)</source>
+        <translation>Ultimate strain (parabola-rectangle)</translation>
+    </message>
+    <message>
+        <source>Exponent der Parabel</source>
+        <translation>Exponent of the parabola</translation>
+    </message>
+    <message>
+        <source>Stauchung bei Höchstspannung (bilinear)</source>
+        <translation>Strain at peak stress (bilinear)</translation>
+    </message>
+    <message>
+        <source>Bruchstauchung (bilinear)</source>
+        <translation>Ultimate strain (bilinear)</translation>
+    </message>
+    <message>
+        <source>Bemessungswert der Betondruckfestigkeit</source>
+        <translation>Design compressive strength of concrete</translation>
+    </message>
+    <message>
+        <source>Charakteristische Zylinderdruckfestigkeit</source>
+        <translation>Characteristic cylinder compressive strength</translation>
+    </message>
+    <message>
+        <source>Charakteristische Würfeldruckfestigkeit</source>
+        <translation>Characteristic cube compressive strength</translation>
+    </message>
+    <message>
+        <source>Teilsicherheitsbeiwert für Betonstahl</source>
+        <translation>Partial safety factor for reinforcing steel</translation>
+    </message>
+    <message>
+        <source>Elastizitätsmodul</source>
+        <translation>Modulus of elasticity</translation>
+    </message>
+    <message>
+        <source>Bemessungswert der Streckgrenze</source>
+        <translation>Design yield strength</translation>
+    </message>
+    <message>
+        <source>Dehnung an der Streckgrenze</source>
+        <translation>Strain at yield</translation>
+    </message>
+    <message>
+        <source>Charakteristische Streckgrenze</source>
+        <translation>Characteristic yield strength</translation>
+    </message>
+    <message>
+        <source>Verhältnis Zugfestigkeit zu Streckgrenze (ft/fy)k</source>
+        <translation>Ratio of tensile strength to yield strength (ft/fy)k</translation>
+    </message>
+    <message>
+        <source>Dehnung unter Höchstlast</source>
+        <translation>Strain at maximum force</translation>
+    </message>
+    <message>
+        <source>Charakteristische Zugfestigkeit</source>
+        <translation>Characteristic tensile strength</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Querdehnzahl</source>
+        <translation>Poisson's ratio</translation>
+    </message>
+    <message>
+        <source>Schubmodul</source>
+        <translation>Shear modulus</translation>
+    </message>
+    <message>
+        <source>Wärmeausdehnungskoeffizient</source>
+        <translation>Coefficient of thermal expansion</translation>
+    </message>
+    <message>
+        <source>Teilsicherheitsbeiwert Querschnittswiderstand</source>
+        <translation>Partial factor for resistance of cross-sections</translation>
+    </message>
+    <message>
+        <source>Teilsicherheitsbeiwert Bruch im Nettoquerschnitt</source>
+        <translation>Partial factor for fracture of the net section</translation>
+    </message>
+    <message>
+        <source>Bemessungswert der Streckgrenze (t &lt;= 40 mm)</source>
+        <translation>Design yield strength (t &lt;= 40 mm)</translation>
+    </message>
+    <message>
+        <source>Streckgrenze (t &lt;= 40 mm)</source>
+        <translation>Yield strength (t &lt;= 40 mm)</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit (t &lt;= 40 mm)</source>
+        <translation>Ultimate tensile strength (t &lt;= 40 mm)</translation>
+    </message>
+    <message>
+        <source>Streckgrenze (40 mm &lt; t &lt;= 80 mm)</source>
+        <translation>Yield strength (40 mm &lt; t &lt;= 80 mm)</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit (40 mm &lt; t &lt;= 80 mm)</source>
+        <translation>Ultimate tensile strength (40 mm &lt; t &lt;= 80 mm)</translation>
+    </message>
+    <message>
+        <source>Biegefestigkeit</source>
+        <translation>Bending strength</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit parallel</source>
+        <translation>Tensile strength parallel to grain</translation>
+    </message>
+    <message>
+        <source>Zugfestigkeit rechtwinklig</source>
+        <translation>Tensile strength perpendicular to grain</translation>
+    </message>
+    <message>
+        <source>Druckfestigkeit parallel</source>
+        <translation>Compressive strength parallel to grain</translation>
+    </message>
+    <message>
+        <source>Druckfestigkeit rechtwinklig</source>
+        <translation>Compressive strength perpendicular to grain</translation>
+    </message>
+    <message>
+        <source>Schubfestigkeit</source>
+        <translation>Shear strength</translation>
+    </message>
+    <message>
+        <source>Mittelwert des Elastizitätsmoduls parallel</source>
+        <translation>Mean modulus of elasticity parallel to grain</translation>
+    </message>
+    <message>
+        <source>5 %-Quantil des Elastizitätsmoduls parallel</source>
+        <translation>5 % fractile of the modulus of elasticity parallel to grain</translation>
+    </message>
+    <message>
+        <source>Mittelwert des Elastizitätsmoduls rechtwinklig</source>
+        <translation>Mean modulus of elasticity perpendicular to grain</translation>
+    </message>
+    <message>
+        <source>Mittelwert des Schubmoduls</source>
+        <translation>Mean shear modulus</translation>
+    </message>
+    <message>
+        <source>Charakteristische Rohdichte</source>
+        <translation>Characteristic density</translation>
+    </message>
+    <message>
+        <source>Mittelwert der Rohdichte</source>
+        <translation>Mean density</translation>
+    </message>
+</context>
+<context>
+    <name>CCopytDlg</name>
+    <message>
+        <source>Neuer Eintrag</source>
+        <translation>New entry</translation>
+    </message>
+    <message>
+        <source>Zu kopierendes Objekt:</source>
+        <translation>Object to copy:</translation>
+    </message>
+    <message>
+        <source>Neuer Name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Erzeugen in der Benutzer Datenbank</source>
+        <translation>Create in the user database</translation>
+    </message>
+    <message>
+        <source>Priorität:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>
