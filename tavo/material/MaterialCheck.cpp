@@ -17,8 +17,8 @@ constexpr const char* kLevelTags[] = {"", kKategorie, kUnterkategorie, kNorm, kO
 std::string JoinNames(const std::vector<std::string>& names)
 {
   std::string path;
-  for (const std::string& name : names)
-    path += (path.empty() ? "" : "\\") + name;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    path += (i ? "\\" : "") + (names[i].empty() ? std::string("(no Name)") : names[i]);
   return path;
 }
 

@@ -36,6 +36,13 @@ std::map<std::string, Property> CollectProperties(QODOM_ELEMENT object)
   return properties;
 }
 
+// A formula as a finding quotes it: hostile ones run to thousands of characters.
+std::string Abridged(const std::string& formula)
+{
+  constexpr std::size_t kShown = 60;
+  return formula.size() <= kShown ? formula : formula.substr(0, kShown) + "...";
+}
+
 std::string Joined(const std::vector<CParserWarning>& warnings, int codes)
 {
   std::string text;
@@ -79,7 +86,7 @@ std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object)
     if (property.formula.empty())
       continue;
     double result = 0;
-    const std::string quoted = "the formula \"" + property.formula + "\" of " + name;
+    const std::string quoted = "the formula \"" + Abridged(property.formula) + "\" of " + name;
     if (!parser.Evaluate(property.formula, result))
       findings.push_back({property.formulaElement, quoted + " fails: " + Joined(parser.m_warnings, ~0)});
     else if (const std::string unknown = Joined(parser.m_warnings, kCodeUndefinedVariable); !unknown.empty())

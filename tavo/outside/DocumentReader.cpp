@@ -162,30 +162,35 @@ bool IsUtf16Or32(std::string_view bytes)
 
 }  // namespace
 
-bool IsValidUtf8(std::string_view text)
+std::size_t FirstInvalidUtf8(std::string_view text)
 {
   std::size_t i = 0;
   while (i < text.size()) {
     const auto c = static_cast<unsigned char>(text[i]);
     std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
     if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
-      return false;
+      return i;
     for (std::size_t k = 1; k < length; ++k)
       if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-        return false;
+        return i;
     if (length == 3) {
       const auto c1 = static_cast<unsigned char>(text[i + 1]);
       if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0))
-        return false;
+        return i;
     }
     if (length == 4) {
       const auto c1 = static_cast<unsigned char>(text[i + 1]);
       if (c > 0xF4 || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90))
-        return false;
+        return i;
     }
     i += length;
   }
-  return true;
+  return std::string_view::npos;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+  return FirstInvalidUtf8(text) == std::string_view::npos;
 }
 
 std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error)
@@ -206,11 +211,12 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
     const std::string declared = DeclaredEncoding(bytes);
     const bool latin = IsSingleByteLatin(declared) || (!document->writeBom && !IsValidUtf8(bytes) && declared.empty());
     text = latin ? Latin1OrWindows1252ToUtf8(bytes, declared) : std::string(bytes);
-    if (!latin && !IsValidUtf8(text)) {
-      error = path + ": the file is not valid UTF-8 text";
+    document->lineStarts = LineStarts(text);
+    if (const std::size_t bad = latin ? std::string_view::npos : FirstInvalidUtf8(text); bad != std::string_view::npos) {
+      error = path + ":" + Position(document->lineStarts, static_cast<std::ptrdiff_t>(bad)) +
+              ": the file is not valid UTF-8 text";
       return nullptr;
     }
-    document->lineStarts = LineStarts(text);
     document->finalNewline = !text.empty() && text.back() == '\n';
   }
 

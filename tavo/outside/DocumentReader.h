@@ -19,3 +19,5 @@ std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootT
 
 // True when the text is valid UTF-8.
 bool IsValidUtf8(std::string_view text);
+// The offset of the first byte that breaks UTF-8, npos when the text is valid.
+std::size_t FirstInvalidUtf8(std::string_view text);

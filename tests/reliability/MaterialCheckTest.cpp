@@ -54,7 +54,7 @@ TEST(MaterialCheck, StructureNamesAndPriorities)
     "<Eigenschaft Kurzname=\"g\" Wert01=\"2\"/>\n"));        // 13
   EXPECT_EQ(Findings(database), (std::vector<std::string>{
     "standard.xml:4: Beton: unknown element <Norm> under <Kategorie>; it is ignored",
-    "standard.xml:5: Beton\\: the Unterkategorie has no Name, so no list can show it",
+    "standard.xml:5: Beton\\(no Name): the Unterkategorie has no Name, so no list can show it",
     "standard.xml:6: Beton\\A: the Prioritaet \"2abc\" is not a whole number; it is read as 2",
     "standard.xml:8: Beton: the Name repeats the Kategorie at line 3",
     "standard.xml:8: Beton: the Prioritaet \"-1\" is negative and counts as missing: the entry takes position 0",
