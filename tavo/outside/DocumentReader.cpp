@@ -27,10 +27,20 @@ std::string DeclaredEncoding(std::string_view text)
     return {};
   const auto end = text.find("?>");
   const std::string_view declaration = text.substr(0, end);
-  const auto key = declaration.find("encoding");
-  if (key == std::string_view::npos)
-    return {};
-  auto quote = declaration.find_first_of("\"'", key);
+  // The attribute itself: "encoding" after white space, then "=" and a quote. A longer name that
+  // merely starts with it is another attribute, which the parser keeps as such.
+  std::size_t quote = std::string_view::npos;
+  for (auto key = declaration.find("encoding"); key != std::string_view::npos; key = declaration.find("encoding", key + 1)) {
+    if (key == 0 || !std::isspace(static_cast<unsigned char>(declaration[key - 1])))
+      continue;
+    auto at = declaration.find_first_not_of(" \t\r\n", key + 8);
+    if (at == std::string_view::npos || declaration[at] != '=')
+      continue;
+    at = declaration.find_first_not_of(" \t\r\n", at + 1);
+    if (at != std::string_view::npos && (declaration[at] == '"' || declaration[at] == '\''))
+      quote = at;
+    break;
+  }
   if (quote == std::string_view::npos)
     return {};
   const auto close = declaration.find(declaration[quote], quote + 1);

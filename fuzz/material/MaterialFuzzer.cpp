@@ -1,0 +1,63 @@
+// Feeds arbitrary bytes to the material-file library as both the standard and the user file:
+// every list, the lookup of every object, the check and a save to memory must neither crash,
+// trip a sanitizer nor hang, and a file that opened must be savable as bytes that read back.
+
+#include "tavo/material/MaterialCheck.h"
+#include "tavo/outside/DocumentStore.h"
+#include "tavo/outside/DocumentWriter.h"
+#include "tests/support/ExploreDatabase.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+namespace {
+
+// One file in a private folder, named by both location variables.
+const std::string& InputPath()
+{
+  static const std::string path = [] {
+    char folder[] = "/tmp/fuzz_material_XXXXXX";
+    if (!mkdtemp(folder))
+      std::abort();
+    const std::string file = std::string(folder) + "/Materialdatei.xml";
+    setenv("TAVO_STANDARD_FILE", file.c_str(), 1);
+    setenv("TAVO_USER_FILE", file.c_str(), 1);
+    return file;
+  }();
+  return path;
+}
+
+void RequireSavable(QODOM_ELEMENT root)
+{
+  const Document* document = DocumentStore::Instance().DocumentOf(root);
+  if (!document)
+    return;
+  std::string bytes, error;
+  if (!SerializeVerified(*document, bytes, error)) {
+    std::fprintf(stderr, "a document that opened cannot be saved: %s\n", error.c_str());
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+  std::ofstream(InputPath(), std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
+                                                                       static_cast<std::streamsize>(size));
+  CTavoHandler handler("/dev/null");
+  if (!handler.StandardFile()) {
+    if (handler.StandardOpenError().empty())
+      std::abort();  // a file that does not open must say why
+    return 0;
+  }
+  ExploreDatabase(handler);
+  CMaterialCheck(handler).Run();
+  RequireSavable(handler.StandardFile());
+  RequireSavable(handler.UserFile());
+  return 0;
+}
