@@ -42,6 +42,14 @@ Document* DocumentStore::DocumentOf(QODOM_ELEMENT element) const
   return found == m_elements.end() ? nullptr : found->second.document;
 }
 
+LocatedElement DocumentStore::Locate(QODOM_ELEMENT element) const
+{
+  const auto found = m_elements.find(element);
+  if (found == m_elements.end())
+    return {};
+  return {found->second.document, pugi::xml_node(found->second.node)};
+}
+
 QODOM_ELEMENT DocumentStore::HandleOf(Document& document, pugi::xml_node node)
 {
   if (!node || node.type() != pugi::node_element)

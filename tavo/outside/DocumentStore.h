@@ -1,6 +1,7 @@
 #pragma once
 // The open documents and the handles that name their elements.
 
+#include "tavo/outside/ChildIndexes.h"
 #include "tavo/outside/DiskState.h"
 #include "tavo/outside/QODOM.h"
 
@@ -20,6 +21,14 @@ struct Document {
   std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
   DiskState onDisk;                   // the file as last read or written; "missing" for a new document
   std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
+  ChildIndexes indexes;               // finds by attribute among many siblings
+};
+
+// A live handle's document and element, found with one look-up.
+struct LocatedElement {
+  Document* document = nullptr;
+  pugi::xml_node node;
+  explicit operator bool() const { return document != nullptr; }
 };
 
 class DocumentStore {
@@ -35,6 +44,8 @@ class DocumentStore {
   // The element named by a live handle, or an empty node.
   pugi::xml_node Node(QODOM_ELEMENT element) const;
   Document* DocumentOf(QODOM_ELEMENT element) const;
+  // Both at once; empty for 0 and dead handles.
+  LocatedElement Locate(QODOM_ELEMENT element) const;
   // The handle of an element of `document`, made on first request; 0 for an empty node.
   QODOM_ELEMENT HandleOf(Document& document, pugi::xml_node node);
   // Makes the handles of the node and everything below it inert.

@@ -75,6 +75,51 @@ pugi::xml_node AppendIndented(pugi::xml_node parent, const char* tag)
   return parent.insert_child_before(tag, last);
 }
 
+// A find by attribute walks this many siblings before it indexes their parent: short lists are
+// walked faster than hashed, long ones would make every walk over all of them quadratic.
+constexpr int kWalkBeforeIndexing = 32;
+
+bool HasAttr(pugi::xml_node node, const char* name, const char* value)
+{
+  const pugi::xml_attribute attribute = node.attribute(name);
+  return attribute && std::strcmp(attribute.value(), value) == 0;
+}
+
+// The first element child of `parent` after `after` (from the first child when `after` is empty)
+// whose attribute equals `value`. A short walk looks at the siblings themselves; a long one
+// indexes the parent, and the index answers this find and every later one.
+pugi::xml_node FindWithAttr(Document& document, pugi::xml_node parent, pugi::xml_node after, const char* name,
+                            const char* value)
+{
+  ChildIndex* index = document.indexes.Find(parent, name);
+  int walked = 0;
+  for (pugi::xml_node child = after ? after.next_sibling() : parent.first_child(); child && !index;
+       child = child.next_sibling()) {
+    if (child.type() != pugi::node_element)
+      continue;
+    if (HasAttr(child, name, value))
+      return child;
+    if (++walked == kWalkBeforeIndexing)
+      index = &document.indexes.Build(parent, name);
+  }
+  if (!index)
+    return {};
+  return after ? index->After(after, value) : index->First(value);
+}
+
+// Sets the attribute, creating it when missing, and keeps the parent's index by it current.
+void SetAttribute(Document& document, pugi::xml_node node, const char* name, const char* text)
+{
+  pugi::xml_attribute attribute = node.attribute(name);
+  if (!document.indexes.Watches(name)) {
+    (attribute ? attribute : node.append_attribute(name)).set_value(text);
+    return;
+  }
+  const std::optional<std::string> before = attribute ? std::optional<std::string>(attribute.value()) : std::nullopt;
+  (attribute ? attribute : node.append_attribute(name)).set_value(text);
+  document.indexes.AttributeChanged(node, name, before ? before->c_str() : nullptr);
+}
+
 std::string g_lastSaveError;
 
 }  // namespace
@@ -93,26 +138,18 @@ QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag)
 
 QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
 {
-  const pugi::xml_node node = Node(element);
-  if (!node)
+  const LocatedElement parent = Store().Locate(element);
+  if (!parent)
     return 0;
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling())
-    if (child.type() == pugi::node_element && child.attribute(name) &&
-        std::strcmp(child.attribute(name).value(), value) == 0)
-      return HandleBeside(element, child);
-  return 0;
+  return Store().HandleOf(*parent.document, FindWithAttr(*parent.document, parent.node, {}, name, value));
 }
 
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
 {
-  const pugi::xml_node node = Node(element);
-  if (!node)
+  const LocatedElement child = Store().Locate(element);
+  if (!child)
     return 0;
-  for (pugi::xml_node sibling = node.next_sibling(); sibling; sibling = sibling.next_sibling())
-    if (sibling.type() == pugi::node_element && sibling.attribute(name) &&
-        std::strcmp(sibling.attribute(name).value(), value) == 0)
-      return HandleBeside(element, sibling);
-  return 0;
+  return Store().HandleOf(*child.document, FindWithAttr(*child.document, child.node.parent(), child.node, name, value));
 }
 
 QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element)
@@ -155,13 +192,8 @@ const char* QODOM_GetString(QODOM_ELEMENT element, const char* name)
 
 void QODOM_SetString(QODOM_ELEMENT element, const char* name, const char* text)
 {
-  pugi::xml_node node = Node(element);
-  if (!node)
-    return;
-  pugi::xml_attribute attribute = node.attribute(name);
-  if (!attribute)
-    attribute = node.append_attribute(name);
-  attribute.set_value(text);
+  if (const LocatedElement located = Store().Locate(element))
+    SetAttribute(*located.document, located.node, name, text);
 }
 
 int QODOM_GetInt(QODOM_ELEMENT element, const char* name)
@@ -177,7 +209,15 @@ void QODOM_SetInt(QODOM_ELEMENT element, const char* name, int value)
 
 void QODOM_DeleteAttr(QODOM_ELEMENT element, const char* name)
 {
-  Node(element).remove_attribute(name);
+  LocatedElement located = Store().Locate(element);
+  if (!located || !located.node.attribute(name))
+    return;
+  ChildIndexes& indexes = located.document->indexes;
+  const std::optional<std::string> before =
+      indexes.Watches(name) ? std::optional<std::string>(located.node.attribute(name).value()) : std::nullopt;
+  located.node.remove_attribute(name);
+  if (before)
+    indexes.AttributeChanged(located.node, name, before->c_str());
 }
 
 bool QODOM_HasAttr(QODOM_ELEMENT element, const char* name)
@@ -187,24 +227,29 @@ bool QODOM_HasAttr(QODOM_ELEMENT element, const char* name)
 
 QODOM_ELEMENT QODOM_AddChildElement(QODOM_ELEMENT parent, const char* tag)
 {
-  const pugi::xml_node node = Node(parent);
-  return node ? HandleBeside(parent, AppendIndented(node, tag)) : 0;
+  const LocatedElement located = Store().Locate(parent);
+  if (!located)
+    return 0;
+  const pugi::xml_node child = AppendIndented(located.node, tag);
+  located.document->indexes.ChildAppended(located.node, child);
+  return Store().HandleOf(*located.document, child);
 }
 
 void QODOM_CloneElementTree(QODOM_ELEMENT source, QODOM_ELEMENT target)
 {
   const pugi::xml_node from = Node(source);
-  pugi::xml_node to = Node(target);
-  if (!from || !to || from == to)
+  LocatedElement to = Store().Locate(target);
+  if (!from || !to || from == to.node)
     return;
-  for (pugi::xml_attribute attribute : from.attributes()) {
-    pugi::xml_attribute copy = to.attribute(attribute.name());
-    (copy ? copy : to.append_attribute(attribute.name())).set_value(attribute.value());
-  }
+  for (pugi::xml_attribute attribute : from.attributes())
+    SetAttribute(*to.document, to.node, attribute.name(), attribute.value());
   // Copy the children first: the target may lie below the source.
   std::vector<pugi::xml_node> children(from.children().begin(), from.children().end());
-  for (pugi::xml_node child : children)
-    to.append_copy(child);
+  for (pugi::xml_node child : children) {
+    const pugi::xml_node copy = to.node.append_copy(child);
+    if (copy.type() == pugi::node_element)
+      to.document->indexes.ChildAppended(to.node, copy);
+  }
 }
 
 void QODOM_DeleteElement(QODOM_ELEMENT element)
@@ -214,6 +259,7 @@ void QODOM_DeleteElement(QODOM_ELEMENT element)
   if (!document || !node || node == document->xml.document_element())
     return;
   pugi::xml_node parent = node.parent();
+  document->indexes.SubtreeRemoving(node);
   Store().ForgetSubtree(*document, node);
   const pugi::xml_node before = node.previous_sibling();
   if (before && IsBlank(before))

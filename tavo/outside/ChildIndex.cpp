@@ -1,0 +1,88 @@
+#include "tavo/outside/ChildIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr auto kBefore = [](std::uint64_t ordinal, const auto& entry) { return ordinal < entry.ordinal; };
+constexpr auto kAfter = [](const auto& entry, std::uint64_t ordinal) { return entry.ordinal < ordinal; };
+
+}  // namespace
+
+// --- construction ---
+
+ChildIndex::ChildIndex(pugi::xml_node parent, std::string attribute) : m_attribute(std::move(attribute))
+{
+  for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling())
+    if (child.type() == pugi::node_element)
+      Appended(child);
+}
+
+// --- public operations ---
+
+pugi::xml_node ChildIndex::First(std::string_view value) const
+{
+  const auto found = m_byValue.find(value);
+  return found == m_byValue.end() ? pugi::xml_node() : pugi::xml_node(found->second.front().node);
+}
+
+pugi::xml_node ChildIndex::After(pugi::xml_node child, std::string_view value) const
+{
+  const auto ordinal = m_ordinals.find(child.internal_object());
+  const auto found = m_byValue.find(value);
+  if (ordinal == m_ordinals.end() || found == m_byValue.end())
+    return {};
+  const Entries& entries = found->second;
+  const auto next = std::upper_bound(entries.begin(), entries.end(), ordinal->second, kBefore);
+  return next == entries.end() ? pugi::xml_node() : pugi::xml_node(next->node);
+}
+
+void ChildIndex::Appended(pugi::xml_node child)
+{
+  m_ordinals.emplace(child.internal_object(), m_nextOrdinal++);
+  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
+    Insert(child, attribute.value());
+}
+
+void ChildIndex::Removing(pugi::xml_node child)
+{
+  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
+    Erase(child, attribute.value());
+  m_ordinals.erase(child.internal_object());
+}
+
+void ChildIndex::Changed(pugi::xml_node child, const char* before)
+{
+  if (before)
+    Erase(child, before);
+  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
+    Insert(child, attribute.value());
+}
+
+// --- private helpers ---
+
+// Keeps the entries of one text in document order; appends, the common case, go to the end.
+void ChildIndex::Insert(pugi::xml_node child, std::string_view value)
+{
+  const std::uint64_t ordinal = m_ordinals.at(child.internal_object());
+  auto found = m_byValue.find(value);
+  if (found == m_byValue.end())
+    found = m_byValue.emplace(std::string(value), Entries()).first;
+  Entries& entries = found->second;
+  const auto place = std::upper_bound(entries.begin(), entries.end(), ordinal, kBefore);
+  entries.insert(place, Entry{ordinal, child.internal_object()});
+}
+
+void ChildIndex::Erase(pugi::xml_node child, std::string_view value)
+{
+  const auto found = m_byValue.find(value);
+  if (found == m_byValue.end())
+    return;
+  Entries& entries = found->second;
+  const std::uint64_t ordinal = m_ordinals.at(child.internal_object());
+  const auto place = std::lower_bound(entries.begin(), entries.end(), ordinal, kAfter);
+  if (place != entries.end() && place->ordinal == ordinal)
+    entries.erase(place);
+  if (entries.empty())
+    m_byValue.erase(found);
+}

@@ -1,0 +1,66 @@
+#include "tavo/outside/ChildIndexes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsWithin(pugi::xml_node node, pugi::xml_node subtree)
+{
+  for (; node; node = node.parent())
+    if (node == subtree)
+      return true;
+  return false;
+}
+
+}  // namespace
+
+// --- public operations ---
+
+ChildIndex* ChildIndexes::Find(pugi::xml_node parent, const char* attribute)
+{
+  const auto found = m_byParent.find(parent.internal_object());
+  if (found == m_byParent.end())
+    return nullptr;
+  for (ChildIndex& index : found->second)
+    if (index.Attribute() == attribute)
+      return &index;
+  return nullptr;
+}
+
+ChildIndex& ChildIndexes::Build(pugi::xml_node parent, const char* attribute)
+{
+  if (!Watches(attribute))
+    m_attributes.emplace_back(attribute);
+  return m_byParent[parent.internal_object()].emplace_back(parent, attribute);
+}
+
+bool ChildIndexes::Watches(const char* attribute) const
+{
+  return std::any_of(m_attributes.begin(), m_attributes.end(),
+                     [attribute](const std::string& watched) { return watched == attribute; });
+}
+
+void ChildIndexes::ChildAppended(pugi::xml_node parent, pugi::xml_node child)
+{
+  const auto found = m_byParent.find(parent.internal_object());
+  if (found != m_byParent.end())
+    for (ChildIndex& index : found->second)
+      index.Appended(child);
+}
+
+void ChildIndexes::AttributeChanged(pugi::xml_node element, const char* attribute, const char* before)
+{
+  if (ChildIndex* index = Find(element.parent(), attribute))
+    index->Changed(element, before);
+}
+
+void ChildIndexes::SubtreeRemoving(pugi::xml_node node)
+{
+  const auto parent = m_byParent.find(node.parent().internal_object());
+  if (parent != m_byParent.end())
+    for (ChildIndex& index : parent->second)
+      index.Removing(node);
+  // The removed nodes' memory may come back as new nodes: no index may outlive its parent.
+  std::erase_if(m_byParent, [node](const auto& entry) { return IsWithin(pugi::xml_node(entry.first), node); });
+}
