@@ -20,6 +20,7 @@
 #include <thread>
 
 #include <grp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -86,6 +87,9 @@ void BecomeNobody()
     (void)setgroups(0, nullptr);
     (void)setgid(kNobody);
     (void)setuid(kNobody);
+    // A process that changed its user may not be traced, which the leak checker of the sanitizer
+    // build needs at exit.
+    (void)prctl(PR_SET_DUMPABLE, 1);
   }
 }
 
