@@ -41,6 +41,7 @@ bool CGridCtrl::SetRowCount(int rows)
   }
   cells_.resize(std::size_t(rows));
   rowHeights_.resize(std::size_t(rows), GetDefaultRowHeight());
+  rowTops_.clear();
   for (int row = old; row < rows; ++row) {
     cells_[std::size_t(row)].resize(colWidths_.size());
     for (int col = 0; col < GetColumnCount(); ++col) cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
@@ -97,6 +98,7 @@ bool CGridCtrl::SetRowHeight(int row, int height)
 {
   if (row < 0 || row >= GetRowCount() || height < 0) return false;
   rowHeights_[std::size_t(row)] = height;
+  rowTops_.clear();
   UpdateScrollBars();
   Invalidate();
   return true;

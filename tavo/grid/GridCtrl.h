@@ -182,6 +182,9 @@ class CGridCtrl : public QAbstractScrollArea {
 
   std::vector<std::vector<std::unique_ptr<CGridCellBase>>> cells_;
   std::vector<int> rowHeights_;
+  // The sum of the heights above each row, kept until the heights change: every cell that is
+  // redrawn asks for its row's top, and summing anew each time made loading quadratic in rows.
+  mutable std::vector<int> rowTops_;  // empty: stale
   std::vector<int> colWidths_;
   int fixedRows_ = 0;
   int fixedCols_ = 0;

@@ -1,5 +1,7 @@
 // CGridCtrl: geometry of rows and columns, scrolling, hit tests and the last-column widening.
 // Fixed rows and columns stay in place; the data area scrolls by pixels.
+#include <algorithm>
+
 #include <QResizeEvent>
 #include <QScrollBar>
 
@@ -146,9 +148,12 @@ int CGridCtrl::ColumnLeft(int col) const
 
 int CGridCtrl::RowTop(int row) const
 {
-  int top = row >= fixedRows_ ? -verticalScrollBar()->value() : 0;
-  for (int r = 0; r < row; ++r) top += GetRowHeight(r);
-  return top;
+  if (rowTops_.empty()) {
+    rowTops_.resize(rowHeights_.size() + 1, 0);
+    for (std::size_t r = 0; r < rowHeights_.size(); ++r) rowTops_[r + 1] = rowTops_[r] + rowHeights_[r];
+  }
+  const int above = rowTops_[std::size_t(std::clamp(row, 0, GetRowCount()))];
+  return (row >= fixedRows_ ? -verticalScrollBar()->value() : 0) + above;
 }
 
 // The number of data rows of the focus row's height that fit the data area; at least one.
