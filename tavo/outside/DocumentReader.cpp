@@ -238,41 +238,53 @@ bool IsValidUtf8(std::string_view text)
   return FirstInvalidUtf8(text) == std::string_view::npos;
 }
 
-std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error)
-{
-  auto document = std::make_unique<Document>();
-  document->path = path;
+namespace {
 
-  // The text to parse: the bytes themselves, or their conversion from a Latin code page. The
-  // parser copies it, so no copy is made here.
+// What the bytes were found to hold: the text to parse (the bytes themselves or their conversion
+// from a Latin code page) and its encoding.
+struct PreparedText {
   std::string converted;
-  std::string_view text = bytes;
+  std::string_view text;
   pugi::xml_encoding encoding = pugi::encoding_utf8;
-  if (IsUtf16Or32(bytes)) {
-    encoding = pugi::encoding_auto;
-  } else {
-    if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
-      document->writeBom = true;
-      bytes.remove_prefix(kUtf8Bom.size());
-    }
-    const std::string declared = DeclaredEncoding(bytes);
-    const bool declaredLatin = IsSingleByteLatin(declared);
-    // Validated once: the same answer decides between UTF-8 and Latin and reports the bad byte.
-    const std::size_t firstBad = declaredLatin ? std::string_view::npos : FirstInvalidUtf8(bytes);
-    const bool latin = declaredLatin || (!document->writeBom && firstBad != std::string_view::npos && declared.empty());
-    if (latin)
-      converted = Latin1OrWindows1252ToUtf8(bytes, declared);
-    text = latin ? std::string_view(converted) : bytes;
-    document->lineStarts = LineStarts(text);
-    if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos) {
-      error = path + ":" + Position(document->lineStarts, static_cast<std::ptrdiff_t>(bad)) +
-              ": the file is not valid UTF-8 text";
-      return nullptr;
-    }
-    document->finalNewline = !text.empty() && text.back() == '\n';
-  }
+};
 
-  const pugi::xml_parse_result result = document->xml.load_buffer(text.data(), text.size(), kParseOptions, encoding);
+// Decides the encoding, records the byte-order mark, the final line break and the line starts,
+// and rejects text that is not UTF-8; false with `error` set then.
+bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepared, std::string& error)
+{
+  prepared.text = bytes;
+  if (IsUtf16Or32(bytes)) {
+    prepared.encoding = pugi::encoding_auto;
+    return true;
+  }
+  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+    document.writeBom = true;
+    bytes.remove_prefix(kUtf8Bom.size());
+  }
+  const std::string declared = DeclaredEncoding(bytes);
+  const bool declaredLatin = IsSingleByteLatin(declared);
+  // Validated once: the same answer decides between UTF-8 and Latin and reports the bad byte.
+  const std::size_t firstBad = declaredLatin ? std::string_view::npos : FirstInvalidUtf8(bytes);
+  const bool latin = declaredLatin || (!document.writeBom && firstBad != std::string_view::npos && declared.empty());
+  if (latin)
+    prepared.converted = Latin1OrWindows1252ToUtf8(bytes, declared);
+  prepared.text = latin ? std::string_view(prepared.converted) : bytes;
+  document.lineStarts = LineStarts(prepared.text);
+  if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos) {
+    error = document.path + ":" + Position(document.lineStarts, static_cast<std::ptrdiff_t>(bad)) +
+            ": the file is not valid UTF-8 text";
+    return false;
+  }
+  document.finalNewline = !prepared.text.empty() && prepared.text.back() == '\n';
+  return true;
+}
+
+// The checks after the parse: its own result, a root element, well-formedness; then the
+// declaration is made to say UTF-8.
+std::unique_ptr<Document> CheckParsed(std::unique_ptr<Document> document, const pugi::xml_parse_result& result,
+                                      std::string& error)
+{
+  const std::string& path = document->path;
   if (!result) {
     const std::string where = document->lineStarts.empty() ? "" : Position(document->lineStarts, result.offset) + ":";
     error = path + ":" + where + " " + result.description();
@@ -291,6 +303,48 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
   }
   DeclareUtf8(document->xml);
   return document;
+}
+
+}  // namespace
+
+std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error)
+{
+  auto document = std::make_unique<Document>();
+  document->path = path;
+  PreparedText prepared;
+  if (!PrepareText(*document, bytes, prepared, error))
+    return nullptr;
+  // The parser copies the text into a buffer of its own.
+  const pugi::xml_parse_result result =
+      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, prepared.encoding);
+  return CheckParsed(std::move(document), result, error);
+}
+
+std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, const std::string& path,
+                                              std::string& error)
+{
+  auto document = std::make_unique<Document>();
+  document->path = path;
+  PreparedText prepared;
+  if (!PrepareText(*document, std::string_view(buffer, size), prepared, error)) {
+    pugi::get_memory_deallocation_function()(buffer);
+    return nullptr;
+  }
+  // UTF-8 as it stands is parsed where it lies, and the tree keeps the buffer; anything else
+  // (a byte-order mark, a conversion, UTF-16) goes the copying way.
+  const bool asItStands = prepared.text.data() == buffer && prepared.text.size() == size &&
+                          prepared.encoding == pugi::encoding_utf8;
+  if (asItStands) {
+    // With the terminating zero the parser sees the very text that its own copy would hold, so
+    // results and error positions are the same.
+    const pugi::xml_parse_result result =
+        document->xml.load_buffer_inplace_own(buffer, size + 1, kParseOptions, pugi::encoding_utf8);
+    return CheckParsed(std::move(document), result, error);
+  }
+  const pugi::xml_parse_result result =
+      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, prepared.encoding);
+  pugi::get_memory_deallocation_function()(buffer);
+  return CheckParsed(std::move(document), result, error);
 }
 
 std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag)

@@ -120,6 +120,22 @@ void SetAttribute(Document& document, pugi::xml_node node, const char* name, con
   document.indexes.AttributeChanged(node, name, before ? before->c_str() : nullptr);
 }
 
+// Reads what is left of the file to its end and parses it.
+QODOM_ELEMENT ReadAllAndParse(QFile& file, const std::string& path, std::string& error)
+{
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    error = path + ": " + file.errorString().toStdString();
+    return 0;
+  }
+  const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  auto document = ParseDocument(content, path, error);
+  if (!document)
+    return 0;
+  document->onDisk = DiskStateOf(path, content);
+  return Store().Add(std::move(document));
+}
+
 std::string g_lastSaveError;
 
 }  // namespace
@@ -317,16 +333,33 @@ QODOM_ELEMENT QODOM_OpenDoc(const std::string& path, const char* emptyRootTag, s
     error = path + ": " + file.errorString().toStdString();
     return 0;
   }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    error = path + ": " + file.errorString().toStdString();
+  if (file.isSequential())
+    return ReadAllAndParse(file, path, error);
+  // Read into a buffer that the parser can keep: a large file is then held once, not twice.
+  const auto size = static_cast<std::size_t>(file.size());
+  char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(size + 1));
+  if (!buffer) {
+    error = path + ": not enough memory to read the file";
     return 0;
   }
-  const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  const QODOM_ELEMENT root = QODOM_ParseDoc(content, path, error);
-  if (root)
-    Store().DocumentOf(root)->onDisk = DiskStateOf(path, content);
-  return root;
+  const qint64 read = file.read(buffer, static_cast<qint64>(size));
+  if (read != static_cast<qint64>(size) || file.error() != QFileDevice::NoError || !file.atEnd()) {
+    // The file changed its size while it was read: read it again as a whole.
+    pugi::get_memory_deallocation_function()(buffer);
+    if (!file.seek(0)) {
+      error = path + ": " + file.errorString().toStdString();
+      return 0;
+    }
+    return ReadAllAndParse(file, path, error);
+  }
+  buffer[size] = '\0';
+  const std::string_view content(buffer, size);
+  const DiskState onDisk = DiskStateOf(path, content);  // before the parse changes the bytes
+  auto document = ParseDocumentBuffer(buffer, size, path, error);
+  if (!document)
+    return 0;
+  document->onDisk = onDisk;
+  return Store().Add(std::move(document));
 }
 
 QODOM_ELEMENT QODOM_ParseDoc(std::string_view bytes, const std::string& path, std::string& error)
