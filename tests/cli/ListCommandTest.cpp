@@ -1,6 +1,6 @@
 // The `tavo` tool as a script uses it: exit statuses and output of `tavo list`.
 
-#include "tests/support/RunProcess.h"
+#include "tests/support/TavoTool.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +8,6 @@
 #include <cstdlib>
 
 namespace {
-
-ProcessResult Tavo(const std::vector<std::string>& arguments)
-{
-  return RunProcess(std::getenv("TAVO_CLI"), arguments);
-}
 
 const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
 <Materialdatei>

@@ -1,6 +1,6 @@
 // `tavo show`, `tavo protocol` and `tavo recalc` as scripts use them.
 
-#include "tests/support/RunProcess.h"
+#include "tests/support/TavoTool.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -9,11 +9,6 @@
 #include <cstdlib>
 
 namespace {
-
-ProcessResult Tavo(const std::vector<std::string>& arguments)
-{
-  return RunProcess(std::getenv("TAVO_CLI"), arguments);
-}
 
 // fcd is stored stale (19) in the standard file; the user file holds one object of its own.
 const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>

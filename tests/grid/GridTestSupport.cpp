@@ -1,30 +1,9 @@
 #include "GridTestSupport.h"
 
+#include "tests/support/QtTestApplication.h"
+
 #include <QApplication>
 #include <QVBoxLayout>
-
-namespace {
-
-// The one QApplication of the test binary (offscreen under ctest).
-class QtApplicationEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override
-  {
-    static int argc = 1;
-    static char name[] = "grid_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) app_ = std::make_unique<QApplication>(argc, argv);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
-
-}  // namespace
 
 int CRecordingGrid::Count(const std::string& hook) const
 {

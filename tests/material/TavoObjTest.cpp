@@ -4,6 +4,7 @@
 #include "tavo/material/TavoObj.h"
 
 #include "tavo/material/Vocabulary.h"
+#include "tests/support/ParsedDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -13,32 +14,6 @@ using namespace vocabulary;
 
 namespace {
 
-// A document parsed from a literal that closes itself at the end of the test.
-struct ParsedDoc {
-  explicit ParsedDoc(const std::string& text)
-  {
-    std::string error;
-    root = QODOM_ParseDoc(text, "/nonexistent/material.xml", error);
-    EXPECT_NE(root, 0u) << error;
-  }
-  ~ParsedDoc() { QODOM_CloseDoc(root); }
-  std::string Text() const { return QODOM_SerializeDoc(QODOM_GetDocument(root)); }
-  CFingerPrint Fingerprint() const
-  {
-    CFingerPrint fingerprint;
-    QODOM_GetFingerPrint(root, fingerprint);
-    return fingerprint;
-  }
-  // The element reached from the root by a path of Name attributes.
-  QODOM_ELEMENT Find(std::initializer_list<const char*> names) const
-  {
-    QODOM_ELEMENT element = root;
-    for (const char* name : names)
-      element = QODOM_FindFirstChildWithAttr(element, kName, name);
-    return element;
-  }
-  QODOM_ELEMENT root = 0;
-};
 
 constexpr const char* kConcrete = R"(<M>
   <Eigenschaft Kurzname="gamma" Wert01="1.6"/>

@@ -1,6 +1,7 @@
 // The document library's element contract, on documents parsed from inline literals.
 
 #include "tavo/outside/QODOM.h"
+#include "tests/support/ParsedDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +20,6 @@ constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )";
 
-// A document that closes itself at the end of the test.
-struct ParsedDoc {
-  explicit ParsedDoc(const std::string& text)
-  {
-    std::string error;
-    root = QODOM_ParseDoc(text, "/nonexistent/doc.xml", error);
-    EXPECT_NE(root, 0u) << error;
-  }
-  ~ParsedDoc() { QODOM_CloseDoc(root); }
-  std::string Text() const { return QODOM_SerializeDoc(QODOM_GetDocument(root)); }
-  CFingerPrint Fingerprint() const
-  {
-    CFingerPrint fingerprint;
-    QODOM_GetFingerPrint(root, fingerprint);
-    return fingerprint;
-  }
-  QODOM_ELEMENT root = 0;
-};
 
 }  // namespace
 

@@ -1,31 +1,21 @@
 #include "EditorTestSupport.h"
 
 #include "tavo/outside/VBT.h"
+#include "tests/support/QtTestApplication.h"
 
 #include <QApplication>
 #include <QStringList>
 
 namespace {
 
-class QtApplicationEnvironment : public ::testing::Environment {
+// Every editor test starts in German.
+class GermanEnvironment : public ::testing::Environment {
  public:
-  void SetUp() override
-  {
-    static int argc = 1;
-    static char name[] = "editor_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-      m_app = std::make_unique<QApplication>(argc, argv);
-    VBT_SetLanguage("de");
-  }
-  void TearDown() override { m_app.reset(); }
-
- private:
-  std::unique_ptr<QApplication> m_app;
+  void SetUp() override { VBT_SetLanguage("de"); }
 };
 
-[[maybe_unused]] ::testing::Environment* const kQtEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
+[[maybe_unused]] ::testing::Environment* const kGermanEnvironment =
+    ::testing::AddGlobalTestEnvironment(new GermanEnvironment);
 
 // Every Eigenschaft of the element found by the Name path "Kat/Ukat/Norm/Objekt".
 QODOM_ELEMENT FindPath(QODOM_ELEMENT file, const std::string& path)
