@@ -1,0 +1,53 @@
+#include "tavo/material/DatabaseRecalc.h"
+
+#include "tavo/material/TavoObj.h"
+#include "tavo/material/Vocabulary.h"
+
+using namespace vocabulary;
+
+namespace {
+
+// Every Objekt element of the file, in document order.
+std::vector<QODOM_ELEMENT> Objects(QODOM_ELEMENT root)
+{
+  std::vector<QODOM_ELEMENT> found;
+  for (QODOM_ELEMENT kat = QODOM_FindFirstChild(root, kKategorie); kat; kat = QODOM_FindNextChild(kat, kKategorie))
+    for (QODOM_ELEMENT ukat = QODOM_FindFirstChild(kat, kUnterkategorie); ukat;
+         ukat = QODOM_FindNextChild(ukat, kUnterkategorie))
+      for (QODOM_ELEMENT norm = QODOM_FindFirstChild(ukat, kNorm); norm; norm = QODOM_FindNextChild(norm, kNorm))
+        for (QODOM_ELEMENT object = QODOM_FindFirstChild(norm, kObjekt); object;
+             object = QODOM_FindNextChild(object, kObjekt))
+          found.push_back(object);
+  return found;
+}
+
+CFingerPrint FingerPrint(QODOM_ELEMENT root)
+{
+  CFingerPrint fingerprint;
+  QODOM_GetFingerPrint(root, fingerprint);
+  return fingerprint;
+}
+
+}  // namespace
+
+DatabaseRecalcResult RecalculateDatabase(CTavoHandler& handler, bool save)
+{
+  DatabaseRecalcResult result;
+  for (QODOM_ELEMENT file : handler.SearchedFiles()) {
+    const CFingerPrint before = FingerPrint(file);
+    for (QODOM_ELEMENT element : Objects(file)) {
+      ++result.objects;
+      const CTavoObj object(element, file == handler.UserFile());  // recalculates
+      if (object.wroteBack)
+        ++result.changed;
+    }
+    if (!save || FingerPrint(file) == before)
+      continue;
+    const QODOM_DOCUMENT document = QODOM_GetDocument(file);
+    if (QODOM_ChangedOnDisk(document))
+      result.errors.push_back(QODOM_GetPath(document) + ": changed on disk since it was read; not overwritten");
+    else if (!handler.SaveFile(file))
+      result.errors.push_back(QODOM_LastSaveError());
+  }
+  return result;
+}
