@@ -14,8 +14,7 @@ constexpr auto kAfter = [](const auto& entry, std::uint64_t ordinal) { return en
 ChildIndex::ChildIndex(pugi::xml_node parent, std::string attribute) : m_attribute(std::move(attribute))
 {
   for (pugi::xml_node child = parent.first_child(); child; child = child.next_sibling())
-    if (child.type() == pugi::node_element)
-      Appended(child);
+    Appended(child);
 }
 
 // --- public operations ---
@@ -39,27 +38,49 @@ pugi::xml_node ChildIndex::After(pugi::xml_node child, std::string_view value) c
 
 void ChildIndex::Appended(pugi::xml_node child)
 {
+  if (!Tracks(child))
+    return;
   m_ordinals.emplace(child.internal_object(), m_nextOrdinal++);
-  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
-    Insert(child, attribute.value());
+  if (const char* key = KeyOf(child))
+    Insert(child, key);
 }
 
 void ChildIndex::Removing(pugi::xml_node child)
 {
-  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
-    Erase(child, attribute.value());
+  if (const char* key = KeyOf(child))
+    Erase(child, key);
   m_ordinals.erase(child.internal_object());
 }
 
 void ChildIndex::Changed(pugi::xml_node child, const char* before)
 {
+  if (ByTag())
+    return;  // tags never change
   if (before)
     Erase(child, before);
-  if (const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str()))
-    Insert(child, attribute.value());
+  if (const char* key = KeyOf(child))
+    Insert(child, key);
 }
 
 // --- private helpers ---
+
+// Every element has a place in the order, with the attribute or without, so that a find can go
+// on after any of them; by tag, processing instructions have one too.
+bool ChildIndex::Tracks(pugi::xml_node child) const
+{
+  const pugi::xml_node_type type = child.type();
+  return type == pugi::node_element || (ByTag() && (type == pugi::node_pi || type == pugi::node_declaration));
+}
+
+const char* ChildIndex::KeyOf(pugi::xml_node child) const
+{
+  if (!Tracks(child))
+    return nullptr;
+  if (ByTag())
+    return *child.name() ? child.name() : nullptr;
+  const pugi::xml_attribute attribute = child.attribute(m_attribute.c_str());
+  return attribute ? attribute.value() : nullptr;
+}
 
 // Keeps the entries of one text in document order; appends, the common case, go to the end.
 void ChildIndex::Insert(pugi::xml_node child, std::string_view value)

@@ -1,6 +1,6 @@
 #pragma once
-// The element children of one parent by the text of one attribute, so that a find by name costs
-// a hash look-up instead of a walk over every sibling.
+// The children of one parent by the text of one attribute, or by their tag, so that a find by
+// name or tag costs a hash look-up instead of a walk over every sibling.
 //
 // Document order is kept by ordinals handed out in turn: the document library only ever adds a
 // child after all its siblings, so a later ordinal always means a later place. The owner tells
@@ -17,10 +17,13 @@
 
 class ChildIndex {
  public:
-  // Indexes the element children of `parent` as they stand.
+  // Indexes the children of `parent` as they stand: with an attribute, the element children
+  // that have it, by its text; with "", every child that has a name (elements and processing
+  // instructions, as a find by tag sees them), by that name.
   ChildIndex(pugi::xml_node parent, std::string attribute);
 
   const std::string& Attribute() const { return m_attribute; }
+  bool ByTag() const { return m_attribute.empty(); }
   // The first child whose attribute is exactly `value`, or an empty node.
   pugi::xml_node First(std::string_view value) const;
   // The first child after `child` (a child of the parent) whose attribute is `value`, or an
@@ -46,6 +49,9 @@ class ChildIndex {
   };
   using Entries = std::vector<Entry>;
 
+  bool Tracks(pugi::xml_node child) const;
+  // The text the child is indexed under; null when it is not indexed.
+  const char* KeyOf(pugi::xml_node child) const;
   void Insert(pugi::xml_node child, std::string_view value);
   void Erase(pugi::xml_node child, std::string_view value);
 

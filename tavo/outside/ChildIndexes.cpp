@@ -30,7 +30,7 @@ ChildIndex* ChildIndexes::Find(pugi::xml_node parent, const char* attribute)
 
 ChildIndex& ChildIndexes::Build(pugi::xml_node parent, const char* attribute)
 {
-  if (!Watches(attribute))
+  if (*attribute && !Watches(attribute))
     m_attributes.emplace_back(attribute);
   return m_byParent[parent.internal_object()].emplace_back(parent, attribute);
 }
@@ -51,6 +51,8 @@ void ChildIndexes::ChildAppended(pugi::xml_node parent, pugi::xml_node child)
 
 void ChildIndexes::AttributeChanged(pugi::xml_node element, const char* attribute, const char* before)
 {
+  if (!*attribute)
+    return;  // "" names the index by tag, which no attribute changes
   if (ChildIndex* index = Find(element.parent(), attribute))
     index->Changed(element, before);
 }

@@ -10,7 +10,8 @@
 
 class ChildIndexes {
  public:
-  // The index of the parent's children by `attribute`; null when none has been built.
+  // The index of the parent's children by `attribute` ("" for the index by tag); null when none
+  // has been built.
   ChildIndex* Find(pugi::xml_node parent, const char* attribute);
   // Builds that index; the reference holds until the next Build.
   ChildIndex& Build(pugi::xml_node parent, const char* attribute);

@@ -75,36 +75,46 @@ pugi::xml_node AppendIndented(pugi::xml_node parent, const char* tag)
   return parent.insert_child_before(tag, last);
 }
 
-// A find by attribute walks this many siblings before it indexes their parent: short lists are
-// walked faster than hashed, long ones would make every walk over all of them quadratic.
+// A find walks this many sibling nodes before it indexes their parent: short lists are walked
+// faster than hashed, long ones would make every walk over all of them quadratic.
 constexpr int kWalkBeforeIndexing = 32;
 
-bool HasAttr(pugi::xml_node node, const char* name, const char* value)
+// The "attribute" that stands for the tag in the finds below.
+constexpr const char* kByTag = "";
+
+// A find by tag sees every child with a name, as the parser's own find does: a processing
+// instruction of that name is found too (and then yields no element handle).
+bool Matches(pugi::xml_node child, const char* attribute, const char* text)
 {
-  const pugi::xml_attribute attribute = node.attribute(name);
-  return attribute && std::strcmp(attribute.value(), value) == 0;
+  if (*attribute == '\0') {
+    const pugi::xml_node_type type = child.type();
+    const bool named = type == pugi::node_element || type == pugi::node_pi || type == pugi::node_declaration;
+    return named && *text != '\0' && std::strcmp(child.name(), text) == 0;
+  }
+  if (child.type() != pugi::node_element)
+    return false;
+  const pugi::xml_attribute found = child.attribute(attribute);
+  return found && std::strcmp(found.value(), text) == 0;
 }
 
-// The first element child of `parent` after `after` (from the first child when `after` is empty)
-// whose attribute equals `value`. A short walk looks at the siblings themselves; a long one
-// indexes the parent, and the index answers this find and every later one.
-pugi::xml_node FindWithAttr(Document& document, pugi::xml_node parent, pugi::xml_node after, const char* name,
-                            const char* value)
+// The first child of `parent` after `after` (from the first child when `after` is empty) whose
+// attribute equals `text`, or whose tag does with kByTag. A short walk looks at the siblings
+// themselves; a long one indexes the parent, and the index answers this find and every later one.
+pugi::xml_node FindChild(Document& document, pugi::xml_node parent, pugi::xml_node after, const char* attribute,
+                         const char* text)
 {
-  ChildIndex* index = document.indexes.Find(parent, name);
+  ChildIndex* index = document.indexes.Find(parent, attribute);
   int walked = 0;
   for (pugi::xml_node child = after ? after.next_sibling() : parent.first_child(); child && !index;
        child = child.next_sibling()) {
-    if (child.type() != pugi::node_element)
-      continue;
-    if (HasAttr(child, name, value))
+    if (Matches(child, attribute, text))
       return child;
     if (++walked == kWalkBeforeIndexing)
-      index = &document.indexes.Build(parent, name);
+      index = &document.indexes.Build(parent, attribute);
   }
   if (!index)
     return {};
-  return after ? index->After(after, value) : index->First(value);
+  return after ? index->After(after, text) : index->First(text);
 }
 
 // Sets the attribute, creating it when missing, and keeps the parent's index by it current.
@@ -142,14 +152,18 @@ std::string g_lastSaveError;
 
 QODOM_ELEMENT QODOM_FindFirstChild(QODOM_ELEMENT element, const char* tag)
 {
-  const pugi::xml_node node = Node(element);
-  return node ? HandleBeside(element, node.child(tag)) : 0;
+  const LocatedElement parent = Store().Locate(element);
+  if (!parent)
+    return 0;
+  return Store().HandleOf(*parent.document, FindChild(*parent.document, parent.node, {}, kByTag, tag));
 }
 
 QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag)
 {
-  const pugi::xml_node node = Node(element);
-  return node ? HandleBeside(element, node.next_sibling(tag)) : 0;
+  const LocatedElement child = Store().Locate(element);
+  if (!child)
+    return 0;
+  return Store().HandleOf(*child.document, FindChild(*child.document, child.node.parent(), child.node, kByTag, tag));
 }
 
 QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
@@ -157,7 +171,7 @@ QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* na
   const LocatedElement parent = Store().Locate(element);
   if (!parent)
     return 0;
-  return Store().HandleOf(*parent.document, FindWithAttr(*parent.document, parent.node, {}, name, value));
+  return Store().HandleOf(*parent.document, FindChild(*parent.document, parent.node, {}, name, value));
 }
 
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
@@ -165,7 +179,7 @@ QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* nam
   const LocatedElement child = Store().Locate(element);
   if (!child)
     return 0;
-  return Store().HandleOf(*child.document, FindWithAttr(*child.document, child.node.parent(), child.node, name, value));
+  return Store().HandleOf(*child.document, FindChild(*child.document, child.node.parent(), child.node, name, value));
 }
 
 QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element)
@@ -262,9 +276,7 @@ void QODOM_CloneElementTree(QODOM_ELEMENT source, QODOM_ELEMENT target)
   // Copy the children first: the target may lie below the source.
   std::vector<pugi::xml_node> children(from.children().begin(), from.children().end());
   for (pugi::xml_node child : children) {
-    const pugi::xml_node copy = to.node.append_copy(child);
-    if (copy.type() == pugi::node_element)
-      to.document->indexes.ChildAppended(to.node, copy);
+    to.document->indexes.ChildAppended(to.node, to.node.append_copy(child));
   }
 }
 

@@ -186,6 +186,61 @@ TEST(ChildIndex, AnIndexedParentThatIsDeletedLeavesNothingBehind)
   }
 }
 
+// What a walk finds by tag: every element child with that tag.
+std::vector<QODOM_ELEMENT> WalkedByTag(QODOM_ELEMENT parent, const std::string& tag)
+{
+  std::vector<QODOM_ELEMENT> found;
+  for (QODOM_ELEMENT child = QODOM_GetFirstChildElement(parent); child; child = QODOM_GetNextSiblingElement(child))
+    if (QODOM_GetTagName(child) == tag)
+      found.push_back(child);
+  return found;
+}
+
+std::vector<QODOM_ELEMENT> FoundByTag(QODOM_ELEMENT parent, const std::string& tag)
+{
+  std::vector<QODOM_ELEMENT> found;
+  for (QODOM_ELEMENT child = QODOM_FindFirstChild(parent, tag.c_str()); child;
+       child = QODOM_FindNextChild(child, tag.c_str()))
+    found.push_back(child);
+  return found;
+}
+
+TEST(ChildIndex, FindsByTagPastLongListsAndFollowsEdits)
+{
+  // Properties first, then many objects: the walk from the last property to the end is long.
+  std::string xml = "<Materialdatei><Norm Name=\"EC2\">";
+  for (int i = 0; i < 8; ++i)
+    xml += "<Eigenschaft Kurzname=\"p" + std::to_string(i) + "\"/>";
+  for (int i = 0; i < 100; ++i)
+    xml += "<Objekt Name=\"o" + std::to_string(i) + "\"/>" + (i == 50 ? "<!-- c --><?Notiz x?>" : "");
+  xml += "<Eigenschaft Kurzname=\"spät\"/><Notiz/></Norm></Materialdatei>";
+  ParsedDoc doc(xml);
+  const QODOM_ELEMENT norm = QODOM_FindFirstChild(doc.root, "Norm");
+  for (const char* tag : {"Eigenschaft", "Objekt"})
+    EXPECT_EQ(FoundByTag(norm, tag), WalkedByTag(norm, tag)) << tag;
+  EXPECT_EQ(FoundByTag(norm, "Eigenschaft").size(), 9u);
+  EXPECT_EQ(QODOM_FindFirstChild(norm, "Fehlt"), 0u);
+  EXPECT_EQ(QODOM_FindFirstChild(norm, ""), 0u);
+  // A processing instruction of that name is what the find meets first, and it is no element.
+  EXPECT_EQ(QODOM_FindFirstChild(norm, "Notiz"), 0u);
+  EXPECT_STREQ(QODOM_GetTagName(QODOM_FindNextChild(FoundByTag(norm, "Eigenschaft").back(), "Notiz")), "Notiz");
+
+  // Added, cloned and deleted children are seen in document order.
+  const std::vector<QODOM_ELEMENT> properties = FoundByTag(norm, "Eigenschaft");
+  const QODOM_ELEMENT added = QODOM_AddChildElement(norm, "Eigenschaft");
+  QODOM_CloneElementTree(properties[0], added);
+  QODOM_DeleteElement(properties[8]);
+  QODOM_DeleteElement(properties[3]);
+  EXPECT_EQ(FoundByTag(norm, "Eigenschaft"), WalkedByTag(norm, "Eigenschaft"));
+  EXPECT_EQ(FoundByTag(norm, "Eigenschaft").back(), added);
+  EXPECT_EQ(QODOM_FindNextChild(properties[7], "Eigenschaft"), added);
+  const QODOM_ELEMENT copy = QODOM_AddChildElement(doc.root, "Norm");
+  QODOM_CloneElementTree(norm, copy);
+  EXPECT_EQ(FoundByTag(copy, "Objekt").size(), 100u);
+  EXPECT_EQ(FoundByTag(copy, "Eigenschaft").size(), 8u);
+  EXPECT_EQ(QODOM_FindNextChild(norm, "Norm"), copy);
+}
+
 // Random edits on a long list with few names: after each, every name's finds equal the walk.
 TEST(ChildIndex, RandomEditsAgreeWithTheWalk)
 {
@@ -207,6 +262,8 @@ TEST(ChildIndex, RandomEditsAgreeWithTheWalk)
     }
     for (const std::string& value : names)
       ASSERT_EQ(Found(norm, "Name", value), Walked(norm, "Name", value)) << "step " << step << " name " << value;
+    for (const char* tag : {"Objekt", "Notiz"})
+      ASSERT_EQ(FoundByTag(norm, tag), WalkedByTag(norm, tag)) << "step " << step << " tag " << tag;
     const QODOM_ELEMENT from = Children(norm)[random() % Children(norm).size()];
     std::vector<QODOM_ELEMENT> after;
     for (QODOM_ELEMENT next = QODOM_FindNextChildWithAttr(from, "Name", name.c_str()); next;
