@@ -5,11 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
-export TAVO_STANDARD_FILE="${TAVO_STANDARD_FILE:-$PWD/build/data/Materialdatei.xml}"
-if [ ! -x build/bin/tavoEdit ]; then
-  echo "The editor is not built yet; the bundled database through the command-line tool:"
-  exec build/bin/tavo list
-fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "There is no display to open the editor on; run it under a virtual one: xvfb-run -a build/bin/tavoEdit $*" >&2
   exit 1
