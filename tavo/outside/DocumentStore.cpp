@@ -20,7 +20,7 @@ void DocumentStore::Remove(QODOM_DOCUMENT id)
   if (found == m_documents.end())
     return;
   for (const auto& [node, handle] : found->second->handles)
-    m_elements.erase(handle);
+    m_elements[handle] = Entry{};
   m_documents.erase(found);
 }
 
@@ -30,24 +30,31 @@ Document* DocumentStore::FindDocument(QODOM_DOCUMENT id) const
   return found == m_documents.end() ? nullptr : found->second.get();
 }
 
+const DocumentStore::Entry* DocumentStore::Find(QODOM_ELEMENT element) const
+{
+  if (element >= m_elements.size() || !m_elements[element].document)
+    return nullptr;
+  return &m_elements[element];
+}
+
 pugi::xml_node DocumentStore::Node(QODOM_ELEMENT element) const
 {
-  const auto found = m_elements.find(element);
-  return found == m_elements.end() ? pugi::xml_node() : pugi::xml_node(found->second.node);
+  const Entry* found = Find(element);
+  return found ? pugi::xml_node(found->node) : pugi::xml_node();
 }
 
 Document* DocumentStore::DocumentOf(QODOM_ELEMENT element) const
 {
-  const auto found = m_elements.find(element);
-  return found == m_elements.end() ? nullptr : found->second.document;
+  const Entry* found = Find(element);
+  return found ? found->document : nullptr;
 }
 
 LocatedElement DocumentStore::Locate(QODOM_ELEMENT element) const
 {
-  const auto found = m_elements.find(element);
-  if (found == m_elements.end())
+  const Entry* found = Find(element);
+  if (!found)
     return {};
-  return {found->second.document, pugi::xml_node(found->second.node)};
+  return {found->document, pugi::xml_node(found->node)};
 }
 
 QODOM_ELEMENT DocumentStore::HandleOf(Document& document, pugi::xml_node node)
@@ -56,8 +63,8 @@ QODOM_ELEMENT DocumentStore::HandleOf(Document& document, pugi::xml_node node)
     return 0;
   const auto [slot, added] = document.handles.try_emplace(node.internal_object(), 0);
   if (added) {
-    slot->second = m_nextHandle++;
-    m_elements.emplace(slot->second, Entry{&document, node.internal_object()});
+    slot->second = static_cast<QODOM_ELEMENT>(m_elements.size());
+    m_elements.push_back(Entry{&document, node.internal_object()});
   }
   return slot->second;
 }
@@ -71,7 +78,7 @@ void DocumentStore::ForgetSubtree(Document& document, pugi::xml_node node)
     pending.pop_back();
     const auto found = document.handles.find(current.internal_object());
     if (found != document.handles.end()) {
-      m_elements.erase(found->second);
+      m_elements[found->second] = Entry{};
       document.handles.erase(found);
     }
     for (pugi::xml_node child : current.children())

@@ -53,12 +53,15 @@ class DocumentStore {
 
  private:
   struct Entry {
-    Document* document;
-    pugi::xml_node_struct* node;
+    Document* document = nullptr;  // null: the handle is inert
+    pugi::xml_node_struct* node = nullptr;
   };
 
-  uint32_t m_nextHandle = 1;
+  const Entry* Find(QODOM_ELEMENT element) const;
+
   uint32_t m_nextDocument = 1;
-  std::unordered_map<QODOM_ELEMENT, Entry> m_elements;
+  // By handle: handles are handed out in turn and never reused, so a vector names them without
+  // hashing; slot 0 is the null handle.
+  std::vector<Entry> m_elements{Entry{}};
   std::unordered_map<QODOM_DOCUMENT, std::unique_ptr<Document>> m_documents;
 };
