@@ -1,5 +1,6 @@
-// bench_generate_database OBJECTS [SEED [FILE]]: writes a generated material database (to
-// standard output without FILE), for whole-program runs of the tools on large databases.
+// bench_generate_database OBJECTS [SEED [FILE [USERFILE]]]: writes a generated material database
+// (the standard file to standard output without FILE; the user file only when USERFILE is
+// given), for whole-program runs of the tools on large databases.
 
 #include "bench/material/DatabaseGenerator.h"
 
@@ -9,6 +10,16 @@
 #include <string_view>
 
 namespace {
+
+bool WriteFile(const char* path, const std::string& text)
+{
+  std::ofstream file(path, std::ios::binary);
+  file << text;
+  if (file.flush())
+    return true;
+  std::cerr << "bench_generate_database: cannot write " << path << "\n";
+  return false;
+}
 
 bool ReadNumber(std::string_view text, long& number)
 {
@@ -22,8 +33,8 @@ int main(int argc, char** argv)
 {
   long objects = 0;
   long seed = 1;
-  if (argc < 2 || argc > 4 || !ReadNumber(argv[1], objects) || (argc > 2 && !ReadNumber(argv[2], seed))) {
-    std::cerr << "usage: bench_generate_database OBJECTS [SEED [FILE]]\n";
+  if (argc < 2 || argc > 5 || !ReadNumber(argv[1], objects) || (argc > 2 && !ReadNumber(argv[2], seed))) {
+    std::cerr << "usage: bench_generate_database OBJECTS [SEED [FILE [USERFILE]]]\n";
     return 2;
   }
   const GeneratedDatabase db = GenerateDatabase(static_cast<int>(objects), static_cast<unsigned>(seed));
@@ -31,11 +42,7 @@ int main(int argc, char** argv)
     std::cout << db.xml;
     return std::cout ? 0 : 1;
   }
-  std::ofstream file(argv[3], std::ios::binary);
-  file << db.xml;
-  if (!file.flush()) {
-    std::cerr << "bench_generate_database: cannot write " << argv[3] << "\n";
+  if (!WriteFile(argv[3], db.xml) || (argc == 5 && !WriteFile(argv[4], db.userXml)))
     return 1;
-  }
   return 0;
 }
