@@ -4,10 +4,19 @@
 #include <fstream>
 #include <map>
 
-BenchDatabase& Database(int objectCount)
+namespace {
+
+std::map<int, std::unique_ptr<BenchDatabase>>& Databases()
 {
   static std::map<int, std::unique_ptr<BenchDatabase>> databases;
-  std::unique_ptr<BenchDatabase>& db = databases[objectCount];
+  return databases;
+}
+
+}  // namespace
+
+BenchDatabase& Database(int objectCount)
+{
+  std::unique_ptr<BenchDatabase>& db = Databases()[objectCount];
   if (!db) {
     db = std::make_unique<BenchDatabase>();
     GeneratedDatabase generated = GenerateDatabase(objectCount, 20240601);
@@ -30,4 +39,9 @@ BenchDatabase& FreshDatabase(int objectCount)
   db.handler.reset();
   db.handler = std::make_unique<CTavoHandler>(db.Path("startup.log"));
   return db;
+}
+
+void CloseDatabases()
+{
+  Databases().clear();
 }

@@ -30,5 +30,9 @@ BenchDatabase& Database(int objectCount);
 // whatever earlier benchmarks did to the documents in memory.
 BenchDatabase& FreshDatabase(int objectCount);
 
+// Closes every database and removes its files; main calls it while the document library still
+// stands, before the static objects are destroyed.
+void CloseDatabases();
+
 // The sizes every database benchmark runs at.
 inline constexpr int kDatabaseSizes[] = {1000, 10000, 100000};
