@@ -24,7 +24,9 @@ std::string Lowercase(std::string text)
 // The value of encoding="..." in a leading <?xml ...?> declaration, lowercased; "" when none.
 std::string DeclaredEncoding(std::string_view text)
 {
-  if (text.substr(0, 5) != "<?xml")
+  // "<?xml" must be followed by white space: "<?xmlFoo ...?>" is a processing instruction, which
+  // declares nothing.
+  if (text.substr(0, 5) != "<?xml" || text.size() < 6 || !std::isspace(static_cast<unsigned char>(text[5])))
     return {};
   const auto end = text.find("?>");
   const std::string_view declaration = text.substr(0, end);
