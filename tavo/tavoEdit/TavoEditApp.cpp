@@ -46,12 +46,16 @@ CTavoEditApp::CTavoEditApp(int& argc, char** argv) : QApplication(argc, argv)
 
 bool CTavoEditApp::HasDisplay()
 {
+#if defined(__linux__) || defined(__FreeBSD__)
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   if (platform && *platform)
     return true;
   const char* display = std::getenv("DISPLAY");
   const char* wayland = std::getenv("WAYLAND_DISPLAY");
   return (display && *display) || (wayland && *wayland);
+#else
+  return true;  // Windows and macOS always have their screen
+#endif
 }
 
 int CTavoEditApp::InitInstance(CTavoHandler& handler)
