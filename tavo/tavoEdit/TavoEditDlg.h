@@ -73,6 +73,8 @@ class CTavoEditDlg : public QDialog {
   void FillList(Level level, const std::vector<std::string>& names, bool translated);
   void SelectStart(Level level, const std::string& wanted);
   bool AllListsHaveLines() const;
+  // The selection indexes name an object (none is -1).
+  bool SelectionComplete() const;
   ObjectPath SelectedPath() const;   // by the selection indexes
   ObjectPath CurrentPath() const;    // by the lists' current lines
   void TakeFingerprints();

@@ -24,7 +24,7 @@ void CTavoEditDlg::OnPriorityChanged()
 void CTavoEditDlg::OnCopyObject()
 {
   UpdateObjectData(true);
-  if (!AllListsHaveLines() || std::find(m_selection.begin(), m_selection.end(), -1) != m_selection.end())
+  if (!AllListsHaveLines() || !SelectionComplete())
     return;
   ObjectPath source = SelectedPath();
   source.objekt = m_lists[kObjekt]->currentText().toStdString();
@@ -68,7 +68,7 @@ void CTavoEditDlg::OnCopyObject()
 void CTavoEditDlg::OnDeleteObject()
 {
   UpdateObjectData(true);
-  if (!AllListsHaveLines() || std::find(m_selection.begin(), m_selection.end(), -1) != m_selection.end())
+  if (!AllListsHaveLines() || !SelectionComplete())
     return;
   ObjectPath path = SelectedPath();
   path.objekt = m_lists[kObjekt]->currentText().toStdString();

@@ -95,7 +95,7 @@ void CTavoEditDlg::OnSelChangeObjekt()
 
 void CTavoEditDlg::StoreObject()
 {
-  if (std::find(m_selection.begin(), m_selection.end(), -1) != m_selection.end())
+  if (!SelectionComplete())
     return;
   ObjectPath path = SelectedPath();
   CTavoObj object;
@@ -139,6 +139,11 @@ void CTavoEditDlg::SelectStart(Level level, const std::string& wanted)
 bool CTavoEditDlg::AllListsHaveLines() const
 {
   return std::all_of(m_lists.begin(), m_lists.end(), [](const QComboBox* list) { return list->currentIndex() >= 0; });
+}
+
+bool CTavoEditDlg::SelectionComplete() const
+{
+  return std::find(m_selection.begin(), m_selection.end(), -1) == m_selection.end();
 }
 
 ObjectPath CTavoEditDlg::SelectedPath() const
