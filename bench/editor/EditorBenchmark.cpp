@@ -47,8 +47,8 @@ PropertyRows MakeRows(int values, int formulas)
   for (int i = 0; i < values; ++i)
     AddRow(rows, Numbered("v", i), "", std::to_string(10 + i) + ".5");
   for (int i = 0; i < formulas; ++i) {
-    const std::string formula = Numbered("v", i % values) + "*1.5 + sqrt(" + Numbered("v", (i * 7) % values) +
-                                ")" + (i ? " + " + Numbered("f", i - 1) + "/1000" : std::string());
+    const std::string formula = Numbered("v", i % values) + "*1.5 + sqrt(" + Numbered("v", (i * 7) % values) + ")" +
+                                (i ? " + " + Numbered("f", i - 1) + "/1000" : std::string());
     AddRow(rows, Numbered("f", i), formula, "0");
   }
   return rows;
@@ -85,7 +85,7 @@ void BM_GridRecompute(benchmark::State& state)
   ShownGrid shown;
   shown.grid.rows = MakeRows(100, formulas);
   shown.grid.ExchangeRowData(false);
-  const int editedRow = 11;  // v010
+  const int editedRow = 11;               // v010
   const int dependentRow = 1 + 100 + 10;  // f010 = v010*1.5 + ...
   bool odd = false;
   std::string before, after;

@@ -22,11 +22,11 @@ struct Formula {
 };
 
 const Formula kFormulas[] = {
-  {"fck/gamma_c*alpha_cc", "fck/gamma_c*alpha_cc"},
-  {"0.3*fck^(2/3)", "0.3*fck^(2/3)"},
-  {"22*((fck+8)/10)^0.3", "22*((fck+8)/10)^0.3"},
-  {"if(fck<=50; 3.5; 2.6+35*((90-fck)/100)^4)", "fck<=50 ? 3.5 : 2.6+35*((90-fck)/100)^4"},
-  {"fyk/gamma_s", "fyk/gamma_s"},
+    {"fck/gamma_c*alpha_cc", "fck/gamma_c*alpha_cc"},
+    {"0.3*fck^(2/3)", "0.3*fck^(2/3)"},
+    {"22*((fck+8)/10)^0.3", "22*((fck+8)/10)^0.3"},
+    {"if(fck<=50; 3.5; 2.6+35*((90-fck)/100)^4)", "fck<=50 ? 3.5 : 2.6+35*((90-fck)/100)^4"},
+    {"fyk/gamma_s", "fyk/gamma_s"},
 };
 
 struct Variable {
@@ -35,12 +35,11 @@ struct Variable {
 };
 
 const Variable kVariables[30] = {
-  {"fck", 30}, {"fck_cube", 37}, {"fcm", 38}, {"fctm", 2.9}, {"fctk_005", 2.0}, {"fctk_095", 3.8},
-  {"Ecm", 33000}, {"eps_c1", 2.2}, {"eps_cu1", 3.5}, {"eps_c2", 2.0}, {"eps_cu2", 3.5}, {"n", 2.0},
-  {"eps_c3", 1.75}, {"eps_cu3", 3.5}, {"gamma_c", 1.5}, {"alpha_cc", 0.85}, {"alpha_ct", 1.0},
-  {"fyk", 500}, {"gamma_s", 1.15}, {"Es", 200000}, {"ftk", 540}, {"k", 1.08}, {"eps_uk", 50},
-  {"rho", 2500}, {"alpha_T", 1e-5}, {"nu", 0.2}, {"G", 13750}, {"fywk", 500}, {"fpk", 1770},
-  {"fp01k", 1520},
+    {"fck", 30},       {"fck_cube", 37}, {"fcm", 38},      {"fctm", 2.9},      {"fctk_005", 2.0}, {"fctk_095", 3.8},
+    {"Ecm", 33000},    {"eps_c1", 2.2},  {"eps_cu1", 3.5}, {"eps_c2", 2.0},    {"eps_cu2", 3.5},  {"n", 2.0},
+    {"eps_c3", 1.75},  {"eps_cu3", 3.5}, {"gamma_c", 1.5}, {"alpha_cc", 0.85}, {"alpha_ct", 1.0}, {"fyk", 500},
+    {"gamma_s", 1.15}, {"Es", 200000},   {"ftk", 540},     {"k", 1.08},        {"eps_uk", 50},    {"rho", 2500},
+    {"alpha_T", 1e-5}, {"nu", 0.2},      {"G", 13750},     {"fywk", 500},      {"fpk", 1770},     {"fp01k", 1520},
 };
 
 // The names as a material object holds them, built once.
@@ -118,7 +117,7 @@ bool ResultsAgree()
 // Keeps the time per iteration of every benchmark, by family, for the closing summary: the
 // median when repetitions are asked for, else the single run.
 class SummaryReporter : public benchmark::ConsoleReporter {
-public:
+ public:
   void ReportRuns(const std::vector<Run>& runs) override
   {
     for (const Run& run : runs) {
@@ -142,14 +141,14 @@ public:
     }
   }
 
-private:
+ private:
   static double ToNanoseconds(benchmark::TimeUnit unit)
   {
     switch (unit) {
-    case benchmark::kSecond: return 1e9;
-    case benchmark::kMillisecond: return 1e6;
-    case benchmark::kMicrosecond: return 1e3;
-    default: return 1;
+      case benchmark::kSecond: return 1e9;
+      case benchmark::kMillisecond: return 1e6;
+      case benchmark::kMicrosecond: return 1e3;
+      default: return 1;
     }
   }
 

@@ -12,11 +12,9 @@ struct Level {
 
 // Five categories with two subcategories each; every subcategory holds three codes.
 const Level kCategories[] = {
-  {"Beton", {"Normalbeton", "Leichtbeton"}},
-  {"Stahl", {"Baustahl", "Betonstahl"}},
-  {"Holz", {"Nadelholz", "Brettschichtholz"}},
-  {"Mauerwerk", {"Ziegel", "Kalksandstein"}},
-  {"Aluminium", {"Knetlegierung", "Gusslegierung"}},
+    {"Beton", {"Normalbeton", "Leichtbeton"}},         {"Stahl", {"Baustahl", "Betonstahl"}},
+    {"Holz", {"Nadelholz", "Brettschichtholz"}},       {"Mauerwerk", {"Ziegel", "Kalksandstein"}},
+    {"Aluminium", {"Knetlegierung", "Gusslegierung"}},
 };
 const char* const kCodes[] = {"EC", "EC NA (DE)", "DIN Prüfnorm"};
 
@@ -29,34 +27,34 @@ struct Property {
 
 // At the code level: eight, five of them formulas over the object's values.
 const Property kCodeProperties[] = {
-  {"gamma_M", "Teilsicherheitsbeiwert", "", "-"},
-  {"alpha_k", "Beiwert für Langzeitwirkungen", "", "-"},
-  {"f_m", "Mittelwert der Festigkeit", "f_k + 8", "N/mm²"},
-  {"f_tm", "Mittlere Zugfestigkeit", "if(f_k <= 50; 0.30*(f_k^(2/3)); 2.12*log(1 + (f_m/10)))", "N/mm²"},
-  {"f_t05", "Zugfestigkeit (5 %-Quantil)", "0.7*f_tm", "N/mm²"},
-  {"E_m", "Elastizitätsmodul", "22*((f_m/10)^0.3)", "kN/mm²"},
-  {"f_d", "Bemessungswert der Festigkeit", "alpha_k*f_k/gamma_M", "N/mm²"},
-  {"rho_d", "Rohdichte für Lastannahmen", "", "kg/m³"},
+    {"gamma_M", "Teilsicherheitsbeiwert", "", "-"},
+    {"alpha_k", "Beiwert für Langzeitwirkungen", "", "-"},
+    {"f_m", "Mittelwert der Festigkeit", "f_k + 8", "N/mm²"},
+    {"f_tm", "Mittlere Zugfestigkeit", "if(f_k <= 50; 0.30*(f_k^(2/3)); 2.12*log(1 + (f_m/10)))", "N/mm²"},
+    {"f_t05", "Zugfestigkeit (5 %-Quantil)", "0.7*f_tm", "N/mm²"},
+    {"E_m", "Elastizitätsmodul", "22*((f_m/10)^0.3)", "kN/mm²"},
+    {"f_d", "Bemessungswert der Festigkeit", "alpha_k*f_k/gamma_M", "N/mm²"},
+    {"rho_d", "Rohdichte für Lastannahmen", "", "kg/m³"},
 };
 
 // At the object: seven values and five formulas always, then up to three further values; with
 // the code's five a concrete-like object has ten formulas.
 const Property kObjectProperties[] = {
-  {"f_k", "Charakteristische Festigkeit", "", "N/mm²"},
-  {"f_k_cube", "Würfeldruckfestigkeit", "", "N/mm²"},
-  {"eps_u", "Bruchdehnung", "", "‰"},
-  {"nu", "Querdehnzahl", "", "-"},
-  {"alpha_T", "Wärmeausdehnungskoeffizient", "", "1/K"},
-  {"rho", "Rohdichte", "", "kg/m³"},
-  {"t_max", "Größte Erzeugnisdicke", "", "mm"},
-  {"G", "Schubmodul", "E_m/(2*(1 + nu))", "kN/mm²"},
-  {"f_v", "Schubfestigkeit", "f_k/sqrt(3)", "N/mm²"},
-  {"eps_y", "Dehnung an der Streckgrenze", "1000*f_d/(E_m*1000)", "‰"},
-  {"f_bd", "Bemessungswert der Verbundspannung", "2.25*0.7*f_tm/gamma_M", "N/mm²"},
-  {"E_d", "Bemessungswert des Elastizitätsmoduls", "E_m/1.2", "kN/mm²"},
-  {"lambda", "Wärmeleitfähigkeit", "", "W/(m·K)"},
-  {"c_p", "Spezifische Wärmekapazität", "", "J/(kg·K)"},
-  {"k_mod", "Modifikationsbeiwert für Lastdauer und Feuchte", "", "-"},
+    {"f_k", "Charakteristische Festigkeit", "", "N/mm²"},
+    {"f_k_cube", "Würfeldruckfestigkeit", "", "N/mm²"},
+    {"eps_u", "Bruchdehnung", "", "‰"},
+    {"nu", "Querdehnzahl", "", "-"},
+    {"alpha_T", "Wärmeausdehnungskoeffizient", "", "1/K"},
+    {"rho", "Rohdichte", "", "kg/m³"},
+    {"t_max", "Größte Erzeugnisdicke", "", "mm"},
+    {"G", "Schubmodul", "E_m/(2*(1 + nu))", "kN/mm²"},
+    {"f_v", "Schubfestigkeit", "f_k/sqrt(3)", "N/mm²"},
+    {"eps_y", "Dehnung an der Streckgrenze", "1000*f_d/(E_m*1000)", "‰"},
+    {"f_bd", "Bemessungswert der Verbundspannung", "2.25*0.7*f_tm/gamma_M", "N/mm²"},
+    {"E_d", "Bemessungswert des Elastizitätsmoduls", "E_m/1.2", "kN/mm²"},
+    {"lambda", "Wärmeleitfähigkeit", "", "W/(m·K)"},
+    {"c_p", "Spezifische Wärmekapazität", "", "J/(kg·K)"},
+    {"k_mod", "Modifikationsbeiwert für Lastdauer und Feuchte", "", "-"},
 };
 constexpr int kAlwaysOnObject = 12;
 
@@ -127,8 +125,21 @@ class FileWriter {
     const int fk = Pick(10, 90);
     Open("        ", "Objekt", name, priority);
     const std::string values[] = {
-      std::to_string(fk), std::to_string(fk + Pick(3, 15)), "3.5", "0.2", "1e-05", std::to_string(Pick(400, 7900)),
-      std::to_string(Pick(10, 200)), "", "", "", "", "", "1.6", "1000", "0.8",
+        std::to_string(fk),
+        std::to_string(fk + Pick(3, 15)),
+        "3.5",
+        "0.2",
+        "1e-05",
+        std::to_string(Pick(400, 7900)),
+        std::to_string(Pick(10, 200)),
+        "",
+        "",
+        "",
+        "",
+        "",
+        "1.6",
+        "1000",
+        "0.8",
     };
     const int count = Pick(kAlwaysOnObject, static_cast<int>(std::size(kObjectProperties)));
     for (int i = 0; i < count; ++i)

@@ -26,10 +26,10 @@ void BM_GetObj(benchmark::State& state)
     formulas += obj.formulas.size();
     benchmark::DoNotOptimize(obj.values);
   }
-  state.counters["properties/object"] = benchmark::Counter(static_cast<double>(properties),
-                                                           benchmark::Counter::kAvgIterations);
-  state.counters["formulas/object"] = benchmark::Counter(static_cast<double>(formulas),
-                                                         benchmark::Counter::kAvgIterations);
+  state.counters["properties/object"] =
+      benchmark::Counter(static_cast<double>(properties), benchmark::Counter::kAvgIterations);
+  state.counters["formulas/object"] =
+      benchmark::Counter(static_cast<double>(formulas), benchmark::Counter::kAvgIterations);
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ void BM_ProtocolExport(benchmark::State& state)
   }
   if (written != static_cast<int>(db.objects.size()))
     state.SkipWithError("not every object was written");
-  state.counters["objects/s"] = benchmark::Counter(static_cast<double>(db.objects.size()),
-                                                   benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["objects/s"] =
+      benchmark::Counter(static_cast<double>(db.objects.size()), benchmark::Counter::kIsIterationInvariantRate);
 }
 
 void AppendPadded(std::string& line, const char* text, std::size_t width, bool alignRight)
@@ -98,7 +98,17 @@ void BM_ProtocolReference(benchmark::State& state)
 
 }  // namespace
 
-BENCHMARK(BM_ProtocolExport)->ArgName("objects")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ProtocolExport)
+    ->ArgName("objects")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK(BM_ProtocolReference)->ArgName("objects")->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ProtocolReference)
+    ->ArgName("objects")
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
     ->Iterations(1);

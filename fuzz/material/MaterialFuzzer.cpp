@@ -47,8 +47,8 @@ void RequireSavable(QODOM_ELEMENT root)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-  std::ofstream(InputPath(), std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                       static_cast<std::streamsize>(size));
+  std::ofstream(InputPath(), std::ios::binary | std::ios::trunc)
+      .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   CTavoHandler handler("/dev/null");
   if (!handler.StandardFile()) {
     if (handler.StandardOpenError().empty())

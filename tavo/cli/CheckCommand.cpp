@@ -36,7 +36,8 @@ std::string OpenErrorAsFinding(const std::string& path, const std::string& error
   }
   if (!rest.empty() && rest[0] == ' ')
     rest.erase(0, 1);
-  return path + ":" + line + ": (file): " + (column.empty() ? "" : "column " + column + ": ") + "cannot be opened: " + rest;
+  return path + ":" + line + ": (file): " + (column.empty() ? "" : "column " + column + ": ") +
+         "cannot be opened: " + rest;
 }
 
 int RunCheck(const CliOptions& options)
@@ -50,8 +51,8 @@ int RunCheck(const CliOptions& options)
   }
   bool openFailed = false;
   const std::pair<std::string, std::string> opened[] = {
-    {QOTAVO_StandardFilePath(), handler.StandardOpenError()},
-    {QOTAVO_UserFilePath(options.trestle64 ? 1 : 0), handler.UserOpenError()}};
+      {QOTAVO_StandardFilePath(), handler.StandardOpenError()},
+      {QOTAVO_UserFilePath(options.trestle64 ? 1 : 0), handler.UserOpenError()}};
   for (const auto& [path, error] : opened)
     if (!error.empty()) {
       std::cout << OpenErrorAsFinding(path, error) << "\n";

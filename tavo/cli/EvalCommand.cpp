@@ -33,7 +33,8 @@ std::optional<double> ParseValue(std::string_view text)
 
 void AddEvalCommand(CLI::App& app, const CliOptions& /*options*/, int& status)
 {
-  auto* command = app.add_subcommand("eval", "Evaluate a formula with variables (put -- before a formula that starts with -)");
+  auto* command =
+      app.add_subcommand("eval", "Evaluate a formula with variables (put -- before a formula that starts with -)");
   auto formula = std::make_shared<std::string>();
   auto assignments = std::make_shared<std::vector<std::string>>();
   command->add_option("formula", *formula, "The formula, as typed in the editor")->required();
@@ -44,7 +45,7 @@ void AddEvalCommand(CLI::App& app, const CliOptions& /*options*/, int& status)
     for (const std::string& assignment : *assignments) {
       const std::size_t equals = assignment.rfind('=');
       const std::optional<double> value =
-        equals == std::string::npos ? std::nullopt : ParseValue(std::string_view(assignment).substr(equals + 1));
+          equals == std::string::npos ? std::nullopt : ParseValue(std::string_view(assignment).substr(equals + 1));
       if (equals == 0 || !value) {
         std::cerr << "tavo eval: not NAME=VALUE with a number VALUE: " << assignment << "\n";
         status = kExitUsage;

@@ -6,13 +6,9 @@
 #include "tavo/formula/NumberText.h"
 #include "tavo/formula/QORParser.h"
 
-CDouble::CDouble() : CDouble(0.0)
-{
-}
+CDouble::CDouble() : CDouble(0.0) {}
 
-CDouble::CDouble(double value) : m_value(value), m_parser(&theGlobalParser)
-{
-}
+CDouble::CDouble(double value) : m_value(value), m_parser(&theGlobalParser) {}
 
 CDouble& CDouble::operator=(double value)
 {

@@ -6,9 +6,9 @@
 class CQORParser;
 
 class CDouble {
-public:
-  CDouble();                  // the plain number 0
-  CDouble(double value);      // a plain number  // NOLINT: converts like a double
+ public:
+  CDouble();              // the plain number 0
+  CDouble(double value);  // a plain number  // NOLINT: converts like a double
   CDouble(const CDouble&) = default;
   virtual ~CDouble() = default;
 
@@ -27,8 +27,8 @@ public:
   // with m_value as the formula's cached value, so that a == b never runs as b == a.
   bool operator==(const CDouble& other) const;
 
-  bool m_isNumber = true;     // a plain number, not a formula
-  std::string m_text;         // the formula; empty for a number until GetText fills it
-  mutable double m_value = 0; // the number, or the formula's value at its last evaluation
-  CQORParser* m_parser;       // evaluates the formula; not owned, never null
+  bool m_isNumber = true;      // a plain number, not a formula
+  std::string m_text;          // the formula; empty for a number until GetText fills it
+  mutable double m_value = 0;  // the number, or the formula's value at its last evaluation
+  CQORParser* m_parser;        // evaluates the formula; not owned, never null
 };

@@ -13,7 +13,7 @@ constexpr double kE = 2.718281828459045;
 // Counts one level of nesting for as long as a rule recurses; fails before one more level would
 // exceed the bound, so that no formula can exhaust the stack.
 class Nesting {
-public:
+ public:
   Nesting(int& depth, FormulaLog& log) : m_depth(depth)
   {
     if (m_depth >= ExpressionEvaluator::kMaxDepth) {
@@ -26,7 +26,7 @@ public:
   Nesting(const Nesting&) = delete;
   Nesting& operator=(const Nesting&) = delete;
 
-private:
+ private:
   int& m_depth;
 };
 
@@ -39,7 +39,7 @@ bool IsAssignment(Token kind)
 }  // namespace
 
 ExpressionEvaluator::ExpressionEvaluator(std::string text, OuterVariables outer)
-  : m_text(std::move(text)), m_tokens(m_text, m_log), m_outer(std::move(outer))
+    : m_text(std::move(text)), m_tokens(m_text, m_log), m_outer(std::move(outer))
 {
 }
 
@@ -96,12 +96,12 @@ double ExpressionEvaluator::Comparison()
     }
     const double right = Sum();
     switch (op) {
-    case Token::Less: value = value < right; break;
-    case Token::Greater: value = value > right; break;
-    case Token::LessEqual: value = value <= right; break;
-    case Token::GreaterEqual: value = value >= right; break;
-    case Token::Equal: value = value == right; break;
-    default: value = value != right; break;
+      case Token::Less: value = value < right; break;
+      case Token::Greater: value = value > right; break;
+      case Token::LessEqual: value = value <= right; break;
+      case Token::GreaterEqual: value = value >= right; break;
+      case Token::Equal: value = value == right; break;
+      default: value = value != right; break;
     }
   }
 }
@@ -150,35 +150,35 @@ double ExpressionEvaluator::Factor()
 {
   m_tokens.Next(Position::Operand);
   switch (m_tokens.Kind()) {
-  case Token::Number: {
-    const double value = m_tokens.Number();
-    m_tokens.Next(Position::Operator);
-    return value;
-  }
-  case Token::Name: {
-    const std::string_view name = m_tokens.Text();
-    m_tokens.Next(Position::Operator);
-    return m_tokens.Kind() == Token::LeftParen ? Call(name) : Variable(name);
-  }
-  case Token::LeftParen: {
-    const Nesting nesting(m_depth, m_log);
-    const double value = Sequence();
-    Expect(Token::RightParen, ')');
-    m_tokens.Next(Position::Operator);
-    return value;
-  }
-  case Token::Minus: {
-    const Nesting nesting(m_depth, m_log);
-    return -Power();
-  }
-  case Token::Not: {
-    const Nesting nesting(m_depth, m_log);
-    return Factor() == 0 ? 1 : 0;
-  }
-  default: {
-    const std::string token(m_tokens.Text());
-    m_log.Fail(kCodeUnexpectedToken, "Unerwartetes Symbol: " + token, "Unexpected token: " + token);
-  }
+    case Token::Number: {
+      const double value = m_tokens.Number();
+      m_tokens.Next(Position::Operator);
+      return value;
+    }
+    case Token::Name: {
+      const std::string_view name = m_tokens.Text();
+      m_tokens.Next(Position::Operator);
+      return m_tokens.Kind() == Token::LeftParen ? Call(name) : Variable(name);
+    }
+    case Token::LeftParen: {
+      const Nesting nesting(m_depth, m_log);
+      const double value = Sequence();
+      Expect(Token::RightParen, ')');
+      m_tokens.Next(Position::Operator);
+      return value;
+    }
+    case Token::Minus: {
+      const Nesting nesting(m_depth, m_log);
+      return -Power();
+    }
+    case Token::Not: {
+      const Nesting nesting(m_depth, m_log);
+      return Factor() == 0 ? 1 : 0;
+    }
+    default: {
+      const std::string token(m_tokens.Text());
+      m_log.Fail(kCodeUnexpectedToken, "Unerwartetes Symbol: " + token, "Unexpected token: " + token);
+    }
   }
 }
 
@@ -220,16 +220,16 @@ double ExpressionEvaluator::Variable(std::string_view name)
   const double right = Logical();
   Find(name, value);  // the value now, which the right side may have assigned
   switch (op) {
-  case Token::Assign: value = right; break;
-  case Token::PlusAssign: value += right; break;
-  case Token::MinusAssign: value -= right; break;
-  case Token::TimesAssign: value *= right; break;
-  default:
-    if (right == 0) {
-      m_log.Fail(kCodeDivideByZero, "Division durch Null.", "Divide by zero");
-    }
-    value /= right;
-    break;
+    case Token::Assign: value = right; break;
+    case Token::PlusAssign: value += right; break;
+    case Token::MinusAssign: value -= right; break;
+    case Token::TimesAssign: value *= right; break;
+    default:
+      if (right == 0) {
+        m_log.Fail(kCodeDivideByZero, "Division durch Null.", "Divide by zero");
+      }
+      value /= right;
+      break;
   }
   SetVariable(name, value);
   return value;

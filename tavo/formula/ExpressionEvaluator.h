@@ -15,7 +15,7 @@
 #include "tavo/formula/FormulaLog.h"
 
 class ExpressionEvaluator {
-public:
+ public:
   // Deeper nesting of parentheses, unary operators, calls and assignments fails with code 1024.
   static constexpr int kMaxDepth = 200;
 
@@ -37,7 +37,7 @@ public:
   const std::vector<std::string>& Messages() const { return m_log.Messages(); }
   const std::vector<int>& Codes() const { return m_log.Codes(); }
 
-private:
+ private:
   double Sequence();
   double Logical();
   double Comparison();

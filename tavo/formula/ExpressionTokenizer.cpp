@@ -7,9 +7,18 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+bool IsLetter(char c)
+{
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+bool IsBlank(char c)
+{
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 // The length of the UTF-8 sequence that starts at text[0] when it is a whole, valid one; else 1.
 std::size_t CharacterLength(std::string_view text)
@@ -29,10 +38,7 @@ std::size_t CharacterLength(std::string_view text)
 
 }  // namespace
 
-ExpressionTokenizer::ExpressionTokenizer(std::string_view text, FormulaLog& log)
-  : m_text(text), m_log(log)
-{
-}
+ExpressionTokenizer::ExpressionTokenizer(std::string_view text, FormulaLog& log) : m_text(text), m_log(log) {}
 
 void ExpressionTokenizer::Next(Position position)
 {
@@ -102,9 +108,15 @@ bool ExpressionTokenizer::ReadOperator()
 {
   const char c = Peek();
   if (Peek(1) == '=') {
-    const Token kind = c == '!' ? Token::NotEqual : c == '*' ? Token::TimesAssign : c == '+' ? Token::PlusAssign
-                     : c == '-' ? Token::MinusAssign : c == '/' ? Token::DivideAssign : c == '<' ? Token::LessEqual
-                     : c == '=' ? Token::Equal : c == '>' ? Token::GreaterEqual : Token::End;
+    const Token kind = c == '!'   ? Token::NotEqual
+                       : c == '*' ? Token::TimesAssign
+                       : c == '+' ? Token::PlusAssign
+                       : c == '-' ? Token::MinusAssign
+                       : c == '/' ? Token::DivideAssign
+                       : c == '<' ? Token::LessEqual
+                       : c == '=' ? Token::Equal
+                       : c == '>' ? Token::GreaterEqual
+                                  : Token::End;
     if (kind != Token::End) {
       Take(kind, 2);
       return true;
@@ -115,19 +127,19 @@ bool ExpressionTokenizer::ReadOperator()
     return true;
   }
   switch (c) {
-  case '!': Take(Token::Not, 1); return true;
-  case '(': Take(Token::LeftParen, 1); return true;
-  case ')': Take(Token::RightParen, 1); return true;
-  case '*': Take(Token::Times, 1); return true;
-  case '+': Take(Token::Plus, 1); return true;
-  case '-': Take(Token::Minus, 1); return true;
-  case '/': Take(Token::Divide, 1); return true;
-  case ';': Take(Token::Semicolon, 1); return true;
-  case '<': Take(Token::Less, 1); return true;
-  case '=': Take(Token::Assign, 1); return true;
-  case '>': Take(Token::Greater, 1); return true;
-  case '^': Take(Token::Power, 1); return true;
-  default: return false;
+    case '!': Take(Token::Not, 1); return true;
+    case '(': Take(Token::LeftParen, 1); return true;
+    case ')': Take(Token::RightParen, 1); return true;
+    case '*': Take(Token::Times, 1); return true;
+    case '+': Take(Token::Plus, 1); return true;
+    case '-': Take(Token::Minus, 1); return true;
+    case '/': Take(Token::Divide, 1); return true;
+    case ';': Take(Token::Semicolon, 1); return true;
+    case '<': Take(Token::Less, 1); return true;
+    case '=': Take(Token::Assign, 1); return true;
+    case '>': Take(Token::Greater, 1); return true;
+    case '^': Take(Token::Power, 1); return true;
+    default: return false;
   }
 }
 

@@ -8,16 +8,37 @@
 #include "tavo/formula/FormulaLog.h"
 
 enum class Token {
-  Name, Number, End,
-  Not, LeftParen, RightParen, Times, Plus, Minus, Divide, Semicolon, Less, Assign, Greater, Power,
-  NotEqual, LessEqual, GreaterEqual, Equal, PlusAssign, MinusAssign, TimesAssign, DivideAssign,
-  And, Or,
+  Name,
+  Number,
+  End,
+  Not,
+  LeftParen,
+  RightParen,
+  Times,
+  Plus,
+  Minus,
+  Divide,
+  Semicolon,
+  Less,
+  Assign,
+  Greater,
+  Power,
+  NotEqual,
+  LessEqual,
+  GreaterEqual,
+  Equal,
+  PlusAssign,
+  MinusAssign,
+  TimesAssign,
+  DivideAssign,
+  And,
+  Or,
 };
 
 enum class Position { Operand, Operator };
 
 class ExpressionTokenizer {
-public:
+ public:
   // The text must outlive the tokenizer; errors are recorded in the log.
   ExpressionTokenizer(std::string_view text, FormulaLog& log);
 
@@ -32,7 +53,7 @@ public:
   // The text from the start of the current token to the end.
   std::string_view Rest() const { return m_text.substr(m_start); }
 
-private:
+ private:
   char Peek(std::size_t offset = 0) const;
   bool AtEnd() const { return m_position >= m_text.size(); }
   void ReadNumber();

@@ -21,18 +21,18 @@ constexpr double kPi = 3.141592653589793;
 double ToRadians(double angle)
 {
   switch (CurrentAngleUnit()) {
-  case 1: return angle * 0.017453292519943295;
-  case 2: return angle * 0.015707963267948967;
-  default: return angle;
+    case 1: return angle * 0.017453292519943295;
+    case 2: return angle * 0.015707963267948967;
+    default: return angle;
   }
 }
 
 double FromRadians(double angle)
 {
   switch (CurrentAngleUnit()) {
-  case 1: return angle * 57.29577951308232;
-  case 2: return angle * 63.66197723675813;
-  default: return angle;
+    case 1: return angle * 57.29577951308232;
+    case 2: return angle * 63.66197723675813;
+    default: return angle;
   }
 }
 
@@ -54,27 +54,90 @@ FormulaFunction Two()
   return {2, [](const double* x, FormulaLog&) { return f(x[0], x[1]); }};
 }
 
-double Abs(double x) { return std::fabs(x); }
-double Ceil(double x) { return std::ceil(x); }
-double Floor(double x) { return std::floor(x); }
-double Exp(double x) { return std::exp(x); }
-double Cosh(double x) { return std::cosh(x); }
-double Sinh(double x) { return std::sinh(x); }
-double Tanh(double x) { return std::tanh(x); }
-double Coth(double x) { return 1 / std::tanh(x); }
-double Sin(double x) { return std::sin(ToRadians(x)); }
-double Cos(double x) { return std::cos(ToRadians(x)); }
-double Tan(double x) { return std::tan(ToRadians(x)); }
-double Cot(double x) { return 1 / std::tan(ToRadians(x)); }
-double Atan(double x) { return FromRadians(std::atan(x)); }
-double Acot(double x) { return FromRadians(1.5707963267948966 - std::atan(x)); }
-double Arcosh(double x) { return std::log(x + std::sqrt(x * x - 1)); }
-double Arsinh(double x) { return std::log(x + std::sqrt(x * x + 1)); }
-double Artanh(double x) { return 0.5 * std::log((1 + x) / (1 - x)); }
-double Arcoth(double x) { return 0.5 * std::log((x + 1) / (x - 1)); }
-double Rad(double x) { return x * kPi / 180; }
-double Grad(double x) { return x * 180 / kPi; }
-double Int(double x) { return ToInt32(x); }
+double Abs(double x)
+{
+  return std::fabs(x);
+}
+double Ceil(double x)
+{
+  return std::ceil(x);
+}
+double Floor(double x)
+{
+  return std::floor(x);
+}
+double Exp(double x)
+{
+  return std::exp(x);
+}
+double Cosh(double x)
+{
+  return std::cosh(x);
+}
+double Sinh(double x)
+{
+  return std::sinh(x);
+}
+double Tanh(double x)
+{
+  return std::tanh(x);
+}
+double Coth(double x)
+{
+  return 1 / std::tanh(x);
+}
+double Sin(double x)
+{
+  return std::sin(ToRadians(x));
+}
+double Cos(double x)
+{
+  return std::cos(ToRadians(x));
+}
+double Tan(double x)
+{
+  return std::tan(ToRadians(x));
+}
+double Cot(double x)
+{
+  return 1 / std::tan(ToRadians(x));
+}
+double Atan(double x)
+{
+  return FromRadians(std::atan(x));
+}
+double Acot(double x)
+{
+  return FromRadians(1.5707963267948966 - std::atan(x));
+}
+double Arcosh(double x)
+{
+  return std::log(x + std::sqrt(x * x - 1));
+}
+double Arsinh(double x)
+{
+  return std::log(x + std::sqrt(x * x + 1));
+}
+double Artanh(double x)
+{
+  return 0.5 * std::log((1 + x) / (1 - x));
+}
+double Arcoth(double x)
+{
+  return 0.5 * std::log((x + 1) / (x - 1));
+}
+double Rad(double x)
+{
+  return x * kPi / 180;
+}
+double Grad(double x)
+{
+  return x * 180 / kPi;
+}
+double Int(double x)
+{
+  return ToInt32(x);
+}
 
 double Asin(double x)
 {
@@ -135,9 +198,18 @@ double Percent(double p)
   return NextFormulaRandom() % 100 > 100 - k ? 1 : 0;
 }
 
-double Min(double a, double b) { return a > b ? b : a; }
-double Max(double a, double b) { return b > a ? b : a; }
-double Pow(double a, double b) { return std::pow(a, b); }
+double Min(double a, double b)
+{
+  return a > b ? b : a;
+}
+double Max(double a, double b)
+{
+  return b > a ? b : a;
+}
+double Pow(double a, double b)
+{
+  return std::pow(a, b);
+}
 
 double Mod(double a, double b)
 {
@@ -153,7 +225,8 @@ double Roll(const double* x, FormulaLog& log)
   const std::int32_t count = ToInt32(x[0]);
   const std::int32_t sides = ToInt32(x[1]);
   if (count > kMaxRollThrows) {
-    log.Fail(kCodeTooComplex, "Zu viele Würfe in roll (höchstens 1000000).", "Too many throws in roll (at most 1000000)");
+    log.Fail(kCodeTooComplex, "Zu viele Würfe in roll (höchstens 1000000).",
+             "Too many throws in roll (at most 1000000)");
   }
   std::uint32_t sum = 0;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -183,14 +256,13 @@ double Ndate(const double* x, FormulaLog&)
 const Table& OneArgumentFunctions()
 {
   static const Table table = {
-    {"abs", One<Abs>()}, {"acos", One<Acos>()}, {"asin", One<Asin>()}, {"atan", One<Atan>()},
-    {"acot", One<Acot>()}, {"arcosh", One<Arcosh>()}, {"arsinh", One<Arsinh>()},
-    {"artanh", One<Artanh>()}, {"arcoth", One<Arcoth>()}, {"ceil", One<Ceil>()},
-    {"cos", One<Cos>()}, {"cosh", One<Cosh>()}, {"cot", One<Cot>()}, {"coth", One<Coth>()},
-    {"exp", One<Exp>()}, {"floor", One<Floor>()}, {"log", One<Log>()}, {"log10", One<Log10>()},
-    {"sin", One<Sin>()}, {"sinh", One<Sinh>()}, {"tan", One<Tan>()}, {"tanh", One<Tanh>()},
-    {"sqrt", One<Sqrt>()}, {"int", One<Int>()}, {"rand", One<Rand>()},
-    {"percent", One<Percent>()}, {"rad", One<Rad>()}, {"grad", One<Grad>()},
+      {"abs", One<Abs>()},       {"acos", One<Acos>()},       {"asin", One<Asin>()},     {"atan", One<Atan>()},
+      {"acot", One<Acot>()},     {"arcosh", One<Arcosh>()},   {"arsinh", One<Arsinh>()}, {"artanh", One<Artanh>()},
+      {"arcoth", One<Arcoth>()}, {"ceil", One<Ceil>()},       {"cos", One<Cos>()},       {"cosh", One<Cosh>()},
+      {"cot", One<Cot>()},       {"coth", One<Coth>()},       {"exp", One<Exp>()},       {"floor", One<Floor>()},
+      {"log", One<Log>()},       {"log10", One<Log10>()},     {"sin", One<Sin>()},       {"sinh", One<Sinh>()},
+      {"tan", One<Tan>()},       {"tanh", One<Tanh>()},       {"sqrt", One<Sqrt>()},     {"int", One<Int>()},
+      {"rand", One<Rand>()},     {"percent", One<Percent>()}, {"rad", One<Rad>()},       {"grad", One<Grad>()},
   };
   return table;
 }
@@ -198,8 +270,7 @@ const Table& OneArgumentFunctions()
 const Table& TwoArgumentFunctions()
 {
   static const Table table = {
-    {"min", Two<Min>()}, {"max", Two<Max>()}, {"mod", Two<Mod>()}, {"pow", Two<Pow>()},
-    {"roll", {2, Roll}},
+      {"min", Two<Min>()}, {"max", Two<Max>()}, {"mod", Two<Mod>()}, {"pow", Two<Pow>()}, {"roll", {2, Roll}},
   };
   return table;
 }
@@ -207,14 +278,15 @@ const Table& TwoArgumentFunctions()
 const Table& ThreeArgumentFunctions()
 {
   static const Table table = {
-    {"if", {3, If}}, {"ndate", {3, Ndate}},
+      {"if", {3, If}},
+      {"ndate", {3, Ndate}},
   };
   return table;
 }
 
 // Fills the tables while the program starts, not at the first call.
 [[maybe_unused]] const bool filledAtStart =
-  (OneArgumentFunctions(), TwoArgumentFunctions(), ThreeArgumentFunctions(), true);
+    (OneArgumentFunctions(), TwoArgumentFunctions(), ThreeArgumentFunctions(), true);
 
 }  // namespace
 

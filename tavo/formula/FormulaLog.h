@@ -5,7 +5,7 @@
 #include <vector>
 
 class FormulaLog {
-public:
+ public:
   // Records a message that does not stop the evaluation.
   void Note(int code, std::string german);
   // Records the German message with its code, then throws std::runtime_error(english).
@@ -14,7 +14,7 @@ public:
   const std::vector<std::string>& Messages() const { return m_messages; }
   const std::vector<int>& Codes() const { return m_codes; }
 
-private:
+ private:
   std::vector<std::string> m_messages;  // in the order recorded
   std::vector<int> m_codes;             // one per message
 };

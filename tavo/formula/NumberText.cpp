@@ -1,22 +1,34 @@
 #include "tavo/formula/NumberText.h"
 
+#include <locale.h>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 namespace {
 
 #ifdef _WIN32
 using CLocale = _locale_t;
-CLocale MakeClassicLocale() { return _create_locale(LC_ALL, "C"); }
-double StrtodClassic(const char* text, char** end, CLocale locale) { return _strtod_l(text, end, locale); }
+CLocale MakeClassicLocale()
+{
+  return _create_locale(LC_ALL, "C");
+}
+double StrtodClassic(const char* text, char** end, CLocale locale)
+{
+  return _strtod_l(text, end, locale);
+}
 #else
 using CLocale = locale_t;
-CLocale MakeClassicLocale() { return newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr)); }
-double StrtodClassic(const char* text, char** end, CLocale locale) { return strtod_l(text, end, locale); }
+CLocale MakeClassicLocale()
+{
+  return newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+}
+double StrtodClassic(const char* text, char** end, CLocale locale)
+{
+  return strtod_l(text, end, locale);
+}
 #endif
 
 // strtod in the classic locale over a copy that ends with a zero byte; returns the number of

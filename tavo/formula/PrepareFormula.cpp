@@ -9,15 +9,24 @@ struct Replacement {
 
 // In this order: an earlier operator can take the point that a later one would need.
 constexpr Replacement kFortranOperators[] = {
-  {".LT.", "<"}, {".lt.", "<"}, {".LE.", "<="}, {".le.", "<="}, {".EQ.", "=="}, {".eq.", "=="},
-  {".NE.", "!="}, {".ne.", "!="}, {".GT.", ">"}, {".gt.", ">"}, {".GE.", ">="}, {".ge.", ">="},
-  {".AND.", "&&"}, {".and.", "&&"}, {".OR.", "||"}, {".or.", "||"}, {".FALSE.", "0"},
-  {".false.", "0"}, {".TRUE.", "1"}, {".true.", "1"},
+    {".LT.", "<"},  {".lt.", "<"},    {".LE.", "<="},   {".le.", "<="},  {".EQ.", "=="},
+    {".eq.", "=="}, {".NE.", "!="},   {".ne.", "!="},   {".GT.", ">"},   {".gt.", ">"},
+    {".GE.", ">="}, {".ge.", ">="},   {".AND.", "&&"},  {".and.", "&&"}, {".OR.", "||"},
+    {".or.", "||"}, {".FALSE.", "0"}, {".false.", "0"}, {".TRUE.", "1"}, {".true.", "1"},
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsNameCharacter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool IsPoint(char c) { return c == '.' || c == ','; }
+bool IsDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+bool IsNameCharacter(char c)
+{
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+}
+bool IsPoint(char c)
+{
+  return c == '.' || c == ',';
+}
 
 // Every Fortran-style operator starts with a point and a letter.
 bool HasPointBeforeLetter(std::string_view text)

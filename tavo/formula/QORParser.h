@@ -10,7 +10,7 @@
 #include "tavo/formula/VariableTable.h"
 
 class CQORParser {
-public:
+ public:
   CQORParser() = default;
   virtual ~CQORParser() = default;
 
@@ -29,7 +29,7 @@ public:
   // The warnings of the last evaluation, and of SetVariable calls made since.
   std::vector<CParserWarning> m_warnings;
 
-private:
+ private:
   VariableTable m_variables;
   // False once a text holds "|" or a zero byte: the sorted listing would then not give back the
   // names as entered, so Evaluate must take the variables from that listing.

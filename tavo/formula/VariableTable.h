@@ -9,7 +9,7 @@
 #include <vector>
 
 struct VariableRecord {
-  std::string fullName;      // as entered, possibly a path with backslashes
+  std::string fullName;        // as entered, possibly a path with backslashes
   std::size_t shortStart = 0;  // where the short name starts in fullName
   std::string label;
   std::string unitText;
@@ -19,7 +19,7 @@ struct VariableRecord {
 };
 
 class VariableTable {
-public:
+ public:
   // The part of fullName after its last backslash, or all of it.
   static std::string_view ShortName(std::string_view fullName);
 
@@ -31,7 +31,7 @@ public:
 
   const std::vector<VariableRecord>& Records() const { return m_records; }
 
-private:
+ private:
   std::size_t Slot(std::string_view shortName) const;
   void Grow();
 

@@ -9,7 +9,8 @@ std::vector<int> FitColumnWidths(const std::vector<int>& weights, const std::vec
   std::int64_t total = 0;
   int last = -1;
   for (std::size_t col = 0; col < weights.size(); ++col) {
-    if (!shown(col)) continue;
+    if (!shown(col))
+      continue;
     total += std::max(weights[col], 0);
     last = int(col);
   }
@@ -32,9 +33,11 @@ int WidenLastColumn(std::vector<int>& widths, int clientWidth)
   std::int64_t used = 0;
   for (std::size_t col = 0; col < widths.size(); ++col) {
     used += widths[col];
-    if (widths[col] > 0) last = int(col);
+    if (widths[col] > 0)
+      last = int(col);
   }
-  if (last <= 0 || used >= clientWidth) return -1;
+  if (last <= 0 || used >= clientWidth)
+    return -1;
   widths[std::size_t(last)] += int(clientWidth - used);
   return last;
 }

@@ -12,7 +12,7 @@ namespace {
 
 Qt::Alignment AlignmentOf(unsigned format)
 {
-  Qt::Alignment align = (format & kFormatCentre) ? Qt::AlignHCenter
+  Qt::Alignment align = (format & kFormatCentre)  ? Qt::AlignHCenter
                         : (format & kFormatRight) ? Qt::AlignRight
                                                   : Qt::AlignLeft;
   return align | ((format & kFormatVCentre) ? Qt::AlignVCenter : Qt::AlignTop);
@@ -35,47 +35,58 @@ void CGridCellBase::CopyAttributesFrom(const CGridCellBase& other)
 
 const CGridCellBase* CGridCellBase::DefaultCell() const
 {
-  if (grid_ == nullptr || row_ < 0 || col_ < 0) return nullptr;
+  if (grid_ == nullptr || row_ < 0 || col_ < 0)
+    return nullptr;
   return grid_->GetDefaultCell(row_ < grid_->GetFixedRowCount(), col_ < grid_->GetFixedColumnCount());
 }
 
 QColor CGridCellBase::EffectiveTextColour() const
 {
-  if (!IsDefaultColour(textClr_)) return ToQColor(textClr_);
+  if (!IsDefaultColour(textClr_))
+    return ToQColor(textClr_);
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && !IsDefaultColour(fallback->textClr_)) return ToQColor(fallback->textClr_);
+  if (fallback != nullptr && !IsDefaultColour(fallback->textClr_))
+    return ToQColor(fallback->textClr_);
   return grid_ != nullptr ? grid_->palette().color(QPalette::Text) : QApplication::palette().color(QPalette::Text);
 }
 
 QColor CGridCellBase::EffectiveBackColour() const
 {
-  if (!IsDefaultColour(backClr_)) return ToQColor(backClr_);
+  if (!IsDefaultColour(backClr_))
+    return ToQColor(backClr_);
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && !IsDefaultColour(fallback->backClr_)) return ToQColor(fallback->backClr_);
+  if (fallback != nullptr && !IsDefaultColour(fallback->backClr_))
+    return ToQColor(fallback->backClr_);
   return QColor();
 }
 
 QFont CGridCellBase::EffectiveFont() const
 {
-  if (font_) return *font_;
+  if (font_)
+    return *font_;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->font_) return *fallback->font_;
+  if (fallback != nullptr && fallback->font_)
+    return *fallback->font_;
   return grid_ != nullptr ? grid_->font() : QApplication::font();
 }
 
 unsigned CGridCellBase::EffectiveFormat() const
 {
-  if (format_ != kFormatUseDefault) return format_;
+  if (format_ != kFormatUseDefault)
+    return format_;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->format_ != kFormatUseDefault) return fallback->format_;
+  if (fallback != nullptr && fallback->format_ != kFormatUseDefault)
+    return fallback->format_;
   return kFormatDefault;
 }
 
 int CGridCellBase::EffectiveMargin() const
 {
-  if (margin_ >= 0) return margin_;
+  if (margin_ >= 0)
+    return margin_;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->margin_ >= 0) return fallback->margin_;
+  if (fallback != nullptr && fallback->margin_ >= 0)
+    return fallback->margin_;
   return CGridDefaultCell::kDefaultMargin;
 }
 
@@ -124,16 +135,19 @@ void CGridCellBase::Draw(QPainter& painter, const QRect& rect, const CellDrawSta
 
   if (how.header) {
     QStyleOptionHeader option;
-    if (widget != nullptr) option.initFrom(widget);
+    if (widget != nullptr)
+      option.initFrom(widget);
     option.rect = rect;
     option.section = col_;
     option.orientation = Qt::Horizontal;
     option.position = QStyleOptionHeader::Middle;
     option.textAlignment = align;
     option.state |= QStyle::State_Raised | QStyle::State_Horizontal;
-    if (how.headerHighlight) option.state |= QStyle::State_On | QStyle::State_Sunken;
+    if (how.headerHighlight)
+      option.state |= QStyle::State_On | QStyle::State_Sunken;
     const QColor back = EffectiveBackColour();
-    if (back.isValid()) option.palette.setColor(QPalette::Button, back);
+    if (back.isValid())
+      option.palette.setColor(QPalette::Button, back);
     option.palette.setColor(QPalette::ButtonText, EffectiveTextColour());
     option.text = painter.fontMetrics().elidedText(text, Qt::ElideRight, TextRect(rect).width());
     style->drawControl(QStyle::CE_Header, &option, &painter, widget);
@@ -142,7 +156,8 @@ void CGridCellBase::Draw(QPainter& painter, const QRect& rect, const CellDrawSta
   }
 
   QColor back = EffectiveBackColour();
-  if (!back.isValid()) back = palette.color(QPalette::Base);
+  if (!back.isValid())
+    back = palette.color(QPalette::Base);
   QColor fore = EffectiveTextColour();
   if (how.selected) {
     back = palette.color(QPalette::Highlight);
@@ -155,8 +170,7 @@ void CGridCellBase::Draw(QPainter& painter, const QRect& rect, const CellDrawSta
     text = painter.fontMetrics().elidedText(text, Qt::ElideRight, textRect.width());
   }
   palette.setColor(QPalette::Text, fore);
-  style->drawItemText(&painter, textRect, int(align) | Qt::TextSingleLine, palette, true, text,
-                      QPalette::Text);
+  style->drawItemText(&painter, textRect, int(align) | Qt::TextSingleLine, palette, true, text, QPalette::Text);
 
   if (how.focused) {
     const QColor frame = how.gridHasFocus ? palette.color(QPalette::Highlight) : palette.color(QPalette::Mid);

@@ -14,10 +14,10 @@ class QPainter;
 
 // How the grid wants one cell drawn this time.
 struct CellDrawState {
-  bool focused = false;     // the focus cell
-  bool selected = false;    // inside the selection but not the focus cell
+  bool focused = false;   // the focus cell
+  bool selected = false;  // inside the selection but not the focus cell
   bool gridHasFocus = false;
-  bool header = false;      // a fixed cell, drawn as a header section
+  bool header = false;           // a fixed cell, drawn as a header section
   bool headerHighlight = false;  // a header of the focus cell's row or column
 };
 
@@ -50,7 +50,11 @@ class CGridCellBase {
   const std::optional<QFont>& GetFont() const { return font_; }
   void SetMargin(int margin) { margin_ = margin; }
   int GetMargin() const { return margin_; }
-  void SetCoords(int row, int col) { row_ = row; col_ = col; }
+  void SetCoords(int row, int col)
+  {
+    row_ = row;
+    col_ = col;
+  }
   int GetRow() const { return row_; }
   int GetCol() const { return col_; }
   void SetGrid(CGridCtrl* grid) { grid_ = grid; }

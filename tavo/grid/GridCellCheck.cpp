@@ -38,7 +38,8 @@ QRect CGridCellCheck::CheckBoxRect(const QRect& cellRect) const
   const int inset = EffectiveMargin() - 1;
   QRect box(cellRect.left() + inset, cellRect.top() + inset, size, size);
   const int room = (cellRect.width() - size) / 2;
-  if (room >= 1) box.translate(room, 0);
+  if (room >= 1)
+    box.translate(room, 0);
   return box;
 }
 
@@ -46,7 +47,8 @@ QRect CGridCellCheck::CheckBoxRect(const QRect& cellRect) const
 
 bool CGridCellCheck::OnSpaceKey()
 {
-  if (!disabled_) Toggle();
+  if (!disabled_)
+    Toggle();
   return true;
 }
 
@@ -65,7 +67,8 @@ void CGridCellCheck::Draw(QPainter& painter, const QRect& rect, const CellDrawSt
   QWidget* widget = GetGrid();
   QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
   QStyleOptionButton option;
-  if (widget != nullptr) option.initFrom(widget);
+  if (widget != nullptr)
+    option.initFrom(widget);
   option.rect = CheckBoxRect(rect);
   option.state &= ~(QStyle::State_On | QStyle::State_Off | QStyle::State_Enabled | QStyle::State_HasFocus);
   option.state |= checked_ ? QStyle::State_On : QStyle::State_Off;
@@ -85,8 +88,10 @@ QSize CGridCellCheck::GetCellExtent() const
 
 void CGridCellCheck::OnClick(const QPoint& point)
 {
-  if (disabled_ || GetGrid() == nullptr) return;
-  if (CheckBoxRect(GetGrid()->GetCellRect(GetRow(), GetCol())).contains(point)) Toggle();
+  if (disabled_ || GetGrid() == nullptr)
+    return;
+  if (CheckBoxRect(GetGrid()->GetCellRect(GetRow(), GetCol())).contains(point))
+    Toggle();
 }
 
 // ---- private helpers --------------------------------------------------------------------------
@@ -102,5 +107,6 @@ void CGridCellCheck::Toggle()
 
 void CGridCellCheck::RepaintIfDrawn()
 {
-  if (!lastRect_.isNull() && GetGrid() != nullptr) GetGrid()->RedrawCell(GetRow(), GetCol());
+  if (!lastRect_.isNull() && GetGrid() != nullptr)
+    GetGrid()->RedrawCell(GetRow(), GetCol());
 }

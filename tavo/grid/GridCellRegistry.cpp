@@ -21,13 +21,15 @@ std::map<std::string, GridCellFactory, std::less<>>& Registry()
 
 bool RegisterGridCellClass(const char* className, GridCellFactory factory)
 {
-  if (className == nullptr || !factory) return false;
+  if (className == nullptr || !factory)
+    return false;
   return Registry().emplace(className, std::move(factory)).second;
 }
 
 std::unique_ptr<CGridCellBase> CreateGridCell(const char* className)
 {
-  if (className == nullptr) return nullptr;
+  if (className == nullptr)
+    return nullptr;
   const auto& registry = Registry();
   const auto it = registry.find(std::string_view(className));
   return it == registry.end() ? nullptr : it->second();

@@ -20,34 +20,43 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QAbstractScrollArea(parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   horizontalScrollBar()->setSingleStep(20);
   verticalScrollBar()->setSingleStep(20);
-  for (auto& cell : defaultCells_) cell = std::make_unique<CGridDefaultCell>();
+  for (auto& cell : defaultCells_)
+    cell = std::make_unique<CGridDefaultCell>();
 }
 
 CGridCtrl::~CGridCtrl()
 {
-  if (editor_ != nullptr) delete editor_.data();
+  if (editor_ != nullptr)
+    delete editor_.data();
 }
 
 // ---- size -------------------------------------------------------------------------------------
 
 bool CGridCtrl::SetRowCount(int rows)
 {
-  if (rows < 0) return false;
+  if (rows < 0)
+    return false;
   const int old = GetRowCount();
-  if (rows == old) return true;
-  if (IsEditing() && editCell_.row >= rows) EndEditing();
+  if (rows == old)
+    return true;
+  if (IsEditing() && editCell_.row >= rows)
+    EndEditing();
   for (int row = old - 1; row >= rows; --row) {
-    for (int col = 0; col < GetColumnCount(); ++col) FreeCell(row, col);
+    for (int col = 0; col < GetColumnCount(); ++col)
+      FreeCell(row, col);
   }
   cells_.resize(std::size_t(rows));
   rowHeights_.resize(std::size_t(rows), GetDefaultRowHeight());
   rowTops_.clear();
   for (int row = old; row < rows; ++row) {
     cells_[std::size_t(row)].resize(colWidths_.size());
-    for (int col = 0; col < GetColumnCount(); ++col) cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+    for (int col = 0; col < GetColumnCount(); ++col)
+      cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
   }
-  if (focus_.row >= rows) SetFocusCell(-1, -1);
-  if (selection_.maxRow >= rows) ClearSelection();
+  if (focus_.row >= rows)
+    SetFocusCell(-1, -1);
+  if (selection_.maxRow >= rows)
+    ClearSelection();
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -55,20 +64,27 @@ bool CGridCtrl::SetRowCount(int rows)
 
 bool CGridCtrl::SetColumnCount(int cols)
 {
-  if (cols < 0) return false;
+  if (cols < 0)
+    return false;
   const int old = GetColumnCount();
-  if (cols == old) return true;
-  if (IsEditing() && editCell_.col >= cols) EndEditing();
+  if (cols == old)
+    return true;
+  if (IsEditing() && editCell_.col >= cols)
+    EndEditing();
   for (int row = 0; row < GetRowCount(); ++row) {
-    for (int col = old - 1; col >= cols; --col) FreeCell(row, col);
+    for (int col = old - 1; col >= cols; --col)
+      FreeCell(row, col);
     cells_[std::size_t(row)].resize(std::size_t(cols));
   }
   colWidths_.resize(std::size_t(cols), 60);
   for (int row = 0; row < GetRowCount(); ++row) {
-    for (int col = old; col < cols; ++col) cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+    for (int col = old; col < cols; ++col)
+      cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
   }
-  if (focus_.col >= cols) SetFocusCell(-1, -1);
-  if (selection_.maxCol >= cols) ClearSelection();
+  if (focus_.col >= cols)
+    SetFocusCell(-1, -1);
+  if (selection_.maxCol >= cols)
+    ClearSelection();
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -76,9 +92,11 @@ bool CGridCtrl::SetColumnCount(int cols)
 
 bool CGridCtrl::SetFixedRowCount(int rows)
 {
-  if (rows < 0 || rows > GetRowCount()) return false;
+  if (rows < 0 || rows > GetRowCount())
+    return false;
   fixedRows_ = rows;
-  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col)) SetFocusCell(-1, -1);
+  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col))
+    SetFocusCell(-1, -1);
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -86,9 +104,11 @@ bool CGridCtrl::SetFixedRowCount(int rows)
 
 bool CGridCtrl::SetFixedColumnCount(int cols)
 {
-  if (cols < 0 || cols > GetColumnCount()) return false;
+  if (cols < 0 || cols > GetColumnCount())
+    return false;
   fixedCols_ = cols;
-  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col)) SetFocusCell(-1, -1);
+  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col))
+    SetFocusCell(-1, -1);
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -96,7 +116,8 @@ bool CGridCtrl::SetFixedColumnCount(int cols)
 
 bool CGridCtrl::SetRowHeight(int row, int height)
 {
-  if (row < 0 || row >= GetRowCount() || height < 0) return false;
+  if (row < 0 || row >= GetRowCount() || height < 0)
+    return false;
   rowHeights_[std::size_t(row)] = height;
   rowTops_.clear();
   UpdateScrollBars();
@@ -111,7 +132,8 @@ int CGridCtrl::GetRowHeight(int row) const
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
-  if (col < 0 || col >= GetColumnCount() || width < 0) return false;
+  if (col < 0 || col >= GetColumnCount() || width < 0)
+    return false;
   colWidths_[std::size_t(col)] = width;
   UpdateScrollBars();
   Invalidate();
@@ -146,7 +168,8 @@ CGridCellBase* CGridCtrl::GetCell(int row, int col) const
 bool CGridCtrl::SetItemText(int row, int col, const QString& text)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetText(text);
   RedrawCell(row, col);
   return true;
@@ -161,7 +184,8 @@ QString CGridCtrl::GetItemText(int row, int col) const
 bool CGridCtrl::SetItemState(int row, int col, unsigned state)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetState(state);
   RedrawCell(row, col);
   return true;
@@ -170,19 +194,25 @@ bool CGridCtrl::SetItemState(int row, int col, unsigned state)
 unsigned CGridCtrl::GetItemState(int row, int col) const
 {
   const CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return 0;
+  if (cell == nullptr)
+    return 0;
   unsigned state = cell->GetState();
-  if (focus_ == CCellID(row, col)) state |= kStateFocused;
-  if (IsCellSelected(row, col)) state |= kStateSelected;
-  if (row < fixedRows_) state |= kStateFixed | kStateFixedRow;
-  if (col < fixedCols_) state |= kStateFixed | kStateFixedCol;
+  if (focus_ == CCellID(row, col))
+    state |= kStateFocused;
+  if (IsCellSelected(row, col))
+    state |= kStateSelected;
+  if (row < fixedRows_)
+    state |= kStateFixed | kStateFixedRow;
+  if (col < fixedCols_)
+    state |= kStateFixed | kStateFixedCol;
   return state;
 }
 
 bool CGridCtrl::SetItemFormat(int row, int col, unsigned format)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetFormat(format);
   RedrawCell(row, col);
   return true;
@@ -197,7 +227,8 @@ unsigned CGridCtrl::GetItemFormat(int row, int col) const
 bool CGridCtrl::SetItemFgColour(int row, int col, GridColour colour)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetTextClr(colour);
   RedrawCell(row, col);
   return true;
@@ -212,7 +243,8 @@ GridColour CGridCtrl::GetItemFgColour(int row, int col) const
 bool CGridCtrl::SetItemBkColour(int row, int col, GridColour colour)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetBackClr(colour);
   RedrawCell(row, col);
   return true;
@@ -227,7 +259,8 @@ GridColour CGridCtrl::GetItemBkColour(int row, int col) const
 bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return false;
+  if (cell == nullptr)
+    return false;
   cell->SetFont(font);
   RedrawCell(row, col);
   return true;
@@ -237,11 +270,15 @@ bool CGridCtrl::SetItemFont(int row, int col, const QFont& font)
 bool CGridCtrl::SetCellClass(int row, int col, const char* className)
 {
   CGridCellBase* old = GetCell(row, col);
-  if (old == nullptr) return false;
-  if (std::string_view(old->ClassName()) == className) return true;
+  if (old == nullptr)
+    return false;
+  if (std::string_view(old->ClassName()) == className)
+    return true;
   std::unique_ptr<CGridCellBase> cell = CreateGridCell(className);
-  if (cell == nullptr) return false;
-  if (editCell_ == CCellID(row, col)) EndEditing();
+  if (cell == nullptr)
+    return false;
+  if (editCell_ == CCellID(row, col))
+    EndEditing();
   cell->CopyAttributesFrom(*old);
   cell->SetGrid(this);
   cell->SetCoords(row, col);
@@ -274,14 +311,17 @@ void CGridCtrl::SetFocusCell(int row, int col)
 {
   CCellID cell(row, col);
   if (row != -1 || col != -1) {
-    if (!IsValid(row, col)) return;
+    if (!IsValid(row, col))
+      return;
     cell.row = std::max(row, std::min(fixedRows_, GetRowCount() - 1));
     cell.col = std::max(col, std::min(fixedCols_, GetColumnCount() - 1));
   }
-  if (cell == focus_) return;
+  if (cell == focus_)
+    return;
   const CCellID old = focus_;
   focus_ = cell;
-  if (!rangeSelection_) selection_ = IsValid(cell) ? CCellRange{cell.row, cell.col, cell.row, cell.col} : CCellRange{};
+  if (!rangeSelection_)
+    selection_ = IsValid(cell) ? CCellRange{cell.row, cell.col, cell.row, cell.col} : CCellRange{};
   if (trackFocusHeaders_) {
     Invalidate();
   } else {
@@ -292,7 +332,8 @@ void CGridCtrl::SetFocusCell(int row, int col)
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range)
 {
-  if (range.IsValid() && !(IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol))) return;
+  if (range.IsValid() && !(IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol)))
+    return;
   selection_ = range.IsValid() ? range : CCellRange{};
   Invalidate();
 }
@@ -300,11 +341,13 @@ void CGridCtrl::SetSelectedRange(const CCellRange& range)
 // One selection step: the owner hears of it before and after.
 void CGridCtrl::MoveFocusTo(const CCellID& cell, bool extend)
 {
-  if (!IsValid(cell)) return;
+  if (!IsValid(cell))
+    return;
   SendMessageToParent(cell.row, cell.col, kNotifySelChanging);
   SetFocusCell(cell.row, cell.col);
   if (rangeSelection_) {
-    if (!extend || !IsValid(selectAnchor_)) selectAnchor_ = focus_;
+    if (!extend || !IsValid(selectAnchor_))
+      selectAnchor_ = focus_;
     SetSelectedRange(CCellRange{std::min(selectAnchor_.row, focus_.row), std::min(selectAnchor_.col, focus_.col),
                                 std::max(selectAnchor_.row, focus_.row), std::max(selectAnchor_.col, focus_.col)});
   }
@@ -324,8 +367,14 @@ void CGridCtrl::OnComboSelChanged(int, int, int) {}
 void CGridCtrl::OnButtonClicked(int, int) {}
 void CGridCtrl::OnSelectingCell(int, int) {}
 void CGridCtrl::OnCellKeyDown(int, int, int) {}
-QString CGridCtrl::GetCellTipText(int, int) { return QString(); }
-bool CGridCtrl::TabOutOfGrid(int, int, bool) { return false; }
+QString CGridCtrl::GetCellTipText(int, int)
+{
+  return QString();
+}
+bool CGridCtrl::TabOutOfGrid(int, int, bool)
+{
+  return false;
+}
 
 std::unique_ptr<CGridCellBase> CGridCtrl::NewCell(int row, int col)
 {
@@ -337,5 +386,6 @@ std::unique_ptr<CGridCellBase> CGridCtrl::NewCell(int row, int col)
 
 void CGridCtrl::FreeCell(int row, int col)
 {
-  if (IsValid(row, col)) cells_[std::size_t(row)][std::size_t(col)].reset();
+  if (IsValid(row, col))
+    cells_[std::size_t(row)][std::size_t(col)].reset();
 }

@@ -19,10 +19,8 @@ bool ContinuesEditing(int key)
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-      return true;
-    default:
-      return false;
+    case Qt::Key_Down: return true;
+    default: return false;
   }
 }
 
@@ -32,23 +30,29 @@ bool ContinuesEditing(int key)
 
 void CGridCtrl::EndEditing()
 {
-  if (editor_ != nullptr) editor_->EndEdit(0);
+  if (editor_ != nullptr)
+    editor_->EndEdit(0);
 }
 
 // ---- hooks ------------------------------------------------------------------------------------
 
 bool CGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstChar)
 {
-  if (!IsCellEditable(row, col)) return false;
+  if (!IsCellEditable(row, col))
+    return false;
   if (IsEditing()) {
-    if (editCell_ == CCellID(row, col)) return false;
+    if (editCell_ == CCellID(row, col))
+      return false;
     EndEditing();
   }
   EnsureVisible(row, col);
-  if (!IsCellVisible(row, col)) return false;
-  if (SendMessageToParent(row, col, kNotifyBeginEdit) < 0) return false;
+  if (!IsCellVisible(row, col))
+    return false;
+  if (SendMessageToParent(row, col, kNotifyBeginEdit) < 0)
+    return false;
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr || !cell->Edit(GetCellRect(row, col), point, firstChar)) return false;
+  if (cell == nullptr || !cell->Edit(GetCellRect(row, col), point, firstChar))
+    return false;
   editor_ = cell->GetEditWnd();
   editCell_ = editor_ != nullptr ? CCellID(row, col) : CCellID();
   return editor_ != nullptr;
@@ -56,7 +60,8 @@ bool CGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstCh
 
 void CGridCtrl::FinishCellEdit(int row, int col, const QString& text)
 {
-  if (ValidateCellEdit(row, col, text)) ApplyCellText(row, col, text);
+  if (ValidateCellEdit(row, col, text))
+    ApplyCellText(row, col, text);
 }
 
 bool CGridCtrl::ValidateCellEdit(int row, int col, const QString& text)
@@ -78,16 +83,21 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key,
     editor_ = nullptr;
     editCell_ = CCellID();
   }
-  if (CGridCellBase* cell = GetCell(row, col)) cell->EndEdit();
+  if (CGridCellBase* cell = GetCell(row, col))
+    cell->EndEdit();
   SendMessageToParent(row, col, kNotifyEndEdit);
   FinishCellEdit(row, col, text);
   RedrawCell(row, col);
 
   int next = key;
-  if (key == Qt::Key_Return || key == Qt::Key_Enter) next = enterSubstitute_;
-  if (!ContinuesEditing(next)) return;
-  if (!NavigateByKey(next, modifiers)) return;  // Tab handed the focus to another control
-  if (IsValid(focus_)) StartCellEdit(focus_.row, focus_.col, QPoint(), next);
+  if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    next = enterSubstitute_;
+  if (!ContinuesEditing(next))
+    return;
+  if (!NavigateByKey(next, modifiers))
+    return;  // Tab handed the focus to another control
+  if (IsValid(focus_))
+    StartCellEdit(focus_.row, focus_.col, QPoint(), next);
 }
 
 // ---- private helpers --------------------------------------------------------------------------
@@ -95,8 +105,10 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key,
 void CGridCtrl::ApplyCellText(int row, int col, const QString& text)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return;
-  if (cell->GetText() != text) cell->SetState(cell->GetState() | kStateModified);
+  if (cell == nullptr)
+    return;
+  if (cell->GetText() != text)
+    cell->SetState(cell->GetState() | kStateModified);
   cell->SetText(text);
   RedrawCell(row, col);
 }

@@ -20,10 +20,8 @@ bool IsNavigationKey(int key)
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:
     case Qt::Key_Home:
-    case Qt::Key_End:
-      return true;
-    default:
-      return false;
+    case Qt::Key_End: return true;
+    default: return false;
   }
 }
 
@@ -36,11 +34,13 @@ void CGridCtrl::OnEditCopy()
   const CCellRange range = selection_.IsValid() ? selection_
                            : IsValid(focus_)    ? CCellRange{focus_.row, focus_.col, focus_.row, focus_.col}
                                                 : CCellRange{};
-  if (!range.IsValid()) return;
+  if (!range.IsValid())
+    return;
   QStringList lines;
   for (int row = range.minRow; row <= range.maxRow; ++row) {
     QStringList cells;
-    for (int col = range.minCol; col <= range.maxCol; ++col) cells << GetItemText(row, col);
+    for (int col = range.minCol; col <= range.maxCol; ++col)
+      cells << GetItemText(row, col);
     lines << cells.join(QLatin1Char('\t'));
   }
   QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
@@ -51,10 +51,12 @@ void CGridCtrl::OnEditCopy()
 void CGridCtrl::OnEditCut()
 {
   OnEditCopy();
-  if (!editable_ || !selection_.IsValid()) return;
+  if (!editable_ || !selection_.IsValid())
+    return;
   for (int row = selection_.minRow; row <= selection_.maxRow; ++row) {
     for (int col = selection_.minCol; col <= selection_.maxCol; ++col) {
-      if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty()) FinishCellEdit(row, col, QString());
+      if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
+        FinishCellEdit(row, col, QString());
     }
   }
 }
@@ -63,9 +65,11 @@ void CGridCtrl::OnEditCut()
 void CGridCtrl::OnEditPaste()
 {
   const CCellID origin = selection_.IsValid() ? CCellID(selection_.minRow, selection_.minCol) : focus_;
-  if (!editable_ || !IsValid(origin)) return;
+  if (!editable_ || !IsValid(origin))
+    return;
   QString text = QApplication::clipboard()->text();
-  if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('\n')))
+    text.chop(1);
   text.remove(QLatin1Char('\r'));
   const QStringList lines = text.split(QLatin1Char('\n'));
   for (int line = 0; line < lines.size(); ++line) {
@@ -73,17 +77,20 @@ void CGridCtrl::OnEditPaste()
     for (int i = 0; i < cells.size(); ++i) {
       const int row = origin.row + line;
       const int col = origin.col + i;
-      if (IsCellEditable(row, col)) FinishCellEdit(row, col, cells[i]);
+      if (IsCellEditable(row, col))
+        FinishCellEdit(row, col, cells[i]);
     }
   }
 }
 
 void CGridCtrl::OnEditSelectAll()
 {
-  if (!rangeSelection_) return;
+  if (!rangeSelection_)
+    return;
   const int rows = GetRowCount();
   const int cols = GetColumnCount();
-  if (rows > fixedRows_ && cols > fixedCols_) SetSelectedRange(CCellRange{fixedRows_, fixedCols_, rows - 1, cols - 1});
+  if (rows > fixedRows_ && cols > fixedCols_)
+    SetSelectedRange(CCellRange{fixedRows_, fixedCols_, rows - 1, cols - 1});
 }
 
 // ---- handlers ---------------------------------------------------------------------------------
@@ -123,25 +130,25 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
   CGridCellBase* cell = GetCell(focus_.row, focus_.col);
   switch (key) {
     case Qt::Key_Space:
-      if (cell != nullptr && (modifiers & Qt::ControlModifier) == 0 && cell->OnSpaceKey()) return;
+      if (cell != nullptr && (modifiers & Qt::ControlModifier) == 0 && cell->OnSpaceKey())
+        return;
       break;
     case Qt::Key_F2:
-      if (cell != nullptr) StartCellEdit(focus_.row, focus_.col, QPoint(), kEditCharCaretEnd);
+      if (cell != nullptr)
+        StartCellEdit(focus_.row, focus_.col, QPoint(), kEditCharCaretEnd);
       return;
     case Qt::Key_Delete:
       if (editable_ && selection_.IsValid()) {
         for (int row = selection_.minRow; row <= selection_.maxRow; ++row) {
           for (int col = selection_.minCol; col <= selection_.maxCol; ++col) {
-            if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty()) FinishCellEdit(row, col, QString());
+            if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
+              FinishCellEdit(row, col, QString());
           }
         }
       }
       return;
-    case Qt::Key_Escape:
-      event->ignore();
-      return;
-    default:
-      break;
+    case Qt::Key_Escape: event->ignore(); return;
+    default: break;
   }
 
   // Any other character starts an edit of the focus cell and is handed on to the editor.
@@ -157,7 +164,8 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     event->ignore();
     return;
   }
-  if (cell != nullptr) StartCellEdit(focus_.row, focus_.col, QPoint(), firstChar);
+  if (cell != nullptr)
+    StartCellEdit(focus_.row, focus_.col, QPoint(), firstChar);
 }
 
 // ---- protected helpers ------------------------------------------------------------------------
@@ -169,29 +177,34 @@ bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
   const CCellID from = focus_;
   const int rows = GetRowCount();
   const int cols = GetColumnCount();
-  if (rows <= fixedRows_ || cols <= fixedCols_) return true;
+  if (rows <= fixedRows_ || cols <= fixedCols_)
+    return true;
 
   // The cell reached by a search: with the focus test first, without it when nothing passes.
   const auto search = [&](bool backwards, bool sameRow) {
     const CCellID found = FindNextCell(from, backwards, sameRow, true);
-    if (IsValid(found) && (found != from || CellTakesFocus(from.row, from.col))) return found;
+    if (IsValid(found) && (found != from || CellTakesFocus(from.row, from.col)))
+      return found;
     return FindNextCell(from, backwards, sameRow, false);
   };
   const auto firstShownCol = [&] {
     for (int col = fixedCols_; col < cols; ++col)
-      if (GetColumnWidth(col) > 0) return col;
+      if (GetColumnWidth(col) > 0)
+        return col;
     return fixedCols_;
   };
   const auto lastShownCol = [&] {
     for (int col = cols - 1; col >= fixedCols_; --col)
-      if (GetColumnWidth(col) > 0) return col;
+      if (GetColumnWidth(col) > 0)
+        return col;
     return cols - 1;
   };
   // Steps rows of non-zero height from the focus row; stops at the first or last data row.
   const auto stepRows = [&](int steps, int direction) {
     int row = IsValid(from) ? from.row : fixedRows_;
     for (int r = row + direction; steps > 0 && r >= fixedRows_ && r < rows; r += direction) {
-      if (GetRowHeight(r) <= 0) continue;
+      if (GetRowHeight(r) <= 0)
+        continue;
       row = r;
       --steps;
     }
@@ -203,32 +216,28 @@ bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
       const bool backwards = key == Qt::Key_Backtab || shift;
-      if (TabOutOfGrid(from.row, from.col, backwards)) return false;
+      if (TabOutOfGrid(from.row, from.col, backwards))
+        return false;
       to = search(backwards, false);
       break;
     }
     case Qt::Key_Right:
-    case Qt::Key_Left:
-      to = search(key == Qt::Key_Left, IsValid(from));
-      break;
+    case Qt::Key_Left: to = search(key == Qt::Key_Left, IsValid(from)); break;
     case Qt::Key_Down:
-    case Qt::Key_Up:
-      to = stepRows(1, key == Qt::Key_Down ? 1 : -1);
-      break;
+    case Qt::Key_Up: to = stepRows(1, key == Qt::Key_Down ? 1 : -1); break;
     case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-      to = stepRows(VisibleDataRows(), key == Qt::Key_PageDown ? 1 : -1);
-      break;
+    case Qt::Key_PageUp: to = stepRows(VisibleDataRows(), key == Qt::Key_PageDown ? 1 : -1); break;
     case Qt::Key_Home:
-      to = ctrl ? CCellID(fixedRows_, firstShownCol()) : CCellID(IsValid(from) ? from.row : fixedRows_, firstShownCol());
+      to =
+          ctrl ? CCellID(fixedRows_, firstShownCol()) : CCellID(IsValid(from) ? from.row : fixedRows_, firstShownCol());
       break;
     case Qt::Key_End:
       to = ctrl ? CCellID(rows - 1, lastShownCol()) : CCellID(IsValid(from) ? from.row : fixedRows_, lastShownCol());
       break;
-    default:
-      break;
+    default: break;
   }
-  if (IsValid(to) && to != from) MoveFocusTo(to, shift && key != Qt::Key_Tab && key != Qt::Key_Backtab);
+  if (IsValid(to) && to != from)
+    MoveFocusTo(to, shift && key != Qt::Key_Tab && key != Qt::Key_Backtab);
   OnCellKeyDown(focus_.row, focus_.col, key);
   return true;
 }
@@ -239,7 +248,8 @@ CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRo
 {
   const int rows = GetRowCount() - fixedRows_;
   const int cols = GetColumnCount() - fixedCols_;
-  if (rows <= 0 || cols <= 0) return CCellID();
+  if (rows <= 0 || cols <= 0)
+    return CCellID();
   const auto passes = [&](int row, int col) {
     return IsCellShown(row, col) && (!focusTest || CellTakesFocus(row, col));
   };
@@ -249,7 +259,8 @@ CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRo
     const int start = from.col - fixedCols_;
     for (int k = 1; k < cols; ++k) {
       const int col = ((start + step * k) % cols + cols) % cols + fixedCols_;
-      if (passes(from.row, col)) return CCellID(from.row, col);
+      if (passes(from.row, col))
+        return CCellID(from.row, col);
     }
     return from;
   }
@@ -257,11 +268,13 @@ CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRo
   const long long start = hasStart ? static_cast<long long>(from.row - fixedRows_) * cols + (from.col - fixedCols_)
                                    : (backwards ? count : -1);
   for (long long k = 1; k <= count; ++k) {
-    if (hasStart && k == count) return from;
+    if (hasStart && k == count)
+      return from;
     const long long index = ((start + step * k) % count + count) % count;
     const int row = int(index / cols) + fixedRows_;
     const int col = int(index % cols) + fixedCols_;
-    if (passes(row, col)) return CCellID(row, col);
+    if (passes(row, col))
+      return CCellID(row, col);
   }
   return CCellID();
 }

@@ -18,7 +18,8 @@ constexpr int kBorderGrip = 3;  // pixels either side of a header border that st
 
 QRect CGridCtrl::GetCellRect(int row, int col) const
 {
-  if (!IsValid(row, col)) return QRect();
+  if (!IsValid(row, col))
+    return QRect();
   return QRect(ColumnLeft(col), RowTop(row), GetColumnWidth(col), GetRowHeight(row));
 }
 
@@ -27,7 +28,8 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   CCellID cell;
   for (int col = 0; col < GetColumnCount(); ++col) {
     const int left = ColumnLeft(col);
-    if (col >= fixedCols_ && left < FixedWidth()) continue;  // scrolled under the fixed columns
+    if (col >= fixedCols_ && left < FixedWidth())
+      continue;  // scrolled under the fixed columns
     if (point.x() >= left && point.x() < left + GetColumnWidth(col)) {
       cell.col = col;
       break;
@@ -35,7 +37,8 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   }
   for (int row = 0; row < GetRowCount(); ++row) {
     const int top = RowTop(row);
-    if (row >= fixedRows_ && top < FixedHeight()) continue;
+    if (row >= fixedRows_ && top < FixedHeight())
+      continue;
     if (point.y() >= top && point.y() < top + GetRowHeight(row)) {
       cell.row = row;
       break;
@@ -47,30 +50,38 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
 bool CGridCtrl::IsCellVisible(int row, int col) const
 {
   const QRect rect = GetCellRect(row, col);
-  if (rect.isEmpty()) return false;
+  if (rect.isEmpty())
+    return false;
   QRect area = viewport()->rect();
-  if (row >= fixedRows_) area.setTop(FixedHeight());
-  if (col >= fixedCols_) area.setLeft(FixedWidth());
+  if (row >= fixedRows_)
+    area.setTop(FixedHeight());
+  if (col >= fixedCols_)
+    area.setLeft(FixedWidth());
   return rect.intersects(area);
 }
 
 void CGridCtrl::EnsureVisible(int row, int col)
 {
-  if (!IsValid(row, col)) return;
+  if (!IsValid(row, col))
+    return;
   if (col >= fixedCols_) {
     const int left = ColumnLeft(col) + horizontalScrollBar()->value() - FixedWidth();
     const int room = viewport()->width() - FixedWidth();
     int value = horizontalScrollBar()->value();
-    if (left + GetColumnWidth(col) > value + room) value = left + GetColumnWidth(col) - room;
-    if (left < value) value = left;
+    if (left + GetColumnWidth(col) > value + room)
+      value = left + GetColumnWidth(col) - room;
+    if (left < value)
+      value = left;
     horizontalScrollBar()->setValue(value);
   }
   if (row >= fixedRows_) {
     const int top = RowTop(row) + verticalScrollBar()->value() - FixedHeight();
     const int room = viewport()->height() - FixedHeight();
     int value = verticalScrollBar()->value();
-    if (top + GetRowHeight(row) > value + room) value = top + GetRowHeight(row) - room;
-    if (top < value) value = top;
+    if (top + GetRowHeight(row) > value + room)
+      value = top + GetRowHeight(row) - room;
+    if (top < value)
+      value = top;
     verticalScrollBar()->setValue(value);
   }
 }
@@ -90,7 +101,8 @@ void CGridCtrl::Invalidate()
 
 void CGridCtrl::RedrawCell(int row, int col)
 {
-  if (IsValid(row, col)) viewport()->update(GetCellRect(row, col).adjusted(-1, -1, 1, 1));
+  if (IsValid(row, col))
+    viewport()->update(GetCellRect(row, col).adjusted(-1, -1, 1, 1));
 }
 
 // ---- handlers ---------------------------------------------------------------------------------
@@ -114,9 +126,11 @@ void CGridCtrl::scrollContentsBy(int dx, int dy)
 void CGridCtrl::UpdateScrollBars()
 {
   int dataWidth = 0;
-  for (int col = fixedCols_; col < GetColumnCount(); ++col) dataWidth += GetColumnWidth(col);
+  for (int col = fixedCols_; col < GetColumnCount(); ++col)
+    dataWidth += GetColumnWidth(col);
   int dataHeight = 0;
-  for (int row = fixedRows_; row < GetRowCount(); ++row) dataHeight += GetRowHeight(row);
+  for (int row = fixedRows_; row < GetRowCount(); ++row)
+    dataHeight += GetRowHeight(row);
   const int roomX = std::max(viewport()->width() - FixedWidth(), 0);
   const int roomY = std::max(viewport()->height() - FixedHeight(), 0);
   horizontalScrollBar()->setRange(0, std::max(dataWidth - roomX, 0));
@@ -128,21 +142,24 @@ void CGridCtrl::UpdateScrollBars()
 int CGridCtrl::FixedWidth() const
 {
   int width = 0;
-  for (int col = 0; col < fixedCols_; ++col) width += GetColumnWidth(col);
+  for (int col = 0; col < fixedCols_; ++col)
+    width += GetColumnWidth(col);
   return width;
 }
 
 int CGridCtrl::FixedHeight() const
 {
   int height = 0;
-  for (int row = 0; row < fixedRows_; ++row) height += GetRowHeight(row);
+  for (int row = 0; row < fixedRows_; ++row)
+    height += GetRowHeight(row);
   return height;
 }
 
 int CGridCtrl::ColumnLeft(int col) const
 {
   int left = col >= fixedCols_ ? -horizontalScrollBar()->value() : 0;
-  for (int c = 0; c < col; ++c) left += GetColumnWidth(c);
+  for (int c = 0; c < col; ++c)
+    left += GetColumnWidth(c);
   return left;
 }
 
@@ -150,7 +167,8 @@ int CGridCtrl::RowTop(int row) const
 {
   if (rowTops_.empty()) {
     rowTops_.resize(rowHeights_.size() + 1, 0);
-    for (std::size_t r = 0; r < rowHeights_.size(); ++r) rowTops_[r + 1] = rowTops_[r] + rowHeights_[r];
+    for (std::size_t r = 0; r < rowHeights_.size(); ++r)
+      rowTops_[r + 1] = rowTops_[r] + rowHeights_[r];
   }
   const int above = rowTops_[std::size_t(std::clamp(row, 0, GetRowCount()))];
   return (row >= fixedRows_ ? -verticalScrollBar()->value() : 0) + above;
@@ -165,20 +183,24 @@ int CGridCtrl::VisibleDataRows() const
 
 int CGridCtrl::ColumnBorderAt(const QPoint& point) const
 {
-  if (fixedRows_ == 0 || point.y() < 0 || point.y() >= FixedHeight()) return -1;
+  if (fixedRows_ == 0 || point.y() < 0 || point.y() >= FixedHeight())
+    return -1;
   for (int col = GetColumnCount() - 1; col >= 0; --col) {
     const int right = ColumnLeft(col) + GetColumnWidth(col);
-    if (GetColumnWidth(col) > 0 && std::abs(point.x() - right) <= kBorderGrip) return col;
+    if (GetColumnWidth(col) > 0 && std::abs(point.x() - right) <= kBorderGrip)
+      return col;
   }
   return -1;
 }
 
 int CGridCtrl::RowBorderAt(const QPoint& point) const
 {
-  if (fixedCols_ == 0 || point.x() < 0 || point.x() >= FixedWidth()) return -1;
+  if (fixedCols_ == 0 || point.x() < 0 || point.x() >= FixedWidth())
+    return -1;
   for (int row = GetRowCount() - 1; row >= 0; --row) {
     const int bottom = RowTop(row) + GetRowHeight(row);
-    if (GetRowHeight(row) > 0 && std::abs(point.y() - bottom) <= kBorderGrip) return row;
+    if (GetRowHeight(row) > 0 && std::abs(point.y() - bottom) <= kBorderGrip)
+      return row;
   }
   return -1;
 }

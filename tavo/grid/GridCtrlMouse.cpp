@@ -21,10 +21,12 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
 {
   MouseActionScope scope(*this);
   event->accept();
-  if (event->button() != Qt::LeftButton) return;
+  if (event->button() != Qt::LeftButton)
+    return;
   const QPoint point = event->position().toPoint();
   mouseMode_ = MouseMode::None;
-  if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+  if (!hasFocus())
+    setFocus(Qt::MouseFocusReason);
 
   if (const int col = ColumnBorderAt(point); col >= 0) {
     StopEditing();
@@ -44,7 +46,8 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
   StopEditing();
   const CCellID cell = GetCellFromPt(point);
   mouseDownCell_ = cell;
-  if (!IsValid(cell) || IsCellFixed(cell.row, cell.col)) return;
+  if (!IsValid(cell) || IsCellFixed(cell.row, cell.col))
+    return;
   if (cell == focus_) {
     mouseMode_ = MouseMode::PrepareEdit;
     return;
@@ -63,13 +66,17 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
     OnRightButtonUp(event->modifiers(), point);
     return;
   }
-  if (event->button() != Qt::LeftButton) return;
+  if (event->button() != Qt::LeftButton)
+    return;
   const MouseMode mode = std::exchange(mouseMode_, MouseMode::None);
   const CCellID cell = GetCellFromPt(point);
-  if ((mode != MouseMode::Select && mode != MouseMode::PrepareEdit) || cell != mouseDownCell_) return;
-  if (CGridCellBase* target = GetCell(cell.row, cell.col)) target->OnClick(point);
+  if ((mode != MouseMode::Select && mode != MouseMode::PrepareEdit) || cell != mouseDownCell_)
+    return;
+  if (CGridCellBase* target = GetCell(cell.row, cell.col))
+    target->OnClick(point);
   SendMessageToParent(cell.row, cell.col, kNotifyClick);
-  if (mode == MouseMode::PrepareEdit && cell == focus_) StartCellEdit(cell.row, cell.col, point, kEditCharCaretEnd);
+  if (mode == MouseMode::PrepareEdit && cell == focus_)
+    StartCellEdit(cell.row, cell.col, point, kEditCharCaretEnd);
 }
 
 // A double click edits an editable cell; on any other cell it counts as one more press, so that
@@ -86,9 +93,11 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
   MouseActionScope scope(*this);
   event->accept();
   mouseMode_ = MouseMode::None;
-  if (!hasFocus()) setFocus(Qt::MouseFocusReason);
+  if (!hasFocus())
+    setFocus(Qt::MouseFocusReason);
   StopEditing();
-  if (cell != focus_) MoveFocusTo(cell, false);
+  if (cell != focus_)
+    MoveFocusTo(cell, false);
   SendMessageToParent(cell.row, cell.col, kNotifyDoubleClick);
   StartCellEdit(cell.row, cell.col, point, kEditCharCaretEnd);
 }
@@ -98,12 +107,8 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
   const QPoint point = event->position().toPoint();
   const int minimum = allowZeroSizes_ ? 0 : 1;
   switch (mouseMode_) {
-    case MouseMode::SizeColumn:
-      SetColumnWidth(sizingIndex_, std::max(point.x() - sizingStart_, minimum));
-      return;
-    case MouseMode::SizeRow:
-      SetRowHeight(sizingIndex_, std::max(point.y() - sizingStart_, minimum));
-      return;
+    case MouseMode::SizeColumn: SetColumnWidth(sizingIndex_, std::max(point.x() - sizingStart_, minimum)); return;
+    case MouseMode::SizeRow: SetRowHeight(sizingIndex_, std::max(point.y() - sizingStart_, minimum)); return;
     case MouseMode::Select:
       if (rangeSelection_ && (event->buttons() & Qt::LeftButton) != 0) {
         const CCellID cell = GetCellFromPt(point);
@@ -113,8 +118,7 @@ void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
         }
       }
       return;
-    default:
-      break;
+    default: break;
   }
   if (ColumnBorderAt(point) >= 0) {
     viewport()->setCursor(Qt::SplitHCursor);
@@ -175,7 +179,8 @@ void CGridCtrl::DefaultRightButtonUp(const QPoint& point)
   SetFocusCell(-1, -1);
   OnSelectingCell(cell.row, cell.col);
   MoveFocusTo(cell, false);
-  if (CGridCellBase* target = GetCell(cell.row, cell.col)) target->OnRClick(point);
+  if (CGridCellBase* target = GetCell(cell.row, cell.col))
+    target->OnRClick(point);
   SendMessageToParent(cell.row, cell.col, kNotifyRightClick);
 }
 
@@ -197,6 +202,7 @@ void CGridCtrl::ShowTitleTip(const QPoint& point, const QPoint& globalPos)
     return;
   }
   QString tip = GetCellTipText(cell.row, cell.col);
-  if (tip.isEmpty()) tip = target->GetText();
+  if (tip.isEmpty())
+    tip = target->GetText();
   QToolTip::showText(globalPos, tip, viewport(), rect);
 }

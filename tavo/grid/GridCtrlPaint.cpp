@@ -28,12 +28,14 @@ void CGridCtrl::DrawGrid(QPainter& painter)
   std::vector<int> tops(static_cast<std::size_t>(GetRowCount()));
   std::vector<int> lefts(static_cast<std::size_t>(GetColumnCount()));
   for (int row = 0, y = 0; row < GetRowCount(); ++row) {
-    if (row == fixedRows_) y -= verticalScrollBar()->value();
+    if (row == fixedRows_)
+      y -= verticalScrollBar()->value();
     tops[std::size_t(row)] = y;
     y += GetRowHeight(row);
   }
   for (int col = 0, x = 0; col < GetColumnCount(); ++col) {
-    if (col == fixedCols_) x -= horizontalScrollBar()->value();
+    if (col == fixedCols_)
+      x -= horizontalScrollBar()->value();
     lefts[std::size_t(col)] = x;
     x += GetColumnWidth(col);
   }
@@ -41,16 +43,20 @@ void CGridCtrl::DrawGrid(QPainter& painter)
   // Pass 0: data cells, clipped to the scrolling area; pass 1: the fixed cells.
   for (int pass = 0; pass < 2; ++pass) {
     painter.save();
-    if (pass == 0) painter.setClipRect(QRect(fixedWidth, fixedHeight, area.width(), area.height()), Qt::IntersectClip);
+    if (pass == 0)
+      painter.setClipRect(QRect(fixedWidth, fixedHeight, area.width(), area.height()), Qt::IntersectClip);
     for (int row = 0; row < GetRowCount(); ++row) {
       const int height = GetRowHeight(row);
       const int top = tops[std::size_t(row)];
-      if (height <= 0 || top >= area.bottom() + 1 || top + height <= 0) continue;
+      if (height <= 0 || top >= area.bottom() + 1 || top + height <= 0)
+        continue;
       for (int col = 0; col < GetColumnCount(); ++col) {
         const int width = GetColumnWidth(col);
         const int left = lefts[std::size_t(col)];
-        if (width <= 0 || left >= area.right() + 1 || left + width <= 0) continue;
-        if (IsCellFixed(row, col) != (pass == 1)) continue;
+        if (width <= 0 || left >= area.right() + 1 || left + width <= 0)
+          continue;
+        if (IsCellFixed(row, col) != (pass == 1))
+          continue;
         DrawCell(painter, row, col, QRect(left, top, width, height));
       }
     }
@@ -63,7 +69,8 @@ void CGridCtrl::DrawGrid(QPainter& painter)
 void CGridCtrl::DrawCell(QPainter& painter, int row, int col, const QRect& rect)
 {
   CGridCellBase* cell = GetCell(row, col);
-  if (cell == nullptr) return;
+  if (cell == nullptr)
+    return;
   CellDrawState how;
   how.header = IsCellFixed(row, col);
   how.focused = focus_ == CCellID(row, col);

@@ -23,8 +23,14 @@ constexpr GridColour GridRgb(int r, int g, int b)
 {
   return (GridColour(r & 0xFF) << 16) | (GridColour(g & 0xFF) << 8) | GridColour(b & 0xFF);
 }
-constexpr bool IsDefaultColour(GridColour c) { return (c & kDefaultColour) == kDefaultColour; }
-inline QColor ToQColor(GridColour c) { return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF); }
+constexpr bool IsDefaultColour(GridColour c)
+{
+  return (c & kDefaultColour) == kDefaultColour;
+}
+inline QColor ToQColor(GridColour c)
+{
+  return QColor(int(c >> 16) & 0xFF, int(c >> 8) & 0xFF, int(c) & 0xFF);
+}
 
 // Cell state flags. Focused, selected and the fixed flags are derived from the grid when read.
 enum CellState : unsigned {
@@ -37,7 +43,7 @@ enum CellState : unsigned {
   kStateModified = 0x0040,
 };
 inline constexpr unsigned kDerivedStates =
-  kStateFocused | kStateSelected | kStateFixed | kStateFixedRow | kStateFixedCol;
+    kStateFocused | kStateSelected | kStateFixed | kStateFixedRow | kStateFixedCol;
 
 // Text format flags of a cell.
 enum CellFormat : unsigned {
@@ -50,7 +56,7 @@ enum CellFormat : unsigned {
   kFormatEndEllipsis = 0x8000,
 };
 inline constexpr unsigned kFormatDefault =
-  kFormatLeft | kFormatVCentre | kFormatSingleLine | kFormatNoPrefix | kFormatEndEllipsis;
+    kFormatLeft | kFormatVCentre | kFormatSingleLine | kFormatNoPrefix | kFormatEndEllipsis;
 
 // Codes of the notifications that the grid sends to its owner.
 enum GridNotification : int {

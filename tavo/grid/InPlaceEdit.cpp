@@ -7,8 +7,8 @@
 
 // ---- construction -----------------------------------------------------------------------------
 
-CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text,
-                           int firstChar, bool exitOnArrows)
+CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text, int firstChar,
+                           bool exitOnArrows)
     : QLineEdit(grid->viewport()),
       grid_(grid),
       cellRect_(cellRect),
@@ -36,12 +36,15 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int 
 
 void CInPlaceEdit::EndEdit(int key, Qt::KeyboardModifiers modifiers)
 {
-  if (ending_) return;  // losing the focus while ending must not end it twice
+  if (ending_)
+    return;  // losing the focus while ending must not end it twice
   ending_ = true;
   QPointer<CInPlaceEdit> self(this);
   const QString text = this->text();
-  if (hasFocus() && grid_ != nullptr) grid_->setFocus(Qt::OtherFocusReason);
-  if (grid_ != nullptr) grid_->OnEndInPlaceEdit(row_, col_, text, key, modifiers);
+  if (hasFocus() && grid_ != nullptr)
+    grid_->setFocus(Qt::OtherFocusReason);
+  if (grid_ != nullptr)
+    grid_->OnEndInPlaceEdit(row_, col_, text, key, modifiers);
   if (self != nullptr) {
     hide();
     deleteLater();
@@ -71,9 +74,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-      EndEdit(key, modifiers);
-      return;
+    case Qt::Key_Down: EndEdit(key, modifiers); return;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_PageUp:
@@ -83,8 +84,7 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
         return;
       }
       break;
-    default:
-      break;
+    default: break;
   }
   QLineEdit::keyPressEvent(event);
 }
@@ -92,7 +92,8 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
 {
   QLineEdit::focusOutEvent(event);
-  if (event->reason() != Qt::PopupFocusReason) EndEdit(0);
+  if (event->reason() != Qt::PopupFocusReason)
+    EndEdit(0);
 }
 
 void CInPlaceEdit::mousePressEvent(QMouseEvent* event)
@@ -109,7 +110,8 @@ void CInPlaceEdit::mouseReleaseEvent(QMouseEvent* event)
 {
   if (event->button() == Qt::RightButton) {
     event->accept();
-    if (grid_ != nullptr) grid_->OnRightButtonUp(event->modifiers(), mapToParent(event->position().toPoint()));
+    if (grid_ != nullptr)
+      grid_->OnRightButtonUp(event->modifiers(), mapToParent(event->position().toPoint()));
     return;
   }
   QLineEdit::mouseReleaseEvent(event);
@@ -122,9 +124,7 @@ void CInPlaceEdit::ReactToFirstChar(int firstChar)
   switch (firstChar) {
     case kEditCharCaretEnd:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-      end(false);
-      return;
+    case Qt::Key_Enter: end(false); return;
     case Qt::Key_Backspace:
       end(false);
       backspace();
@@ -139,9 +139,7 @@ void CInPlaceEdit::ReactToFirstChar(int firstChar)
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Home:
-    case Qt::Key_End:
-      selectAll();
-      return;
+    case Qt::Key_End: selectAll(); return;
     default:
       selectAll();
       if (firstChar >= 0x20 && firstChar <= 0x10FFFF) {
@@ -158,6 +156,7 @@ void CInPlaceEdit::GrowToFit()
   const QMargins margins = textMargins();
   const int wanted = metrics.horizontalAdvance(text() + QStringLiteral("  ")) + margins.left() + margins.right() + 4;
   int width = std::max(cellRect_.width(), wanted);
-  if (parentWidget() != nullptr) width = std::min(width, parentWidget()->width() - cellRect_.left());
+  if (parentWidget() != nullptr)
+    width = std::min(width, parentWidget()->width() - cellRect_.left());
   resize(std::max(width, 1), cellRect_.height());
 }

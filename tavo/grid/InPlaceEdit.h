@@ -13,8 +13,8 @@ class CInPlaceEdit : public QLineEdit {
   Q_OBJECT
 
  public:
-  CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text,
-               int firstChar, bool exitOnArrows = false);
+  CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text, int firstChar,
+               bool exitOnArrows = false);
 
   // Ends the edit with the key that ended it (0: the focus was lost or the grid asked).
   void EndEdit(int key, Qt::KeyboardModifiers modifiers = {});

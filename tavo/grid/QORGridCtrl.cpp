@@ -30,8 +30,10 @@ CQORGridCtrl::~CQORGridCtrl() = default;
 
 void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
 {
-  if (rows < 0 || cols < 0 || fixedRows < 0 || fixedCols < 0 || fixedRows > rows || fixedCols > cols) return;
-  if (parentWidget() != nullptr) setFont(parentWidget()->font());
+  if (rows < 0 || cols < 0 || fixedRows < 0 || fixedCols < 0 || fixedRows > rows || fixedCols > cols)
+    return;
+  if (parentWidget() != nullptr)
+    setFont(parentWidget()->font());
   setFrameShape(QFrame::NoFrame);
   GetDefaultCell(false, false)->SetBackClr(kWhite);
 
@@ -51,8 +53,10 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
   EnableRangeSelection(false);
   SetTrackFocusCell(false);
 
-  for (int row = 0; row < rows; ++row) rowHeights_[std::size_t(row)] = GetRowHeight(row);
-  for (int row = fixedRows; row < rows; ++row) InitRow(row);
+  for (int row = 0; row < rows; ++row)
+    rowHeights_[std::size_t(row)] = GetRowHeight(row);
+  for (int row = fixedRows; row < rows; ++row)
+    InitRow(row);
   initialised_ = true;
 }
 
@@ -60,34 +64,41 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
 
 void CQORGridCtrl::SetRowCount(int rows)
 {
-  if (rows < 0 || rows == rowCount_) return;
+  if (rows < 0 || rows == rowCount_)
+    return;
   rowCount_ = rows;
   const int old = CGridCtrl::GetRowCount();
   for (int row = rows; row < old; ++row) {
-    for (int col = 0; col < GetColumnCount(); ++col) records_.erase(RecordKey(row, col));
+    for (int col = 0; col < GetColumnCount(); ++col)
+      records_.erase(RecordKey(row, col));
   }
-  if (highlightedRow_ >= rows) highlightedRow_ = -1;
+  if (highlightedRow_ >= rows)
+    highlightedRow_ = -1;
   CGridCtrl::SetRowCount(rows);
   rowHeights_.resize(std::size_t(rows), 0);
   for (int row = old; row < rows; ++row) {
     rowHeights_[std::size_t(row)] = GetRowHeight(row);
-    if (row >= GetFixedRowCount()) InitRow(row);
+    if (row >= GetFixedRowCount())
+      InitRow(row);
   }
   FitColumns();
 }
 
 int CQORGridCtrl::SetCellType(int row, int col, int type)
 {
-  if (!IsValid(row, col)) return 0;
+  if (!IsValid(row, col))
+    return 0;
   const long long key = RecordKey(row, col);
   if (type == kCellText) {
     records_.erase(key);
     SetCellClass(row, col, CGridCell::kClassName);
     return 0;
   }
-  if (type != kCellCheck) return GetCellType(row, col);
+  if (type != kCellCheck)
+    return GetCellType(row, col);
   std::unique_ptr<cellInfo>& record = records_[key];
-  if (record == nullptr) record = std::make_unique<cellInfo>();
+  if (record == nullptr)
+    record = std::make_unique<cellInfo>();
   record->row = row;
   record->col = col;
   record->type = kCellCheck;
@@ -113,30 +124,35 @@ void CQORGridCtrl::SetCellText(int row, int col, const std::string& text)
 std::string CQORGridCtrl::GetCellText(int row, int col)
 {
   EndEditing();
-  if (FindRecord(row, col) != nullptr) return std::string();
+  if (FindRecord(row, col) != nullptr)
+    return std::string();
   return GetItemText(row, col).toStdString();
 }
 
 bool CQORGridCtrl::GetCheck(int row, int col)
 {
   EndEditing();
-  if (GetCellType(row, col) != kCellCheck) return false;
+  if (GetCellType(row, col) != kCellCheck)
+    return false;
   const auto* box = dynamic_cast<const CGridCellCheck*>(GetCell(row, col));
   return box != nullptr && box->GetCheck();
 }
 
 bool CQORGridCtrl::SetCheck(int row, int col, bool checked)
 {
-  if (GetCellType(row, col) != kCellCheck) return false;
+  if (GetCellType(row, col) != kCellCheck)
+    return false;
   auto* box = dynamic_cast<CGridCellCheck*>(GetCell(row, col));
   return box != nullptr && box->SetCheck(checked);
 }
 
 void CQORGridCtrl::SetCellReadOnly(int row, int col, bool readOnly)
 {
-  if (!IsValid(row, col)) return;
+  if (!IsValid(row, col))
+    return;
   if (GetCellType(row, col) == kCellCheck) {
-    if (auto* box = dynamic_cast<CGridCellCheck*>(GetCell(row, col))) box->SetDisabled(readOnly);
+    if (auto* box = dynamic_cast<CGridCellCheck*>(GetCell(row, col)))
+      box->SetDisabled(readOnly);
     return;
   }
   SetItemBkColour(row, col, readOnly ? kReadOnlyColour : kWhite);
@@ -145,7 +161,8 @@ void CQORGridCtrl::SetCellReadOnly(int row, int col, bool readOnly)
 
 void CQORGridCtrl::SetColumnWeight(int col, int weight)
 {
-  if (col >= 0 && col < int(weights_.size())) weights_[std::size_t(col)] = weight;
+  if (col >= 0 && col < int(weights_.size()))
+    weights_[std::size_t(col)] = weight;
 }
 
 int CQORGridCtrl::GetColumnWeight(int col) const
@@ -155,11 +172,14 @@ int CQORGridCtrl::GetColumnWeight(int col) const
 
 void CQORGridCtrl::SetColumnVisible(int col, bool visible, bool refit)
 {
-  if (col < 0 || col >= int(visible_.size())) return;
+  if (col < 0 || col >= int(visible_.size()))
+    return;
   const int flag = visible ? 1 : 0;
-  if (visible_[std::size_t(col)] == flag) return;
+  if (visible_[std::size_t(col)] == flag)
+    return;
   visible_[std::size_t(col)] = flag;
-  if (refit) FitColumns();
+  if (refit)
+    FitColumns();
 }
 
 bool CQORGridCtrl::IsColumnVisible(int col) const
@@ -169,7 +189,8 @@ bool CQORGridCtrl::IsColumnVisible(int col) const
 
 void CQORGridCtrl::FitColumns()
 {
-  if (!initialised_ || rowCount_ <= 0) return;
+  if (!initialised_ || rowCount_ <= 0)
+    return;
   const int width = viewport()->width();
   const std::vector<int> widths = FitColumnWidths(weights_, visible_, width);
   for (std::size_t col = 0; col < widths.size() && int(col) < GetColumnCount(); ++col) {
@@ -215,15 +236,20 @@ void CQORGridCtrl::HighlightRow(int row)
 bool CQORGridCtrl::CheckCellRecords(std::string* problem) const
 {
   const auto fail = [&](const std::string& why) {
-    if (problem != nullptr) *problem = why;
+    if (problem != nullptr)
+      *problem = why;
     return false;
   };
   for (const auto& [key, record] : records_) {
-    if (record == nullptr) return fail("null record under key " + std::to_string(key));
+    if (record == nullptr)
+      return fail("null record under key " + std::to_string(key));
     const std::string where = "record (" + std::to_string(record->row) + ", " + std::to_string(record->col) + ")";
-    if (RecordKey(record->row, record->col) != key) return fail(where + " stored under key " + std::to_string(key));
-    if (!IsValid(record->row, record->col)) return fail(where + " lies outside the grid");
-    if (record->type != kCellCheck) return fail(where + " has type " + std::to_string(record->type));
+    if (RecordKey(record->row, record->col) != key)
+      return fail(where + " stored under key " + std::to_string(key));
+    if (!IsValid(record->row, record->col))
+      return fail(where + " lies outside the grid");
+    if (record->type != kCellCheck)
+      return fail(where + " has type " + std::to_string(record->type));
     if (std::string_view(GetCell(record->row, record->col)->ClassName()) != CGridCellCheck::kClassName) {
       return fail(where + " names a cell that is no check box");
     }
@@ -243,7 +269,8 @@ bool CQORGridCtrl::CheckCellRecords(std::string* problem) const
 
 bool CQORGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstChar)
 {
-  if (!CGridCtrl::StartCellEdit(row, col, point, firstChar)) return false;
+  if (!CGridCtrl::StartCellEdit(row, col, point, firstChar))
+    return false;
   OnEditStarted(row, col, GetCellType(row, col));
   return true;
 }
@@ -251,7 +278,8 @@ bool CQORGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firs
 // A commit that starts while another one runs (from a hook, say) does nothing.
 void CQORGridCtrl::FinishCellEdit(int row, int col, const QString& text)
 {
-  if (committing_) return;
+  if (committing_)
+    return;
   CCommitGuard guard(committing_);
   CGridCtrl::FinishCellEdit(row, col, text);
   OnCellChanged(row, col, GetCellType(row, col));
@@ -284,21 +312,24 @@ void CQORGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
   CGridCtrl::mouseReleaseEvent(event);
   const CCellID focus = GetFocusCell();
-  if (event->button() == Qt::LeftButton && IsValid(focus)) OnCellClicked(focus.row, focus.col);
+  if (event->button() == Qt::LeftButton && IsValid(focus))
+    OnCellClicked(focus.row, focus.col);
 }
 
 // The weights are proportions of the client width, so a new width refits the columns.
 void CQORGridCtrl::resizeEvent(QResizeEvent* event)
 {
   CGridCtrl::resizeEvent(event);
-  if (initialised_ && viewport()->width() != fittedWidth_) FitColumns();
+  if (initialised_ && viewport()->width() != fittedWidth_)
+    FitColumns();
 }
 
 // ---- private helpers --------------------------------------------------------------------------
 
 const CQORGridCtrl::cellInfo* CQORGridCtrl::FindRecord(int row, int col) const
 {
-  if (!IsValid(row, col)) return nullptr;
+  if (!IsValid(row, col))
+    return nullptr;
   const auto it = records_.find(RecordKey(row, col));
   return it == records_.end() ? nullptr : it->second.get();
 }

@@ -19,13 +19,20 @@ namespace {
 // What a control shows as its text, as far as tab hand-over is concerned.
 QString ControlText(const QWidget* widget)
 {
-  if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) return button->text();
-  if (const auto* edit = qobject_cast<const QLineEdit*>(widget)) return edit->text();
-  if (const auto* combo = qobject_cast<const QComboBox*>(widget)) return combo->currentText();
-  if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(widget)) return spin->text();
-  if (const auto* text = qobject_cast<const QTextEdit*>(widget)) return text->toPlainText();
-  if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget)) return plain->toPlainText();
-  if (const auto* label = qobject_cast<const QLabel*>(widget)) return label->text();
+  if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+    return button->text();
+  if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+    return edit->text();
+  if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+    return combo->currentText();
+  if (const auto* spin = qobject_cast<const QAbstractSpinBox*>(widget))
+    return spin->text();
+  if (const auto* text = qobject_cast<const QTextEdit*>(widget))
+    return text->toPlainText();
+  if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+    return plain->toPlainText();
+  if (const auto* label = qobject_cast<const QLabel*>(widget))
+    return label->text();
   return widget->windowTitle();
 }
 
@@ -36,7 +43,8 @@ QString ControlText(const QWidget* widget)
 void CQORGridCtrl::SelectCell(int row, int col)
 {
   setFocus(Qt::OtherFocusReason);
-  if (row != -1 && col != -1) EnsureVisible(row, col);
+  if (row != -1 && col != -1)
+    EnsureVisible(row, col);
   SetFocusCell(row, col);
   OnSelectingCell(row, col);
   RedrawCell(row, col);
@@ -48,16 +56,20 @@ bool CQORGridCtrl::TabOutOfGrid(int row, int col, bool backwards)
 {
   (void)row;
   (void)col;
-  if (!tabNavigation_) return false;
+  if (!tabNavigation_)
+    return false;
   const CCellID first = FirstEditableCell();
   const CCellID last = LastEditableCell();
-  if (IsValid(first) && IsValid(last) && GetFocusCell() != (backwards ? first : last)) return false;
+  if (IsValid(first) && IsValid(last) && GetFocusCell() != (backwards ? first : last))
+    return false;
   QWidget* target = NextTabControl(backwards);
-  if (target == nullptr) return false;
+  if (target == nullptr)
+    return false;
   HighlightRow(-1);
   SetFocusCell(-1, -1);
   Redraw();
-  if (auto* grid = qobject_cast<CQORGridCtrl*>(target)) grid->SetEnteredBackwards(backwards);
+  if (auto* grid = qobject_cast<CQORGridCtrl*>(target))
+    grid->SetEnteredBackwards(backwards);
   target->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
   return true;
 }
@@ -67,14 +79,16 @@ bool CQORGridCtrl::TabOutOfGrid(int row, int col, bool backwards)
 void CQORGridCtrl::focusInEvent(QFocusEvent* event)
 {
   CGridCtrl::focusInEvent(event);
-  if (!tabNavigation_) return;
+  if (!tabNavigation_)
+    return;
   const CCellID focus = GetFocusCell();
   if (IsMouseActionInProgress() || event->reason() == Qt::MouseFocusReason) {
     SelectCell(focus.row, focus.col);
     hasFocusState_ = true;
     return;
   }
-  if (hasFocusState_ && IsValid(focus)) return;
+  if (hasFocusState_ && IsValid(focus))
+    return;
   const bool backwards = enteredBackwards_ || event->reason() == Qt::BacktabFocusReason;
   enteredBackwards_ = false;
   const CCellID target = backwards ? LastEditableCell() : FirstEditableCell();
@@ -87,10 +101,13 @@ void CQORGridCtrl::focusOutEvent(QFocusEvent* event)
 {
   CGridCtrl::focusOutEvent(event);
   const QWidget* now = QApplication::focusWidget();
-  if (now == nullptr || now == this || now->window() != window()) return;
-  if (qobject_cast<const QLineEdit*>(now) != nullptr) return;  // the in-place editor is one
+  if (now == nullptr || now == this || now->window() != window())
+    return;
+  if (qobject_cast<const QLineEdit*>(now) != nullptr)
+    return;  // the in-place editor is one
   const bool had = std::exchange(hasFocusState_, false);
-  if (!had) return;
+  if (!had)
+    return;
   HighlightRow(-1);
   SetFocusCell(-1, -1);
   Redraw();
@@ -116,10 +133,14 @@ QWidget* CQORGridCtrl::NextTabControl(bool backwards) const
   QWidget* widget = const_cast<CQORGridCtrl*>(this);
   for (int guard = 0; guard < 100000; ++guard) {
     widget = backwards ? widget->previousInFocusChain() : widget->nextInFocusChain();
-    if (widget == nullptr || widget == this) return nullptr;
-    if (isAncestorOf(widget) || !dialog->isAncestorOf(widget)) continue;
-    if ((widget->focusPolicy() & Qt::TabFocus) == 0 || !widget->isVisible() || !widget->isEnabled()) continue;
-    if (qobject_cast<CGridCtrl*>(widget) == nullptr && ControlText(widget).isEmpty()) continue;
+    if (widget == nullptr || widget == this)
+      return nullptr;
+    if (isAncestorOf(widget) || !dialog->isAncestorOf(widget))
+      continue;
+    if ((widget->focusPolicy() & Qt::TabFocus) == 0 || !widget->isVisible() || !widget->isEnabled())
+      continue;
+    if (qobject_cast<CGridCtrl*>(widget) == nullptr && ControlText(widget).isEmpty())
+      continue;
     return widget;
   }
   return nullptr;

@@ -1,7 +1,7 @@
 #include "tavo/material/Cp1252.h"
 
-#include <cerrno>
 #include <iconv.h>
+#include <cerrno>
 
 namespace {
 

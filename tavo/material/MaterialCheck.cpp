@@ -82,8 +82,9 @@ void CMaterialCheck::CheckChildren(QODOM_ELEMENT parent, int level, const std::v
       CheckProperty(child, names);
       const std::string shortName = QODOM_GetString(child, kKurzname);
       if (const auto [first, added] = shortNames.try_emplace(shortName, child); !added)
-        Report(child, names, "the Kurzname \"" + shortName + "\" repeats the property at line " +
-                               std::to_string(QODOM_GetLine(first->second)) + "; the later one wins");
+        Report(child, names,
+               "the Kurzname \"" + shortName + "\" repeats the property at line " +
+                   std::to_string(QODOM_GetLine(first->second)) + "; the later one wins");
       continue;
     }
     if (level >= kObjektLevel || tag != kLevelTags[level + 1]) {
@@ -96,10 +97,12 @@ void CMaterialCheck::CheckChildren(QODOM_ELEMENT parent, int level, const std::v
     if (name.empty())
       Report(child, childNames, "the " + tag + " has no Name, so no list can show it");
     else if (const auto [first, added] = entryNames.try_emplace(name, child); !added)
-      Report(child, childNames, "the Name repeats the " + tag + " at line " + std::to_string(QODOM_GetLine(first->second)));
+      Report(child, childNames,
+             "the Name repeats the " + tag + " at line " + std::to_string(QODOM_GetLine(first->second)));
 
-    Entry entry{child, QODOM_GetDocument(parent) == QODOM_GetDocument(m_handler.UserFile()) ? m_handler.UserFile()
-                                                                                        : m_handler.StandardFile(),
+    Entry entry{child,
+                QODOM_GetDocument(parent) == QODOM_GetDocument(m_handler.UserFile()) ? m_handler.UserFile()
+                                                                                     : m_handler.StandardFile(),
                 level + 1, childNames, CheckPriority(child, level + 1, childNames)};
     m_entries.push_back(entry);
     CheckChildren(child, level + 1, childNames);
@@ -113,7 +116,8 @@ void CMaterialCheck::CheckProperty(QODOM_ELEMENT property, const std::vector<std
   if (!QODOM_HasAttr(property, kKurzname) || *QODOM_GetString(property, kKurzname) == '\0')
     Report(property, names, "a property without Kurzname: no formula can refer to it");
   for (QODOM_ELEMENT child = QODOM_GetFirstChildElement(property); child; child = QODOM_GetNextSiblingElement(child))
-    Report(child, names, "unknown element <" + std::string(QODOM_GetTagName(child)) + "> under <Eigenschaft>; it is ignored");
+    Report(child, names,
+           "unknown element <" + std::string(QODOM_GetTagName(child)) + "> under <Eigenschaft>; it is ignored");
 }
 
 // The priority the lists give the entry, -1 when it has no usable one of its own.
@@ -127,9 +131,10 @@ int CMaterialCheck::CheckPriority(QODOM_ELEMENT entry, int level, const std::vec
   const char* missing = level == kObjektLevel ? " counts as missing: the object is listed at the end"
                                               : " counts as missing: the entry takes position 0";
   if (!IsWholeNumber(text))
-    Report(entry, names, shown + " is not a whole number" +
-                           (value < 0 || value > kHighestPriority ? std::string(";") + missing
-                                                                  : "; it is read as " + std::to_string(value)));
+    Report(entry, names,
+           shown + " is not a whole number" +
+               (value < 0 || value > kHighestPriority ? std::string(";") + missing
+                                                      : "; it is read as " + std::to_string(value)));
   else if (value < 0)
     Report(entry, names, shown + " is negative and" + missing);
   else if (value > kHighestPriority)
@@ -184,8 +189,8 @@ void CMaterialCheck::CheckSharedPriorities()
         continue;
       Report(entry->element, entry->names,
              "the Prioritaet " + std::to_string(priority) + " is also held by \"" + list[priority] +
-               "\"; the list shows this " + kLevelTags[entry->level] + " at position " +
-               std::to_string(shownAt - list.begin()) + " instead");
+                 "\"; the list shows this " + kLevelTags[entry->level] + " at position " +
+                 std::to_string(shownAt - list.begin()) + " instead");
     }
   }
 }
@@ -200,10 +205,12 @@ void CMaterialCheck::CheckHiddenObjects()
     if (entry.level != kObjektLevel || entry.file != m_handler.UserFile())
       continue;
     const auto& n = entry.names;
-    for (QODOM_ELEMENT norm : m_handler.FindLevelElements(standard, {n[0], n[1], CTavoHandler::NormalizeNormName(n[2])}))
+    for (QODOM_ELEMENT norm :
+         m_handler.FindLevelElements(standard, {n[0], n[1], CTavoHandler::NormalizeNormName(n[2])}))
       if (const QODOM_ELEMENT hider = QODOM_FindFirstChildWithAttr(norm, kName, n[3].c_str())) {
-        Report(entry.element, n, "hidden by the object of the same path in the standard file (" + Location(hider) +
-                                   "); every lookup shows that one");
+        Report(entry.element, n,
+               "hidden by the object of the same path in the standard file (" + Location(hider) +
+                   "); every lookup shows that one");
         break;
       }
   }

@@ -10,9 +10,9 @@
 #include <vector>
 
 struct CheckFinding {
-  std::string file;     // the material file
-  int line = 0;         // where the element starts; 0 when the file has no line numbers
-  std::string path;     // the names from Kategorie down, joined by backslashes; "" for the root
+  std::string file;  // the material file
+  int line = 0;      // where the element starts; 0 when the file has no line numbers
+  std::string path;  // the names from Kategorie down, joined by backslashes; "" for the root
   std::string message;
 };
 

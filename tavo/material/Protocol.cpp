@@ -117,8 +117,8 @@ class ProtocolWriter {
   void Flush()
   {
     if (m_ok && !m_buffer.empty())
-      m_ok = m_file.write(m_buffer.data(), static_cast<qint64>(m_buffer.size())) ==
-             static_cast<qint64>(m_buffer.size());
+      m_ok =
+          m_file.write(m_buffer.data(), static_cast<qint64>(m_buffer.size())) == static_cast<qint64>(m_buffer.size());
     m_buffer.clear();
   }
 

@@ -14,10 +14,10 @@ struct SteelName {
 };
 
 constexpr SteelName kSteelNames[] = {
-  {"BSt 500 SA", "B500A"},
-  {"BSt 500 MA", "B500A"},
-  {"BSt 500 SB", "B500B"},
-  {"BSt 500 MB", "B500B"},
+    {"BSt 500 SA", "B500A"},
+    {"BSt 500 MA", "B500A"},
+    {"BSt 500 SB", "B500B"},
+    {"BSt 500 MB", "B500B"},
 };
 
 }  // namespace

@@ -30,6 +30,6 @@ class CTavoObj {
   bool inUserFile = false;  // found in the user file
   QODOM_ELEMENT objectElement = 0;
   std::vector<QODOM_ELEMENT> propertyElements;  // the object's own first, then each level up
-  std::int32_t priority = -1;  // Prioritaet; -1 when missing, empty or outside 0..65535
-  bool wroteBack = false;      // the last Recalc wrote into the document
+  std::int32_t priority = -1;                   // Prioritaet; -1 when missing, empty or outside 0..65535
+  bool wroteBack = false;                       // the last Recalc wrote into the document
 };

@@ -11,8 +11,8 @@
 struct DiskState {
   bool exists = false;
   int64_t size = 0;
-  int64_t modifiedNs = 0;              // modification time, nanoseconds of the file clock
-  std::array<uint8_t, 16> digest{};    // XXH3-128 of the file's bytes
+  int64_t modifiedNs = 0;            // modification time, nanoseconds of the file clock
+  std::array<uint8_t, 16> digest{};  // XXH3-128 of the file's bytes
 
   // Same existence, size and bytes. A file that was only touched holds the same content, so the
   // modification time alone does not make it a different file.

@@ -33,7 +33,8 @@ std::string DeclaredEncoding(std::string_view text)
   // The attribute itself: "encoding" after white space, then "=" and a quote. A longer name that
   // merely starts with it is another attribute, which the parser keeps as such.
   std::size_t quote = std::string_view::npos;
-  for (auto key = declaration.find("encoding"); key != std::string_view::npos; key = declaration.find("encoding", key + 1)) {
+  for (auto key = declaration.find("encoding"); key != std::string_view::npos;
+       key = declaration.find("encoding", key + 1)) {
     if (key == 0 || !std::isspace(static_cast<unsigned char>(declaration[key - 1])))
       continue;
     auto at = declaration.find_first_not_of(" \t\r\n", key + 8);
@@ -54,8 +55,8 @@ std::string DeclaredEncoding(std::string_view text)
 
 bool IsSingleByteLatin(const std::string& encoding)
 {
-  return encoding == "windows-1252" || encoding == "cp1252" || encoding == "iso-8859-1" ||
-         encoding == "iso-8859-15" || encoding == "latin1" || encoding == "latin-1";
+  return encoding == "windows-1252" || encoding == "cp1252" || encoding == "iso-8859-1" || encoding == "iso-8859-15" ||
+         encoding == "latin1" || encoding == "latin-1";
 }
 
 // Converts single-byte text to UTF-8 with iconv; nullopt when the converter refuses a byte.
@@ -334,8 +335,8 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
   }
   // UTF-8 as it stands is parsed where it lies, and the tree keeps the buffer; anything else
   // (a byte-order mark, a conversion, UTF-16) goes the copying way.
-  const bool asItStands = prepared.text.data() == buffer && prepared.text.size() == size &&
-                          prepared.encoding == pugi::encoding_utf8;
+  const bool asItStands =
+      prepared.text.data() == buffer && prepared.text.size() == size && prepared.encoding == pugi::encoding_utf8;
   if (asItStands) {
     // With the terminating zero the parser sees the very text that its own copy would hold, so
     // results and error positions are the same.

@@ -14,8 +14,8 @@
 // Returns null and sets `error` to "PATH:LINE:COLUMN: reason" when the text is not well-formed.
 std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::string& path, std::string& error);
 // The same for the `size` bytes in `buffer`, which holds one more byte, a zero, and was allocated
-// with pugixml's allocation function. The buffer is handed over: UTF-8 text is parsed where it lies without a copy, and the buffer is freed in every case.
-// The buffer's bytes change; take what is needed of them (a digest) before.
+// with pugixml's allocation function. The buffer is handed over: UTF-8 text is parsed where it lies without a copy, and
+// the buffer is freed in every case. The buffer's bytes change; take what is needed of them (a digest) before.
 std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, const std::string& path,
                                               std::string& error);
 

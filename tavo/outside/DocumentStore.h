@@ -16,12 +16,12 @@ struct Document {
   QODOM_DOCUMENT id = 0;
   std::string path;
   pugi::xml_document xml;
-  bool writeBom = false;              // the file began with a UTF-8 byte-order mark
-  bool finalNewline = true;           // the file ended with a line break
+  bool writeBom = false;                // the file began with a UTF-8 byte-order mark
+  bool finalNewline = true;             // the file ended with a line break
   std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
-  DiskState onDisk;                   // the file as last read or written; "missing" for a new document
+  DiskState onDisk;                     // the file as last read or written; "missing" for a new document
   std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
-  ChildIndexes indexes;               // finds by attribute among many siblings
+  ChildIndexes indexes;  // finds by attribute among many siblings
 };
 
 // A live handle's document and element, found with one look-up.

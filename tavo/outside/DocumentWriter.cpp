@@ -81,8 +81,8 @@ bool BackUpOnce(const std::string& path, std::string& error)
     return false;
   }
   std::string reason;
-  if (!WriteFileAtomically(BackupPathOf(path), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                           reason)) {
+  if (!WriteFileAtomically(BackupPathOf(path),
+                           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), reason)) {
     error = path + ": the backup could not be written, so the file is left as it is: " + reason;
     return false;
   }

@@ -407,5 +407,6 @@ int QODOM_GetLine(QODOM_ELEMENT element)
   if (offset < 0)
     return 0;
   const auto& starts = document->lineStarts;
-  return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), static_cast<std::size_t>(offset)) - starts.begin());
+  return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), static_cast<std::size_t>(offset)) -
+                          starts.begin());
 }

@@ -1,9 +1,9 @@
 #include "tavo/shell/Registry.h"
 
 #include <QFileInfo>
-#include <QSysInfo>
 #include <QSettings>
 #include <QStringList>
+#include <QSysInfo>
 
 namespace {
 

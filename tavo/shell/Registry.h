@@ -18,9 +18,9 @@ enum class RegistryRoot {
 // Platform error codes that the settings store reports.
 enum RegistryError {
   kRegistryOk = 0,
-  kRegistryFileNotFound = 2,    // the key does not exist
-  kRegistryInvalidHandle = 6,   // no such root here, or nothing open
-  kRegistryBadNetPath = 53,     // another computer cannot be reached
+  kRegistryFileNotFound = 2,       // the key does not exist
+  kRegistryInvalidHandle = 6,      // no such root here, or nothing open
+  kRegistryBadNetPath = 53,        // another computer cannot be reached
   kRegistryInvalidParameter = 87,  // the value does not exist
 };
 

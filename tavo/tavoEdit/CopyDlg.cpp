@@ -30,11 +30,11 @@ CCopyDlg::CCopyDlg(QWidget* parent) : QDialog(parent)
 {
   setObjectName("copyDialog");
   setWindowTitle(QString::fromUtf8("Neuer Eintrag"));
-  m_kategorie = ReadOnlyField("edtKategorie", this);          // 1013
+  m_kategorie = ReadOnlyField("edtKategorie", this);            // 1013
   m_unterkategorie = ReadOnlyField("edtUnterkategorie", this);  // 1014
-  m_norm = ReadOnlyField("edtNorm", this);                    // 1015
-  m_objekt = ReadOnlyField("edtObjekt", this);                // 1016
-  m_newName = new QLineEdit(this);                            // 1017
+  m_norm = ReadOnlyField("edtNorm", this);                      // 1015
+  m_objekt = ReadOnlyField("edtObjekt", this);                  // 1016
+  m_newName = new QLineEdit(this);                              // 1017
   m_newName->setObjectName("edtNewName");
   m_intoUserFile = new QCheckBox(QString::fromUtf8("Erzeugen in der Benutzer Datenbank"), this);  // 1018
   m_intoUserFile->setObjectName("chkUserFile");

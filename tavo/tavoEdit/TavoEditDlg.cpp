@@ -65,10 +65,10 @@ void CTavoEditDlg::CreateControls()
   connect(m_lists[kNorm], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeNorm);
   connect(m_lists[kObjekt], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeObjekt);
 
-  m_save = Button("Geänderte Werte speichern", "btnSaveChanges", this);  // 1010
-  m_copy = Button("Kopie erstellen", "btnCopyObject", this);              // 1007
+  m_save = Button("Geänderte Werte speichern", "btnSaveChanges", this);     // 1010
+  m_copy = Button("Kopie erstellen", "btnCopyObject", this);                // 1007
   m_delete = Button("Aus Materialdatei löschen", "btnDeleteObject", this);  // 1011
-  m_priority = new QLineEdit(this);                                        // 1012
+  m_priority = new QLineEdit(this);                                         // 1012
   m_priority->setObjectName("edtPriority");
   m_priority->setMaximumWidth(80);
   m_priority->installEventFilter(this);
@@ -157,7 +157,8 @@ void CTavoEditDlg::ReportOpenErrors()
 {
   for (const std::string* error : {&m_handler.StandardOpenError(), &m_handler.UserOpenError()})
     if (!error->empty())
-      m_prompts.Ask(this, Translate("Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n") + *error,
+      m_prompts.Ask(this,
+                    Translate("Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n") + *error,
                     CEditorPrompts::Buttons::Ok, false);
 }
 

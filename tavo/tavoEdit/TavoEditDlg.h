@@ -75,8 +75,8 @@ class CTavoEditDlg : public QDialog {
   bool AllListsHaveLines() const;
   // The selection indexes name an object (none is -1).
   bool SelectionComplete() const;
-  ObjectPath SelectedPath() const;   // by the selection indexes
-  ObjectPath CurrentPath() const;    // by the lists' current lines
+  ObjectPath SelectedPath() const;  // by the selection indexes
+  ObjectPath CurrentPath() const;   // by the lists' current lines
   void TakeFingerprints();
   // Saves one file; a failure is shown with the path and the reason.
   bool SaveFileReporting(QODOM_ELEMENT file);

@@ -11,11 +11,15 @@
 
 namespace {
 
-constexpr const char* kStandardChanged = "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
+constexpr const char* kStandardChanged =
+    "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 constexpr const char* kChangedOnDisk =
-    "Die Materialdatei wurde seit dem Öffnen von einem anderen Programm geändert:\n%s\nSoll sie trotzdem überschrieben werden?";
-constexpr const char* kSaveFailed = "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n";
-constexpr const char* kUserChanged = "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
+    "Die Materialdatei wurde seit dem Öffnen von einem anderen Programm geändert:\n%s\nSoll sie trotzdem überschrieben "
+    "werden?";
+constexpr const char* kSaveFailed =
+    "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n";
+constexpr const char* kUserChanged =
+    "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 
 CFingerPrint Fingerprint(QODOM_ELEMENT file)
 {
@@ -65,7 +69,8 @@ void CTavoEditDlg::OnProtocol()
   });
   progress.reset();
   if (!written)
-    m_prompts.Ask(this, Translate("Das Protokoll konnte nicht geschrieben werden:\n") + error, CEditorPrompts::Buttons::Ok, false);
+    m_prompts.Ask(this, Translate("Das Protokoll konnte nicht geschrieben werden:\n") + error,
+                  CEditorPrompts::Buttons::Ok, false);
 }
 
 void CTavoEditDlg::OnHelp()

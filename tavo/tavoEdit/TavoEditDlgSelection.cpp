@@ -9,9 +9,9 @@
 
 #include <QComboBox>
 
-#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 // --- the four lists ---
 

@@ -99,7 +99,8 @@ TEST(CliProtocol, WritesTheFileOrReportsWhyNot)
   EXPECT_EQ(result.exitCode, 0) << result.err;
   const std::string protocol = ReadFile(target);
   EXPECT_NE(protocol.find("\t\t\t\tfck            \t[     N/mm\xB2]\t= 30             \tDruckfestigkeit\n"),
-            std::string::npos) << protocol;
+            std::string::npos)
+      << protocol;
 
   const std::string unwritable = files.folder.Path("no/such/folder/material.txt");
   result = files.Run({"protocol", unwritable});

@@ -10,7 +10,7 @@
 namespace {
 
 class AngleUnit : public ::testing::Test {
-protected:
+ protected:
   void Use(int unit)
   {
     SetAngleUnitProvider([this, unit] {
@@ -25,12 +25,30 @@ protected:
 
 TEST_F(AngleUnit, DegreesGonAndRadians)
 {
-  const struct { int unit; const char* formula; double value; } rows[] = {
-    {1, "sin(90)", 1}, {1, "cos(180)", -1}, {1, "tan(45)", 1}, {1, "cot(45)", 1}, {1, "acos(0)", 90},
-    {1, "asin(1)", 90}, {1, "atan(1)", 45}, {1, "acot(0)", 90}, {1, "rad(180)", 3.141592653589793},
-    {1, "grad(1)", 57.295779513082323}, {1, "sinh(0) + cosh(0)", 1},
-    {2, "sin(100)", 1}, {2, "asin(1)", 100}, {2, "acot(1)", 50}, {2, "cos(200)", -1},
-    {0, "sin(pi / 2)", 1}, {0, "acos(-1)", 3.141592653589793}, {7, "sin(pi / 2)", 1}, {-5, "atan(1)", 0.78539816339744828},
+  const struct {
+    int unit;
+    const char* formula;
+    double value;
+  } rows[] = {
+      {1, "sin(90)", 1},
+      {1, "cos(180)", -1},
+      {1, "tan(45)", 1},
+      {1, "cot(45)", 1},
+      {1, "acos(0)", 90},
+      {1, "asin(1)", 90},
+      {1, "atan(1)", 45},
+      {1, "acot(0)", 90},
+      {1, "rad(180)", 3.141592653589793},
+      {1, "grad(1)", 57.295779513082323},
+      {1, "sinh(0) + cosh(0)", 1},
+      {2, "sin(100)", 1},
+      {2, "asin(1)", 100},
+      {2, "acot(1)", 50},
+      {2, "cos(200)", -1},
+      {0, "sin(pi / 2)", 1},
+      {0, "acos(-1)", 3.141592653589793},
+      {7, "sin(pi / 2)", 1},
+      {-5, "atan(1)", 0.78539816339744828},
   };
   for (const auto& row : rows) {
     Use(row.unit);

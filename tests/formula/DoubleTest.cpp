@@ -22,11 +22,15 @@ TEST(Double, SetTextDecidesBetweenNumberAndFormula)
 {
   CQORParser parser;
   parser.SetVariable("y", "", "", 4);
-  const struct { const char* text; Kind kind; } rows[] = {
-    {"2*1", {true, "", 2}}, {"1+1", {false, "1+1", 2}}, {"x", {false, "x", 0}}, {"2x", {true, "", 2}},
-    {"1e-5", {true, "", 1e-5}}, {" 3", {true, "", 3}}, {"2,5", {true, "", 2.5}},
-    {"1,5*2", {false, "1,5*2", 3}}, {"y,5", {false, "y.5", 0}}, {"2*y", {false, "2*y", 8}},
-    {"1/0", {true, "", 1}}, {"", {false, "", 0}}, {".5*2", {false, ".5*2", 1}},
+  const struct {
+    const char* text;
+    Kind kind;
+  } rows[] = {
+      {"2*1", {true, "", 2}},       {"1+1", {false, "1+1", 2}},     {"x", {false, "x", 0}},
+      {"2x", {true, "", 2}},        {"1e-5", {true, "", 1e-5}},     {" 3", {true, "", 3}},
+      {"2,5", {true, "", 2.5}},     {"1,5*2", {false, "1,5*2", 3}}, {"y,5", {false, "y.5", 0}},
+      {"2*y", {false, "2*y", 8}},   {"1/0", {true, "", 1}},         {"", {false, "", 0}},
+      {".5*2", {false, ".5*2", 1}},
   };
   for (const auto& row : rows) {
     CDouble value(7);
@@ -53,8 +57,11 @@ TEST(Double, GetValueEvaluatesFormulasAndKeepsTheLastGoodValue)
 
 TEST(Double, GetTextFormatsNumbersAsLg)
 {
-  const struct { double value; const char* text; } rows[] = {
-    {0.1, "0.1"}, {1250000, "1.25e+06"}, {1234567, "1.23457e+06"}, {123456, "123456"}, {-2.5e-7, "-2.5e-07"},
+  const struct {
+    double value;
+    const char* text;
+  } rows[] = {
+      {0.1, "0.1"}, {1250000, "1.25e+06"}, {1234567, "1.23457e+06"}, {123456, "123456"}, {-2.5e-7, "-2.5e-07"},
   };
   for (const auto& row : rows) {
     CDouble value(row.value);

@@ -17,24 +17,29 @@ std::string Repeat(const std::string& text, int count)
 
 TEST(Failures, CodesAndTexts)
 {
-  const struct { std::string formula; int code; std::string german; std::string english; } rows[] = {
-    {"", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
-    {"1;", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
-    {"1 * )", 128, "Unerwartetes Symbol: )", "Unexpected token: )"},
-    {"1 < = 2", 128, "Unerwartetes Symbol: =", "Unexpected token: ="},
-    {"+ 5", 128, "Unerwartetes Symbol: +", "Unexpected token: +"},
-    {"1 2", 256, "Unerwartete Zeichen: 2", "Unexpected text at end of expression: 2"},
-    {"2 = 3", 256, "Unerwartete Zeichen: = 3", "Unexpected text at end of expression: = 3"},
-    {"(1))  ", 256, "Unerwartete Zeichen: )  ", "Unexpected text at end of expression: )  "},
-    {"min(1)", 512, "';' erwartet.", "';' expected."},
-    {"sin(1; 2)", 512, "')' erwartet.", "')' expected."},
-    {"(1", 512, "')' erwartet.", "')' expected."},
-    {"foo(1)", 16, "'foo' nicht implementiert.", "Function 'foo' not implemented."},
-    {"SIN(1)", 16, "'SIN' nicht implementiert.", "Function 'SIN' not implemented."},
-    {"foo(1/0)", 16, "'foo' nicht implementiert.", "Function 'foo' not implemented."},
-    {"1/0", 64, "Division durch Null.", "Divide by zero"},
-    {"1/-0", 64, "Division durch Null.", "Divide by zero"},
-    {"x = 1; x /= 0", 64, "Division durch Null.", "Divide by zero"},
+  const struct {
+    std::string formula;
+    int code;
+    std::string german;
+    std::string english;
+  } rows[] = {
+      {"", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
+      {"1;", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
+      {"1 * )", 128, "Unerwartetes Symbol: )", "Unexpected token: )"},
+      {"1 < = 2", 128, "Unerwartetes Symbol: =", "Unexpected token: ="},
+      {"+ 5", 128, "Unerwartetes Symbol: +", "Unexpected token: +"},
+      {"1 2", 256, "Unerwartete Zeichen: 2", "Unexpected text at end of expression: 2"},
+      {"2 = 3", 256, "Unerwartete Zeichen: = 3", "Unexpected text at end of expression: = 3"},
+      {"(1))  ", 256, "Unerwartete Zeichen: )  ", "Unexpected text at end of expression: )  "},
+      {"min(1)", 512, "';' erwartet.", "';' expected."},
+      {"sin(1; 2)", 512, "')' erwartet.", "')' expected."},
+      {"(1", 512, "')' erwartet.", "')' expected."},
+      {"foo(1)", 16, "'foo' nicht implementiert.", "Function 'foo' not implemented."},
+      {"SIN(1)", 16, "'SIN' nicht implementiert.", "Function 'SIN' not implemented."},
+      {"foo(1/0)", 16, "'foo' nicht implementiert.", "Function 'foo' not implemented."},
+      {"1/0", 64, "Division durch Null.", "Divide by zero"},
+      {"1/-0", 64, "Division durch Null.", "Divide by zero"},
+      {"x = 1; x /= 0", 64, "Division durch Null.", "Divide by zero"},
   };
   for (const auto& row : rows) {
     const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
@@ -56,8 +61,11 @@ TEST(Failures, NoticesBeforeTheErrorStayAndNothingFollowsIt)
 
 TEST(Failures, NestingIsBoundedAt200Levels)
 {
-  const struct { std::string open; std::string close; } shapes[] = {
-    {"(", ")"}, {"- ", ""}, {"!", ""}, {"abs(", ")"}, {"x = ", ""},
+  const struct {
+    std::string open;
+    std::string close;
+  } shapes[] = {
+      {"(", ")"}, {"- ", ""}, {"!", ""}, {"abs(", ")"}, {"x = ", ""},
   };
   for (const auto& shape : shapes) {
     EXPECT_TRUE(RunFormula(Repeat(shape.open, 200) + "1" + Repeat(shape.close, 200)).ok) << shape.open;

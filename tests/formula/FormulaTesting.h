@@ -11,7 +11,7 @@
 struct Outcome {
   bool ok = false;
   double value = 0;
-  std::string english;                // the failure text
+  std::string english;  // the failure text
   std::vector<int> codes;
   std::vector<std::string> messages;  // German
 };

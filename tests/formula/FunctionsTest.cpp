@@ -15,28 +15,75 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kPi = 3.141592653589793;
 
 class Functions : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { SetAngleUnitProvider(nullptr); }
 };
 
 TEST_F(Functions, Values)
 {
-  const struct { const char* formula; double value; } rows[] = {
-    {"abs(-2)", 2}, {"ceil(1.2)", 2}, {"floor(-1.2)", -2}, {"exp(0)", 1}, {"log(e)", 1},
-    {"log(0)", -kInf}, {"log10(1000)", 3}, {"log10(0)", -kInf}, {"sqrt(16)", 4}, {"sqrt(0)", 0},
-    {"sinh(0)", 0}, {"cosh(0)", 1}, {"tanh(0)", 0}, {"coth(0)", kInf}, {"cot(0)", kInf},
-    {"arcosh(1)", 0}, {"arsinh(0)", 0}, {"artanh(0)", 0}, {"arcoth(3)", 0.5 * std::log(2.0)},
-    {"sin(pi / 2)", 1}, {"cos(0)", 1}, {"tan(0)", 0}, {"atan(1)", kPi / 4}, {"acot(0)", kPi / 2},
-    {"acot(1)", 1.5707963267948966 - std::atan(1.0)}, {"asin(1)", kPi / 2}, {"acos(1)", 0},
-    {"int(-2.7)", -2}, {"int(2.7)", 2}, {"int(1e10)", -2147483648.0}, {"int(-1e10)", -2147483648.0},
-    {"rad(180)", kPi}, {"rad(1)", kPi / 180}, {"grad(pi)", 180}, {"grad (1)", 180 / kPi},
-    {"min(1; 2)", 1}, {"max(1; 2)", 2}, {"mod(-7; 3)", -1}, {"mod(7; -3)", 1}, {"mod(7.5; 2)", 1.5},
-    {"pow(2; 10)", 1024}, {"pow(0; 0)", 1}, {"if(1; 2; 3)", 2}, {"if(0; 2; 3)", 3}, {"if(-0.5; 2; 3)", 2},
-    {"ndate(1; 1; 2000)", 109514}, {"ndate(1; 3; 2000) - ndate(1; 1; 2000)", 60},
-    {"ndate(1; 3; 1900) - ndate(1; 1; 1900)", 60}, {"ndate(1; 1; 2001) - ndate(1; 1; 2000)", 366},
-    {"ndate(1.5; 1; 2000) - ndate(1; 1; 2000)", 0.5}, {"ndate(1; 3.9; 2000) - ndate(1; 3; 2000)", 27},
-    {"rand(0.9)", 0}, {"rand(-3)", 0}, {"rand(1)", 0}, {"roll(2; 0)", 2}, {"roll(0; 6)", 0},
-    {"roll(-5; 6)", 0}, {"roll(3; 1)", 3}, {"roll(1000000; 1)", 1000000},
+  const struct {
+    const char* formula;
+    double value;
+  } rows[] = {
+      {"abs(-2)", 2},
+      {"ceil(1.2)", 2},
+      {"floor(-1.2)", -2},
+      {"exp(0)", 1},
+      {"log(e)", 1},
+      {"log(0)", -kInf},
+      {"log10(1000)", 3},
+      {"log10(0)", -kInf},
+      {"sqrt(16)", 4},
+      {"sqrt(0)", 0},
+      {"sinh(0)", 0},
+      {"cosh(0)", 1},
+      {"tanh(0)", 0},
+      {"coth(0)", kInf},
+      {"cot(0)", kInf},
+      {"arcosh(1)", 0},
+      {"arsinh(0)", 0},
+      {"artanh(0)", 0},
+      {"arcoth(3)", 0.5 * std::log(2.0)},
+      {"sin(pi / 2)", 1},
+      {"cos(0)", 1},
+      {"tan(0)", 0},
+      {"atan(1)", kPi / 4},
+      {"acot(0)", kPi / 2},
+      {"acot(1)", 1.5707963267948966 - std::atan(1.0)},
+      {"asin(1)", kPi / 2},
+      {"acos(1)", 0},
+      {"int(-2.7)", -2},
+      {"int(2.7)", 2},
+      {"int(1e10)", -2147483648.0},
+      {"int(-1e10)", -2147483648.0},
+      {"rad(180)", kPi},
+      {"rad(1)", kPi / 180},
+      {"grad(pi)", 180},
+      {"grad (1)", 180 / kPi},
+      {"min(1; 2)", 1},
+      {"max(1; 2)", 2},
+      {"mod(-7; 3)", -1},
+      {"mod(7; -3)", 1},
+      {"mod(7.5; 2)", 1.5},
+      {"pow(2; 10)", 1024},
+      {"pow(0; 0)", 1},
+      {"if(1; 2; 3)", 2},
+      {"if(0; 2; 3)", 3},
+      {"if(-0.5; 2; 3)", 2},
+      {"ndate(1; 1; 2000)", 109514},
+      {"ndate(1; 3; 2000) - ndate(1; 1; 2000)", 60},
+      {"ndate(1; 3; 1900) - ndate(1; 1; 1900)", 60},
+      {"ndate(1; 1; 2001) - ndate(1; 1; 2000)", 366},
+      {"ndate(1.5; 1; 2000) - ndate(1; 1; 2000)", 0.5},
+      {"ndate(1; 3.9; 2000) - ndate(1; 3; 2000)", 27},
+      {"rand(0.9)", 0},
+      {"rand(-3)", 0},
+      {"rand(1)", 0},
+      {"roll(2; 0)", 2},
+      {"roll(0; 6)", 0},
+      {"roll(-5; 6)", 0},
+      {"roll(3; 1)", 3},
+      {"roll(1000000; 1)", 1000000},
   };
   for (const auto& row : rows) {
     EXPECT_DOUBLE_EQ(Value(row.formula), row.value) << row.formula;
@@ -53,9 +100,12 @@ TEST_F(Functions, NotANumberWithoutFailure)
 
 TEST_F(Functions, DomainErrorsFailWithTheirTextAndRecordNothing)
 {
-  const struct { const char* formula; const char* text; } rows[] = {
-    {"sqrt(-1)", "Fehler in sqrt"}, {"log(-1)", "Fehler in log"}, {"log10(-0.1)", "Fehler in log10"},
-    {"asin(1.5)", "Fehler in asin"}, {"acos(-2)", "Fehler in acos"}, {"mod(1; 0)", "Divide by zero in mod"},
+  const struct {
+    const char* formula;
+    const char* text;
+  } rows[] = {
+      {"sqrt(-1)", "Fehler in sqrt"},  {"log(-1)", "Fehler in log"},   {"log10(-0.1)", "Fehler in log10"},
+      {"asin(1.5)", "Fehler in asin"}, {"acos(-2)", "Fehler in acos"}, {"mod(1; 0)", "Divide by zero in mod"},
   };
   for (const auto& row : rows) {
     const Outcome outcome = RunFormula(row.formula);

@@ -16,7 +16,7 @@ const char* TestLocale()
 }
 
 class LocaleEnvironment : public ::testing::Environment {
-public:
+ public:
   void SetUp() override
   {
     if (TestLocale() != nullptr) {
@@ -25,8 +25,7 @@ public:
   }
 };
 
-[[maybe_unused]] ::testing::Environment* const environment =
-  ::testing::AddGlobalTestEnvironment(new LocaleEnvironment);
+[[maybe_unused]] ::testing::Environment* const environment = ::testing::AddGlobalTestEnvironment(new LocaleEnvironment);
 
 // The run under a German locale proves something only while the C library writes decimal commas.
 TEST(LocaleEnvironment, GermanLocaleIsInForceWhenAsked)

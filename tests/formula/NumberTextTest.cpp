@@ -11,9 +11,12 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 TEST(NumberText, ReadLeadingDoubleTakesTheLongestNumberPrefix)
 {
-  const struct { const char* text; double value; } rows[] = {
-    {"  1.5abc", 1.5}, {"abc", 0}, {"", 0}, {"-2e3x", -2000}, {"1,5", 1}, {"\t+.25", 0.25},
-    {"0x10", 16}, {"1e", 1}, {"1e999", kInf}, {"-inf", -kInf}, {".", 0}, {"- 1", 0},
+  const struct {
+    const char* text;
+    double value;
+  } rows[] = {
+      {"  1.5abc", 1.5}, {"abc", 0}, {"", 0},         {"-2e3x", -2000}, {"1,5", 1}, {"\t+.25", 0.25},
+      {"0x10", 16},      {"1e", 1},  {"1e999", kInf}, {"-inf", -kInf},  {".", 0},   {"- 1", 0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(ReadLeadingDouble(row.text), row.value) << row.text;
@@ -34,10 +37,21 @@ TEST(NumberText, ScanLeadingDoubleTellsWhetherThereIsANumber)
 
 TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
 {
-  const struct { double value; const char* lg; const char* fixed2; } rows[] = {
-    {0.1, "0.1", "0.10"}, {1250000.25, "1.25e+06", "1250000.25"}, {1234567, "1.23457e+06", "1234567.00"},
-    {100000, "100000", "100000.00"}, {1e-5, "1e-05", "0.00"}, {-0.5, "-0.5", "-0.50"},
-    {2.345, "2.345", "2.35"}, {0.0001234, "0.0001234", "0.00"}, {kInf, "inf", "inf"}, {-0.0, "-0", "-0.00"},
+  const struct {
+    double value;
+    const char* lg;
+    const char* fixed2;
+  } rows[] = {
+      {0.1, "0.1", "0.10"},
+      {1250000.25, "1.25e+06", "1250000.25"},
+      {1234567, "1.23457e+06", "1234567.00"},
+      {100000, "100000", "100000.00"},
+      {1e-5, "1e-05", "0.00"},
+      {-0.5, "-0.5", "-0.50"},
+      {2.345, "2.345", "2.35"},
+      {0.0001234, "0.0001234", "0.00"},
+      {kInf, "inf", "inf"},
+      {-0.0, "-0", "-0.00"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(FormatLg(row.value), row.lg) << row.lg;
@@ -52,10 +66,18 @@ TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
 
 TEST(NumberText, ToInt32TruncatesAndMapsTheRestToTheMinimum)
 {
-  const struct { double value; int result; } rows[] = {
-    {-2.7, -2}, {2.7, 2}, {2147483647.9, 2147483647}, {-2147483648.9, -2147483647 - 1},
-    {2147483648.0, -2147483647 - 1}, {1e10, -2147483647 - 1}, {-kInf, -2147483647 - 1},
-    {std::nan(""), -2147483647 - 1},
+  const struct {
+    double value;
+    int result;
+  } rows[] = {
+      {-2.7, -2},
+      {2.7, 2},
+      {2147483647.9, 2147483647},
+      {-2147483648.9, -2147483647 - 1},
+      {2147483648.0, -2147483647 - 1},
+      {1e10, -2147483647 - 1},
+      {-kInf, -2147483647 - 1},
+      {std::nan(""), -2147483647 - 1},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(ToInt32(row.value), row.result) << row.value;

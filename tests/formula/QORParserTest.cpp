@@ -14,7 +14,7 @@ struct Variable {
 };
 
 class QORParser : public ::testing::Test {
-protected:
+ protected:
   void SetUp() override { SetAngleUnitProvider(nullptr); }
 
   std::vector<int> Codes() const
@@ -31,24 +31,29 @@ protected:
 
 TEST_F(QORParser, Evaluates)
 {
-  const struct { std::vector<Variable> variables; const char* formula; double value; std::vector<int> codes; } rows[] = {
-    {{{"a\\x", 2}, {"y", 3}}, "x*y", 6, {}},
-    {{}, "2,5*2", 5, {}},
-    {{}, "1 .LT. 2 .AND. .TRUE.", 1, {}},
-    {{}, "-5^2", -25, {}},
-    {{}, "2^-1", 0.5, {}},
-    {{}, "1e-5", 1e-5, {}},
-    {{}, "2*1E-5", 2e-5, {}},
-    {{{"x1e", 3}}, "x1e-5", -2, {}},
-    {{{"x", 2}}, ".5 + x", 2.5, {}},
-    {{}, "2#", 20, {}},
-    {{}, "z + 1", 1, {32}},
-    {{{"x", 1}}, "x = 3; x * 2", 6, {}},
-    {{{"x", 2}}, "x*=3", 6, {}},
-    {{{"pi", 3}}, "pi", 3, {}},
-    {{{"c\\e", 1}}, "e + 1", 2, {}},
-    {{{"a-b", 7}, {"b", 2}}, "a-b", -2, {32}},
-    {{}, "cos(0)", 1, {}},
+  const struct {
+    std::vector<Variable> variables;
+    const char* formula;
+    double value;
+    std::vector<int> codes;
+  } rows[] = {
+      {{{"a\\x", 2}, {"y", 3}}, "x*y", 6, {}},
+      {{}, "2,5*2", 5, {}},
+      {{}, "1 .LT. 2 .AND. .TRUE.", 1, {}},
+      {{}, "-5^2", -25, {}},
+      {{}, "2^-1", 0.5, {}},
+      {{}, "1e-5", 1e-5, {}},
+      {{}, "2*1E-5", 2e-5, {}},
+      {{{"x1e", 3}}, "x1e-5", -2, {}},
+      {{{"x", 2}}, ".5 + x", 2.5, {}},
+      {{}, "2#", 20, {}},
+      {{}, "z + 1", 1, {32}},
+      {{{"x", 1}}, "x = 3; x * 2", 6, {}},
+      {{{"x", 2}}, "x*=3", 6, {}},
+      {{{"pi", 3}}, "pi", 3, {}},
+      {{{"c\\e", 1}}, "e + 1", 2, {}},
+      {{{"a-b", 7}, {"b", 2}}, "a-b", -2, {32}},
+      {{}, "cos(0)", 1, {}},
   };
   for (const auto& row : rows) {
     CQORParser local;
@@ -68,18 +73,22 @@ TEST_F(QORParser, Evaluates)
 
 TEST_F(QORParser, FailuresLeaveTheResultAndReportOnce)
 {
-  const struct { const char* formula; std::vector<int> codes; const char* text; } rows[] = {
-    {"1/0", {64}, "Division durch Null."},
-    {"sqrt(-1)", {4}, "Fehler in sqrt"},
-    {"mod(1;0)", {4}, "Divide by zero in mod"},
-    {"sqrt(y - 1)", {32}, "'y' nicht definiert"},
-    {"+5", {128}, "Unerwartetes Symbol: +"},
-    {"1 .Lt. 2", {256}, "Unerwartete Zeichen: 0.Lt0. 2"},
-    {"1e999", {4}, "Fehlerhaftes Zahlenformat: '1e999'"},
-    {"1e-x", {4}, "Fehlerhaftes Zahlenformat: '1e'"},
-    {"2 = 3", {256}, "Unerwartete Zeichen: = 3"},
-    {"x += 1", {32, 128}, "Unerwartetes Symbol: ="},
-    {"roll(2e6; 6)", {1024}, "Zu viele Würfe in roll (höchstens 1000000)."},
+  const struct {
+    const char* formula;
+    std::vector<int> codes;
+    const char* text;
+  } rows[] = {
+      {"1/0", {64}, "Division durch Null."},
+      {"sqrt(-1)", {4}, "Fehler in sqrt"},
+      {"mod(1;0)", {4}, "Divide by zero in mod"},
+      {"sqrt(y - 1)", {32}, "'y' nicht definiert"},
+      {"+5", {128}, "Unerwartetes Symbol: +"},
+      {"1 .Lt. 2", {256}, "Unerwartete Zeichen: 0.Lt0. 2"},
+      {"1e999", {4}, "Fehlerhaftes Zahlenformat: '1e999'"},
+      {"1e-x", {4}, "Fehlerhaftes Zahlenformat: '1e'"},
+      {"2 = 3", {256}, "Unerwartete Zeichen: = 3"},
+      {"x += 1", {32, 128}, "Unerwartetes Symbol: ="},
+      {"roll(2e6; 6)", {1024}, "Zu viele Würfe in roll (höchstens 1000000)."},
   };
   for (const auto& row : rows) {
     double result = 42;

@@ -102,7 +102,8 @@ TEST(GridCheckGeometry, TheBoxSitsByTheMarginAndHalfTheRoom)
   ASSERT_NE(box, nullptr);
   const int size = box->BoxSize();
   const int margin = box->EffectiveMargin();
-  EXPECT_EQ(box->CheckBoxRect(QRect(10, 20, 100, 30)), QRect(10 + margin - 1 + (100 - size) / 2, 20 + margin - 1, size, size));
+  EXPECT_EQ(box->CheckBoxRect(QRect(10, 20, 100, 30)),
+            QRect(10 + margin - 1 + (100 - size) / 2, 20 + margin - 1, size, size));
   EXPECT_EQ(box->CheckBoxRect(QRect(10, 20, size + 1, 30)).left(), 10 + margin - 1) << "less than a pixel of room";
   EXPECT_EQ(box->GetCellExtent() - grid.GetCell(0, 0)->GetCellExtent(), QSize(size + 2 * margin, size + 2 * margin));
 }

@@ -26,7 +26,7 @@ TEST_F(GridKeyboard, TabWalksTheEditableCellsAndHandsTheFocusOn)
       {Qt::Key_Tab, kNone, {2, 0}, false, "gridProperties"},
       {Qt::Key_End, kCtrl, {3, 4}, false, "gridProperties"},
       {Qt::Key_Tab, kNone, kNoCell, false, "btnAfter"},
-      {Qt::Key_Tab, kShift, kNoCell, false, "btnNoText"},  // the dialog's own order
+      {Qt::Key_Tab, kShift, kNoCell, false, "btnNoText"},      // the dialog's own order
       {Qt::Key_Tab, kShift, {3, 4}, false, "gridProperties"},  // arrives at the last cell
       {Qt::Key_Home, kCtrl, {1, 0}, false, "gridProperties"},
       {Qt::Key_Tab, kShift, kNoCell, false, "edtBefore"},
@@ -60,7 +60,7 @@ TEST_F(GridKeyboard, ArrowsPagesHomeAndEnd)
       {Qt::Key_Down, kNone, {3, 4}, false, "gridProperties"},
       {Qt::Key_Down, kNone, {3, 4}, false, "gridProperties"},  // the last row holds
       {Qt::Key_PageUp, kNone, {1, 4}, false, "gridProperties"},
-      {Qt::Key_Up, kNone, {1, 4}, false, "gridProperties"},    // never into the header
+      {Qt::Key_Up, kNone, {1, 4}, false, "gridProperties"},  // never into the header
       {Qt::Key_Home, kNone, {1, 0}, false, "gridProperties"},
       {Qt::Key_End, kNone, {1, 4}, false, "gridProperties"},  // the last shown column
       {Qt::Key_PageDown, kNone, {3, 4}, false, "gridProperties"},
@@ -75,7 +75,8 @@ TEST_F(GridKeyboard, RefusingCellsAreSkippedUntilNoneIsLeft)
   FocusCell(2, 0);
   Walk({{Qt::Key_Tab, kNone, {3, 0}, false, "gridProperties"}});
   for (int row = 1; row < 4; ++row) {
-    for (int col : {0, 1, 4}) grid->SetCellReadOnly(row, col, true);
+    for (int col : {0, 1, 4})
+      grid->SetCellReadOnly(row, col, true);
   }
   // No cell takes the focus: the walk goes on over every shown cell.
   Walk({{Qt::Key_Right, kNone, {3, 1}, false, "gridProperties"},

@@ -82,7 +82,8 @@ TEST(GridMouseBase, RightReleaseMovesTheFocusAndNotifiesTheOwner)
   grid.show();
   std::vector<std::array<int, 3>> notes;
   grid.SetOwnerHandler([&](int code, int row, int col) {
-    if (code == kNotifyRightClick) notes.push_back({code, row, col});
+    if (code == kNotifyRightClick)
+      notes.push_back({code, row, col});
     return 0;
   });
   QTest::mouseClick(grid.viewport(), Qt::RightButton, Qt::NoModifier, grid.GetCellRect(0, 1).center());

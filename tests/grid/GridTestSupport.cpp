@@ -99,7 +99,8 @@ void GridDialogTest::Key(int key, Qt::KeyboardModifiers modifiers)
 
 void GridDialogTest::Type(const QString& text)
 {
-  for (const QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+  for (const QChar c : text)
+    QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
 }
 
 QString GridDialogTest::FocusName() const
@@ -117,10 +118,11 @@ void GridDialogTest::Walk(const std::vector<Step>& steps)
 {
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step& step = steps[i];
-    SCOPED_TRACE("step " + std::to_string(i) + ": key " + QKeySequence(step.key | step.modifiers).toString().toStdString());
+    SCOPED_TRACE("step " + std::to_string(i) + ": key " +
+                 QKeySequence(step.key | step.modifiers).toString().toStdString());
     Key(step.key, step.modifiers);
-    EXPECT_EQ(grid->GetFocusCell(), step.focus) << "focus cell (" << grid->GetFocusCell().row << ", "
-                                                << grid->GetFocusCell().col << ")";
+    EXPECT_EQ(grid->GetFocusCell(), step.focus)
+        << "focus cell (" << grid->GetFocusCell().row << ", " << grid->GetFocusCell().col << ")";
     EXPECT_EQ(grid->IsEditing(), step.editing);
     EXPECT_EQ(FocusName().toStdString(), step.focusedWidget);
   }

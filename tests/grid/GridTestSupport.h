@@ -1,10 +1,10 @@
 #pragma once
 // A dialog around a property-style grid, driven by real key and mouse events.
+#include <gtest/gtest.h>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

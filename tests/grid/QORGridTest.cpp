@@ -11,7 +11,8 @@ using QORGrid = GridDialogTest;
 int WidthSum(const CQORGridCtrl& grid)
 {
   int sum = 0;
-  for (int col = 0; col < grid.GetColumnCount(); ++col) sum += grid.GetColumnWidth(col);
+  for (int col = 0; col < grid.GetColumnCount(); ++col)
+    sum += grid.GetColumnWidth(col);
   return sum;
 }
 
@@ -29,7 +30,8 @@ TEST(QORGridSetup, BuildsTheGridAndInitialisesEachDataRow)
   EXPECT_FALSE(grid.IsRangeSelectionEnabled());
   EXPECT_EQ(grid.frameShape(), QFrame::NoFrame);
   EXPECT_EQ(grid.GetCell(2, 5)->EffectiveBackColour(), QColor(255, 255, 255));
-  for (int col = 0; col < 16; ++col) EXPECT_TRUE(grid.IsColumnVisible(col));
+  for (int col = 0; col < 16; ++col)
+    EXPECT_TRUE(grid.IsColumnVisible(col));
   grid.SetHeaderText(0, 3, "Formel");
   EXPECT_EQ(grid.GetItemFormat(0, 3), unsigned(kFormatCentre | kFormatVCentre | kFormatSingleLine));
   EXPECT_EQ(grid.GetItemText(0, 3), "Formel");
@@ -72,7 +74,8 @@ TEST(QORGridRows, SetRowCountAddsInitialisesRemovesAndRefits)
   CRecordingGrid grid;
   grid.resize(400, 200);
   grid.SetupGrid(2, 3, 1, 0);
-  for (int col = 0; col < 3; ++col) grid.SetColumnWeight(col, 10);
+  for (int col = 0; col < 3; ++col)
+    grid.SetColumnWeight(col, 10);
   grid.initRows.clear();
   grid.SetRowCount(5);
   EXPECT_EQ(grid.initRows, (std::vector<int>{2, 3, 4}));
@@ -98,7 +101,8 @@ TEST(QORGridColumns, HiddenColumnsGetNoWidthAndTheRestSharesByWeight)
   grid.resize(600, 200);
   grid.SetupGrid(2, 4, 1, 0);
   const int weights[] = {15, 50, 5, 30};
-  for (int col = 0; col < 4; ++col) grid.SetColumnWeight(col, weights[col]);
+  for (int col = 0; col < 4; ++col)
+    grid.SetColumnWeight(col, weights[col]);
   grid.SetColumnWeight(4, 99);  // out of range: ignored
   grid.SetColumnVisible(-1, false);
   grid.FitColumns();
@@ -159,7 +163,8 @@ TEST(QORGridCommit, ANestedCommitDoesNothing)
     {
       (void)type;
       changes.push_back({row, col});
-      if (row == 1) FinishCellEdit(2, col, "nested");
+      if (row == 1)
+        FinishCellEdit(2, col, "nested");
     }
     std::vector<CCellID> changes;
   };

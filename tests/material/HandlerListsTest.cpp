@@ -93,7 +93,8 @@ TEST(HandlerLists, NegativeAndHugeLevelPrioritiesCountAsMissing)
 
 TEST(HandlerLists, ObjectsWithoutPriorityFollowTheHighestSoFar)
 {
-  TestDatabase db(WithObjects(R"(<Objekt Name="A" Prioritaet="1"/><Objekt Name="B"/><Objekt Name="C" Prioritaet=""/>)"));
+  TestDatabase db(
+      WithObjects(R"(<Objekt Name="A" Prioritaet="1"/><Objekt Name="B"/><Objekt Name="C" Prioritaet=""/>)"));
   EXPECT_EQ(Objekte(*db.Open(), "N"), (List{"", "A", "B", "C"}));
 }
 
@@ -115,7 +116,8 @@ TEST(HandlerLists, ObjectsWithoutAnyOrOnlyBadPriorities)
 
 TEST(HandlerLists, ObjectThatLosesItsSlotIsStillListed)
 {
-  TestDatabase db(WithObjects(R"(<Objekt Name="A" Prioritaet="0"/><Objekt Name="B" Prioritaet="0"/><Objekt Name="C"/>)"));
+  TestDatabase db(
+      WithObjects(R"(<Objekt Name="A" Prioritaet="0"/><Objekt Name="B" Prioritaet="0"/><Objekt Name="C"/>)"));
   const List list = Objekte(*db.Open(), "N");
   ASSERT_EQ(list.size(), 3u);
   EXPECT_EQ(list[1], "C");

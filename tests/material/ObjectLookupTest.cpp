@@ -15,7 +15,8 @@ std::string OneObject(const std::string& norm, const std::string& object, const 
 {
   return MaterialFile("<Kategorie Name=\"K\"><Unterkategorie Name=\"U\"><Norm Name=\"" + norm +
                       "\"><Eigenschaft Kurzname=\"twice\" Formel=\"fck*2\" Wert01=\"\"/><Objekt Name=\"" + object +
-                      "\"><Eigenschaft Kurzname=\"fck\" Wert01=\"" + fck + "\"/></Objekt></Norm></Unterkategorie></Kategorie>\n");
+                      "\"><Eigenschaft Kurzname=\"fck\" Wert01=\"" + fck +
+                      "\"/></Objekt></Norm></Unterkategorie></Kategorie>\n");
 }
 
 CTavoObj Get(CTavoHandler& handler, const std::string& norm, std::string objekt, const std::string& kat = "K",
@@ -33,14 +34,14 @@ TEST(ObjectLookup, SteelNamesMapOnlyForReinforcingSteelOfEc2)
   struct Row {
     const char *kat, *ukat, *norm, *name, *mapped;
   } const rows[] = {
-    {"Stahl", "Betonstahl", "EC2", "BSt 500 SA", "B500A"},
-    {"Stahl", "Betonstahl", "EC2", "BSt 500 MA", "B500A"},
-    {"Stahl", "Betonstahl", "EC2 NA (DE)", "BSt 500 SB", "B500B"},
-    {"Stahl", "Betonstahl", "EC2 NA (DE)", "BSt 500 MB", "B500B"},
-    {"Stahl", "Betonstahl", "EC2", "BSt 500 sa", "BSt 500 sa"},
-    {"Stahl", "Betonstahl", "EC3", "BSt 500 SA", "BSt 500 SA"},
-    {"Stahl", "Baustahl", "EC2", "BSt 500 SA", "BSt 500 SA"},
-    {"Beton", "Betonstahl", "EC2", "BSt 500 SB", "BSt 500 SB"},
+      {"Stahl", "Betonstahl", "EC2", "BSt 500 SA", "B500A"},
+      {"Stahl", "Betonstahl", "EC2", "BSt 500 MA", "B500A"},
+      {"Stahl", "Betonstahl", "EC2 NA (DE)", "BSt 500 SB", "B500B"},
+      {"Stahl", "Betonstahl", "EC2 NA (DE)", "BSt 500 MB", "B500B"},
+      {"Stahl", "Betonstahl", "EC2", "BSt 500 sa", "BSt 500 sa"},
+      {"Stahl", "Betonstahl", "EC3", "BSt 500 SA", "BSt 500 SA"},
+      {"Stahl", "Baustahl", "EC2", "BSt 500 SA", "BSt 500 SA"},
+      {"Beton", "Betonstahl", "EC2", "BSt 500 SB", "BSt 500 SB"},
   };
   for (const Row& row : rows) {
     std::string name = row.name;

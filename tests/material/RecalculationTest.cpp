@@ -29,17 +29,19 @@ void ExpectValues(const Row& row)
 TEST(Recalculation, ValuesAndFormats)
 {
   const Row rows[] = {
-    // A plain value feeds a formula; the stored "20.0" becomes the "%lg" text.
-    {{{"fck", "30"}, {"fcd", "20.0"}}, {{"fcd", "fck/1.5"}}, {{"fck", "30"}, {"fcd", "20"}}},
-    // Six significant digits, exponent form for large and small numbers.
-    {{{"x", "3.14159265"}}, {{"x", "pi"}}, {{"x", "3.14159"}}},
-    {{{"big", ""}, {"small", ""}}, {{"big", "1250000"}, {"small", "1/100000"}}, {{"big", "1.25e+06"}, {"small", "1e-05"}}},
-    // Value texts are read as their longest numeric prefix: a comma ends the number, no number is 0.
-    {{{"a", "2,5"}, {"b", "kein"}, {"c", "  1.5e3 kN"}, {"s", ""}}, {{"s", "a + b + c"}}, {{"s", "1502"}}},
-    // An empty formula leaves the value as it stands and makes it a variable.
-    {{{"a", "4"}, {"b", ""}}, {{"a", ""}, {"b", "a*2"}}, {{"a", "4"}, {"b", "8"}}},
-    // A formula that cannot be evaluated yields the number it starts with, or 0.
-    {{{"q", "7"}, {"r", "7"}}, {{"q", "2/0"}, {"r", "sqrt(0 - 1)"}}, {{"q", "2"}, {"r", "0"}}},
+      // A plain value feeds a formula; the stored "20.0" becomes the "%lg" text.
+      {{{"fck", "30"}, {"fcd", "20.0"}}, {{"fcd", "fck/1.5"}}, {{"fck", "30"}, {"fcd", "20"}}},
+      // Six significant digits, exponent form for large and small numbers.
+      {{{"x", "3.14159265"}}, {{"x", "pi"}}, {{"x", "3.14159"}}},
+      {{{"big", ""}, {"small", ""}},
+       {{"big", "1250000"}, {"small", "1/100000"}},
+       {{"big", "1.25e+06"}, {"small", "1e-05"}}},
+      // Value texts are read as their longest numeric prefix: a comma ends the number, no number is 0.
+      {{{"a", "2,5"}, {"b", "kein"}, {"c", "  1.5e3 kN"}, {"s", ""}}, {{"s", "a + b + c"}}, {{"s", "1502"}}},
+      // An empty formula leaves the value as it stands and makes it a variable.
+      {{{"a", "4"}, {"b", ""}}, {{"a", ""}, {"b", "a*2"}}, {{"a", "4"}, {"b", "8"}}},
+      // A formula that cannot be evaluated yields the number it starts with, or 0.
+      {{{"q", "7"}, {"r", "7"}}, {{"q", "2/0"}, {"r", "sqrt(0 - 1)"}}, {{"q", "2"}, {"r", "0"}}},
   };
   for (const Row& row : rows)
     ExpectValues(row);

@@ -14,7 +14,6 @@ using namespace vocabulary;
 
 namespace {
 
-
 constexpr const char* kConcrete = R"(<M>
   <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
   <K Name="Beton">
@@ -106,7 +105,8 @@ TEST(TavoObj, FinalTextsLeaveTheDocumentUntouched)
 
 TEST(TavoObj, PriorityAndTheEmptyObject)
 {
-  ParsedDoc doc(R"(<N><O Name="a" Prioritaet="7"/><O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/></N>)");
+  ParsedDoc doc(
+      R"(<N><O Name="a" Prioritaet="7"/><O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/></N>)");
   const std::pair<const char*, int> rows[] = {{"a", 7}, {"b", -1}, {"c", -1}, {"d", -1}, {"e", -1}};
   for (const auto& [name, priority] : rows)
     EXPECT_EQ(CTavoObj(doc.Find({name}), false).priority, priority) << name;

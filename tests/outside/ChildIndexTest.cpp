@@ -176,7 +176,8 @@ TEST(ChildIndex, AnIndexedParentThatIsDeletedLeavesNothingBehind)
   for (int round = 0; round < 3; ++round) {
     norm = QODOM_AddChildElement(doc.root, "Norm");
     for (int i = 0; i < 50; ++i)
-      QODOM_SetString(QODOM_AddChildElement(norm, "Objekt"), "Name", ("R" + std::to_string(round) + "-" + std::to_string(i)).c_str());
+      QODOM_SetString(QODOM_AddChildElement(norm, "Objekt"), "Name",
+                      ("R" + std::to_string(round) + "-" + std::to_string(i)).c_str());
     for (int i = 0; i < 50; ++i) {
       const std::string name = "R" + std::to_string(round) + "-" + std::to_string(i);
       EXPECT_EQ(Found(norm, "Name", name), Walked(norm, "Name", name)) << name;
@@ -254,8 +255,13 @@ TEST(ChildIndex, RandomEditsAgreeWithTheWalk)
     const std::string& name = names[random() % names.size()];
     switch (random() % 6) {
       case 0: QODOM_SetString(some, "Name", name.c_str()); break;
-      case 1: if (children.size() > 40) QODOM_DeleteElement(some); break;
-      case 2: QODOM_SetString(QODOM_AddChildElement(norm, random() % 2 ? "Objekt" : "Notiz"), "Name", name.c_str()); break;
+      case 1:
+        if (children.size() > 40)
+          QODOM_DeleteElement(some);
+        break;
+      case 2:
+        QODOM_SetString(QODOM_AddChildElement(norm, random() % 2 ? "Objekt" : "Notiz"), "Name", name.c_str());
+        break;
       case 3: QODOM_CloneElementTree(children[random() % children.size()], some); break;
       case 4: QODOM_DeleteAttr(some, "Name"); break;
       case 5: QODOM_CloneElementTree(some, QODOM_AddChildElement(norm, "Objekt")); break;

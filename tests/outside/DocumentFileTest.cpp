@@ -6,14 +6,15 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace {
 
-constexpr const char* kSmall = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Beton\"/>\n</Materialdatei>\n";
+constexpr const char* kSmall =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Beton\"/>\n</Materialdatei>\n";
 
 QODOM_ELEMENT Open(const std::string& path, const char* emptyRoot, std::string& error)
 {
@@ -38,8 +39,9 @@ TEST(DocumentFile, MissingFileIsAnErrorOrAnEmptyDocument)
   const QODOM_ELEMENT kategorie = QODOM_AddChildElement(root, "Kategorie");
   QODOM_SetString(kategorie, "Name", "Holz");
   ASSERT_TRUE(QODOM_SaveDoc(QODOM_GetDocument(root))) << QODOM_LastSaveError();
-  EXPECT_EQ(ReadFile(path),
-            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Holz\"/>\n</Materialdatei>\n");
+  EXPECT_EQ(
+      ReadFile(path),
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Holz\"/>\n</Materialdatei>\n");
   QODOM_CloseDoc(root);
 }
 

@@ -20,7 +20,6 @@ constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )";
 
-
 }  // namespace
 
 TEST(Document, FindsChildrenByTagAndByAttribute)
@@ -147,7 +146,8 @@ TEST(Document, UneditedDocumentSerialisesToItsOwnBytes)
 {
   const std::string texts[] = {
       kDoc,
-      "<?xml version=\"1.0\"?>\n<!-- Ausgabe 2026 -->\n<?tavo x?>\n<R a=\"1\" b=\"2\">\n\t<K Name=\"Ä\"><![CDATA[x]]></K>\n</R>\n",
+      "<?xml version=\"1.0\"?>\n<!-- Ausgabe 2026 -->\n<?tavo x?>\n<R a=\"1\" b=\"2\">\n\t<K "
+      "Name=\"Ä\"><![CDATA[x]]></K>\n</R>\n",
       "\xEF\xBB\xBF<R/>",
       "<!DOCTYPE R>\n<R>\n</R>\n",
   };
@@ -174,7 +174,9 @@ TEST(Document, MalformedTextNamesLineAndColumn)
 TEST(Document, SingleByteFilesAreReadAsUtf8)
 {
   // "Würfel" in windows-1252, declared and undeclared; the declaration is rewritten.
-  ParsedDoc declared("<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<R Name=\"W\xFC" "rfel \x80\"/>\n");
+  ParsedDoc declared(
+      "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<R Name=\"W\xFC"
+      "rfel \x80\"/>\n");
   EXPECT_STREQ(QODOM_GetString(declared.root, "Name"), "Würfel €");
   EXPECT_EQ(declared.Text(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R Name=\"Würfel €\"/>\n");
 

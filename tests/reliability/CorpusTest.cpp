@@ -116,11 +116,16 @@ TEST(Corpus, EachFileGivesAClearErrorOrItsDocumentedResultAndIsNeverWritten)
     EXPECT_EQ(Snapshot(database.Folder().Root()), before) << "opening or checking wrote a file";
 
     // The command reports the same, with the file and line, and writes nothing either.
-    const ProcessResult check = RunProcess(std::getenv("TAVO_CLI"),
-      {"--standard", database.StandardPath(), "--user", database.UserPath(), "check"});
+    const ProcessResult check = RunProcess(
+        std::getenv("TAVO_CLI"), {"--standard", database.StandardPath(), "--user", database.UserPath(), "check"});
     if (file.error) {
       EXPECT_EQ(check.exitCode, 3);
-      EXPECT_EQ(FirstLine(check.out).rfind(database.StandardPath() + ":" + std::string(file.error).substr(0, std::string(file.error).find(':')) + ": (file): column ", 0), 0u) << check.out;
+      EXPECT_EQ(FirstLine(check.out).rfind(database.StandardPath() + ":" +
+                                               std::string(file.error).substr(0, std::string(file.error).find(':')) +
+                                               ": (file): column ",
+                                           0),
+                0u)
+          << check.out;
     } else {
       EXPECT_EQ(check.exitCode, *file.finding ? 1 : 0) << check.out << check.err;
       EXPECT_EQ(FirstLine(check.out), *file.finding ? database.StandardPath() + ":" + file.finding : "");
@@ -143,9 +148,11 @@ TEST(Corpus, EveryLoadableFileSavesAndReadsBackUnchanged)
     ASSERT_NE(root, 0u) << error;
     ASSERT_TRUE(QODOM_SaveDoc(QODOM_GetDocument(root))) << QODOM_LastSaveError();
     const std::string saved = ReadFile(path);
-    EXPECT_EQ(saved == original, file.sameBytes) << "first difference at byte "
-      << std::mismatch(saved.begin(), saved.end(), original.begin(), original.end()).first - saved.begin() << ": "
-      << saved.substr(std::mismatch(saved.begin(), saved.end(), original.begin(), original.end()).first - saved.begin(), 40);
+    EXPECT_EQ(saved == original, file.sameBytes)
+        << "first difference at byte "
+        << std::mismatch(saved.begin(), saved.end(), original.begin(), original.end()).first - saved.begin() << ": "
+        << saved.substr(
+               std::mismatch(saved.begin(), saved.end(), original.begin(), original.end()).first - saved.begin(), 40);
     EXPECT_EQ(ReadFile(path + ".bak"), original);
     QODOM_CloseDoc(root);
 

@@ -106,7 +106,7 @@ TEST(SafeSave, WithoutRightsTheSaveIsRefusedWithItsReason)
     chmod(folder.Root().c_str(), 0555);
     chmod(path.c_str(), 0644);
     const ProbeResult result =
-      RunProbe({"save", QString::fromStdString(path), "neu"}, QProcessEnvironment::systemEnvironment(), BecomeNobody);
+        RunProbe({"save", QString::fromStdString(path), "neu"}, QProcessEnvironment::systemEnvironment(), BecomeNobody);
     chmod(folder.Root().c_str(), 0755);
     EXPECT_EQ(result.exitCode, 1) << result.err;
     EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
@@ -121,7 +121,7 @@ TEST(SafeSave, WithoutRightsTheSaveIsRefusedWithItsReason)
     ASSERT_EQ(chown(folder.Root().c_str(), kNobody, kNobody), 0);
     chmod(path.c_str(), 0444);
     const ProbeResult result =
-      RunProbe({"save", QString::fromStdString(path), "neu"}, QProcessEnvironment::systemEnvironment(), BecomeNobody);
+        RunProbe({"save", QString::fromStdString(path), "neu"}, QProcessEnvironment::systemEnvironment(), BecomeNobody);
     EXPECT_EQ(result.exitCode, 1) << result.err;
     EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
     EXPECT_EQ(ReadFile(path), original);
@@ -150,7 +150,7 @@ TEST(SafeSave, FullDiskAtEveryFaultPointLeavesOldOrNew)
     }
     for (const QString& entry : entries)
       ASSERT_TRUE(entry == "Benutzer.xml" || entry == "Benutzer.xml.bak")
-        << "disk full at call " << at << ": left behind " << entry.toStdString();
+          << "disk full at call " << at << ": left behind " << entry.toStdString();
 
     if (result.exitCode == 0) {
       EXPECT_EQ(now, updated);

@@ -24,9 +24,10 @@ std::vector<std::string> Findings(const TestDatabase& database)
 
 std::string Norm(const std::string& objects, const std::string& normProperties = "")
 {
-  return MaterialFile("<Kategorie Name=\"Beton\" Prioritaet=\"0\">\n<Unterkategorie Name=\"N\" Prioritaet=\"0\">\n"
-                      "<Norm Name=\"EC2\" Prioritaet=\"0\">\n" + normProperties + objects +
-                      "</Norm>\n</Unterkategorie>\n</Kategorie>\n");
+  return MaterialFile(
+      "<Kategorie Name=\"Beton\" Prioritaet=\"0\">\n<Unterkategorie Name=\"N\" Prioritaet=\"0\">\n"
+      "<Norm Name=\"EC2\" Prioritaet=\"0\">\n" +
+      normProperties + objects + "</Norm>\n</Unterkategorie>\n</Kategorie>\n");
 }
 
 }  // namespace
@@ -40,53 +41,61 @@ TEST(MaterialCheck, BundledDatabaseHasNoFindings)
 
 TEST(MaterialCheck, StructureNamesAndPriorities)
 {
-  TestDatabase database(MaterialFile(
-    "<Kategorie Name=\"Beton\" Prioritaet=\"0\">\n"         // 3
-    "  <Norm Name=\"EC2\"/>\n"                               // 4 a Norm directly under a Kategorie
-    "  <Unterkategorie Prioritaet=\"1\"/>\n"                 // 5
-    "  <Unterkategorie Name=\"A\" Prioritaet=\"2abc\"/>\n"   // 6
-    "</Kategorie>\n"
-    "<Kategorie Name=\"Beton\" Prioritaet=\"-1\"/>\n"        // 8
-    "<Kategorie Name=\"Holz\" Prioritaet=\"70000\"/>\n"      // 9
-    "<Kategorie Name=\"Glas\" Prioritaet=\"0\"/>\n"          // 10 shares 0 with Beton and loses
-    "<Eigenschaft Name=\"ohne Kurzname\"><Wert/></Eigenschaft>\n"  // 11
-    "<Eigenschaft Kurzname=\"g\" Wert01=\"1\"/>\n"           // 12
-    "<Eigenschaft Kurzname=\"g\" Wert01=\"2\"/>\n"));        // 13
-  EXPECT_EQ(Findings(database), (std::vector<std::string>{
-    "standard.xml:4: Beton: unknown element <Norm> under <Kategorie>; it is ignored",
-    "standard.xml:5: Beton\\(no Name): the Unterkategorie has no Name, so no list can show it",
-    "standard.xml:6: Beton\\A: the Prioritaet \"2abc\" is not a whole number; it is read as 2",
-    "standard.xml:8: Beton: the Name repeats the Kategorie at line 3",
-    "standard.xml:8: Beton: the Prioritaet \"-1\" is negative and counts as missing: the entry takes position 0",
-    "standard.xml:9: Holz: the Prioritaet \"70000\" is above 65535 and counts as missing: the entry takes position 0",
-    "standard.xml:10: Glas: the Prioritaet 0 is also held by \"Beton\"; the list shows this Kategorie at position 1 instead",
-    "standard.xml:11: (root): a property without Kurzname: no formula can refer to it",
-    "standard.xml:11: (root): unknown element <Wert> under <Eigenschaft>; it is ignored",
-    "standard.xml:13: (root): the Kurzname \"g\" repeats the property at line 12; the later one wins"}));
+  TestDatabase database(
+      MaterialFile("<Kategorie Name=\"Beton\" Prioritaet=\"0\">\n"         // 3
+                   "  <Norm Name=\"EC2\"/>\n"                              // 4 a Norm directly under a Kategorie
+                   "  <Unterkategorie Prioritaet=\"1\"/>\n"                // 5
+                   "  <Unterkategorie Name=\"A\" Prioritaet=\"2abc\"/>\n"  // 6
+                   "</Kategorie>\n"
+                   "<Kategorie Name=\"Beton\" Prioritaet=\"-1\"/>\n"              // 8
+                   "<Kategorie Name=\"Holz\" Prioritaet=\"70000\"/>\n"            // 9
+                   "<Kategorie Name=\"Glas\" Prioritaet=\"0\"/>\n"                // 10 shares 0 with Beton and loses
+                   "<Eigenschaft Name=\"ohne Kurzname\"><Wert/></Eigenschaft>\n"  // 11
+                   "<Eigenschaft Kurzname=\"g\" Wert01=\"1\"/>\n"                 // 12
+                   "<Eigenschaft Kurzname=\"g\" Wert01=\"2\"/>\n"));              // 13
+  EXPECT_EQ(
+      Findings(database),
+      (std::vector<std::string>{
+          "standard.xml:4: Beton: unknown element <Norm> under <Kategorie>; it is ignored",
+          "standard.xml:5: Beton\\(no Name): the Unterkategorie has no Name, so no list can show it",
+          "standard.xml:6: Beton\\A: the Prioritaet \"2abc\" is not a whole number; it is read as 2",
+          "standard.xml:8: Beton: the Name repeats the Kategorie at line 3",
+          "standard.xml:8: Beton: the Prioritaet \"-1\" is negative and counts as missing: the entry takes position 0",
+          "standard.xml:9: Holz: the Prioritaet \"70000\" is above 65535 and counts as missing: the entry takes "
+          "position 0",
+          "standard.xml:10: Glas: the Prioritaet 0 is also held by \"Beton\"; the list shows this Kategorie at "
+          "position 1 instead",
+          "standard.xml:11: (root): a property without Kurzname: no formula can refer to it",
+          "standard.xml:11: (root): unknown element <Wert> under <Eigenschaft>; it is ignored",
+          "standard.xml:13: (root): the Kurzname \"g\" repeats the property at line 12; the later one wins"}));
 }
 
 TEST(MaterialCheck, FormulasAreTriedPerObjectWithWhatItInherits)
 {
-  TestDatabase database(Norm(
-    "<Objekt Name=\"C20\" Prioritaet=\"0\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n"   // 8
-    "<Objekt Name=\"C30\" Prioritaet=\"1\"><Eigenschaft Kurzname=\"fck\" Wert01=\"30\"/>"               // 9
-    "<Eigenschaft Kurzname=\"q\" Formel=\"fck/(fck-30)\"/></Objekt>\n"
-    "<Objekt Name=\"X\" Prioritaet=\"2\"/>\n",                                                          // 10
-    // 6, 7: a chain over a formula with an empty value must not be blamed for that empty value
-    "<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/1.5\" Wert01=\"\"/>\n"
-    "<Eigenschaft Kurzname=\"r\" Formel=\"1/fcd\" Wert01=\"\"/>\n"));
-  EXPECT_EQ(Findings(database), (std::vector<std::string>{
-    "standard.xml:6: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: 'fck' nicht definiert",
-    "standard.xml:7: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
-    "standard.xml:9: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null."}));
+  TestDatabase database(
+      Norm("<Objekt Name=\"C20\" Prioritaet=\"0\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n"  // 8
+           "<Objekt Name=\"C30\" Prioritaet=\"1\"><Eigenschaft Kurzname=\"fck\" Wert01=\"30\"/>"             // 9
+           "<Eigenschaft Kurzname=\"q\" Formel=\"fck/(fck-30)\"/></Objekt>\n"
+           "<Objekt Name=\"X\" Prioritaet=\"2\"/>\n",  // 10
+           // 6, 7: a chain over a formula with an empty value must not be blamed for that empty value
+           "<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/1.5\" Wert01=\"\"/>\n"
+           "<Eigenschaft Kurzname=\"r\" Formel=\"1/fcd\" Wert01=\"\"/>\n"));
+  EXPECT_EQ(Findings(database),
+            (std::vector<std::string>{
+                "standard.xml:6: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: "
+                "'fck' nicht definiert",
+                "standard.xml:7: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
+                "standard.xml:9: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null."}));
 }
 
 TEST(MaterialCheck, UserObjectsHiddenByTheStandardFileAndSharedSlotsAcrossFiles)
 {
   TestDatabase database(Norm("<Objekt Name=\"C20\" Prioritaet=\"0\"/>\n"),
                         Norm("<Objekt Name=\"C20\" Prioritaet=\"0\"/>\n<Objekt Name=\"Eigen\" Prioritaet=\"0\"/>\n"));
-  EXPECT_EQ(Findings(database), (std::vector<std::string>{
-    "user.xml:6: Beton\\N\\EC2\\C20: hidden by the object of the same path in the standard file (" +
-      database.StandardPath() + ":6); every lookup shows that one",
-    "user.xml:7: Beton\\N\\EC2\\Eigen: the Prioritaet 0 is also held by \"C20\"; the list shows this Objekt at position 1 instead"}));
+  EXPECT_EQ(Findings(database),
+            (std::vector<std::string>{
+                "user.xml:6: Beton\\N\\EC2\\C20: hidden by the object of the same path in the standard file (" +
+                    database.StandardPath() + ":6); every lookup shows that one",
+                "user.xml:7: Beton\\N\\EC2\\Eigen: the Prioritaet 0 is also held by \"C20\"; the list shows this "
+                "Objekt at position 1 instead"}));
 }

@@ -14,8 +14,8 @@
 namespace {
 
 constexpr const char* kOriginal =
-  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- eigene Werkstoffe -->\n<Materialdatei>\n"
-  "  <Kategorie Name=\"Holz\" Prioritaet=\"0\"/>\n</Materialdatei>\n";
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!-- eigene Werkstoffe -->\n<Materialdatei>\n"
+    "  <Kategorie Name=\"Holz\" Prioritaet=\"0\"/>\n</Materialdatei>\n";
 
 class OpenFile {
  public:

@@ -25,9 +25,8 @@ TEST(StartupLog, AppendsLinesOldestFirst)
   WriteStartupLog(log, "two\nlines");
 
   const std::string text = ReadFile(log);
-  const std::regex expected(
-      R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] CTavoHandler\(\):110\n)"
-      R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] two\nlines\n)");
+  const std::regex expected(R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] CTavoHandler\(\):110\n)"
+                            R"(\[\d\d\.\d\d\.\d{4} / \d\d:\d\d:\d\d:\d{4}\] two\nlines\n)");
   EXPECT_TRUE(std::regex_match(text, expected)) << text;
 }
 

@@ -29,7 +29,7 @@ TEST(CommandLine, KeysIgnoreCaseAndValuesStandAsGiven)
       Interpret({"KAT=Beton", "ukat= Normal beton ", "Norm=EC2 NA (DE)", "objekt=a=b", "kat=Stahl", "norm="});
   EXPECT_EQ(values.kat, "Stahl");  // the later one wins
   EXPECT_EQ(values.ukat, " Normal beton ");
-  EXPECT_EQ(values.norm, "");      // an empty value is stored
+  EXPECT_EQ(values.norm, "");  // an empty value is stored
   EXPECT_EQ(values.objekt, "a=b");
 }
 

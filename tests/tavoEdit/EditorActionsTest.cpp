@@ -53,10 +53,10 @@ TEST_F(EditorTest, CopyIntoTheUserFileFlattensInheritedProperties)
   EXPECT_EQ(List(3)->currentText(), "C20/25 eigen");
   const std::string path = "Beton/Normalbeton/EC2/C20/25 eigen";
   QODOM_ELEMENT copy = QODOM_FindFirstChildWithAttr(
-      QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(handler->UserFile(), "Name",
-                                                                                            "Beton"),
-                                                                "Name", "Normalbeton"),
-                                   "Name", "EC2"),
+      QODOM_FindFirstChildWithAttr(
+          QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(handler->UserFile(), "Name", "Beton"), "Name",
+                                       "Normalbeton"),
+          "Name", "EC2"),
       "Name", "C20/25 eigen");
   int properties = 0;
   for (QODOM_ELEMENT p = QODOM_FindFirstChild(copy, "Eigenschaft"); p; p = QODOM_FindNextChild(p, "Eigenschaft"))
@@ -140,10 +140,10 @@ TEST_F(EditorTest, PriorityFieldStoresANumberAndIgnoresTheRest)
   QLineEdit* priority = Control<QLineEdit>("edtPriority");
   const auto stored = [&] {
     QODOM_ELEMENT element = QODOM_FindFirstChildWithAttr(
-        QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(handler->StandardFile(),
-                                                                                              "Name", "Beton"),
-                                                                  "Name", "Normalbeton"),
-                                     "Name", "EC2"),
+        QODOM_FindFirstChildWithAttr(
+            QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(handler->StandardFile(), "Name", "Beton"), "Name",
+                                         "Normalbeton"),
+            "Name", "EC2"),
         "Name", "C20/25");
     return std::string(QODOM_GetString(element, "Prioritaet"));
   };

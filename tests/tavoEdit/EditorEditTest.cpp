@@ -4,8 +4,8 @@
 
 #include "tavo/grid/GridCellCheck.h"
 
-#include <csignal>
 #include <sys/resource.h>
+#include <csignal>
 
 namespace {
 
