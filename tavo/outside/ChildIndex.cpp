@@ -65,11 +65,10 @@ void ChildIndex::Changed(pugi::xml_node child, const char* before)
 // --- private helpers ---
 
 // Every element has a place in the order, with the attribute or without, so that a find can go
-// on after any of them; by tag, processing instructions have one too.
+// on after any of them; nothing else is ever found.
 bool ChildIndex::Tracks(pugi::xml_node child) const
 {
-  const pugi::xml_node_type type = child.type();
-  return type == pugi::node_element || (ByTag() && (type == pugi::node_pi || type == pugi::node_declaration));
+  return child.type() == pugi::node_element;
 }
 
 const char* ChildIndex::KeyOf(pugi::xml_node child) const

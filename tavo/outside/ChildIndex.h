@@ -18,8 +18,7 @@
 class ChildIndex {
  public:
   // Indexes the children of `parent` as they stand: with an attribute, the element children
-  // that have it, by its text; with "", every child that has a name (elements and processing
-  // instructions, as a find by tag sees them), by that name.
+  // that have it, by its text; with "", every element child by its tag.
   ChildIndex(pugi::xml_node parent, std::string attribute);
 
   const std::string& Attribute() const { return m_attribute; }

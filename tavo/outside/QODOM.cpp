@@ -82,17 +82,14 @@ constexpr int kWalkBeforeIndexing = 32;
 // The "attribute" that stands for the tag in the finds below.
 constexpr const char* kByTag = "";
 
-// A find by tag sees every child with a name, as the parser's own find does: a processing
-// instruction of that name is found too (and then yields no element handle).
+// Finds return elements only: a processing instruction named like a tag (`<?Objekt x?>`) is
+// neither found nor ends a walk over the elements of that tag.
 bool Matches(pugi::xml_node child, const char* attribute, const char* text)
 {
-  if (*attribute == '\0') {
-    const pugi::xml_node_type type = child.type();
-    const bool named = type == pugi::node_element || type == pugi::node_pi || type == pugi::node_declaration;
-    return named && *text != '\0' && std::strcmp(child.name(), text) == 0;
-  }
   if (child.type() != pugi::node_element)
     return false;
+  if (*attribute == '\0')
+    return *text != '\0' && std::strcmp(child.name(), text) == 0;
   const pugi::xml_attribute found = child.attribute(attribute);
   return found && std::strcmp(found.value(), text) == 0;
 }

@@ -81,6 +81,20 @@ TEST(HandlerLists, LevelsFindParentsByNameInBothFiles)
   EXPECT_EQ(list, (List{"EC2", "EC2 NA (DE)"}));
 }
 
+TEST(HandlerLists, ProcessingInstructionsNamedLikeEntriesAreNoEntries)
+{
+  TestDatabase db(MaterialFile(R"(<?Kategorie x?><Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U">
+    <Norm Name="N"><Objekt Name="A" Prioritaet="0"/><?Objekt x?><Objekt Name="B" Prioritaet="1">
+    <?Eigenschaft x?><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt></Norm></Unterkategorie></Kategorie>)"));
+  const auto handler = db.Open();
+  EXPECT_EQ(Kategorien(*handler), List{"K"});
+  EXPECT_EQ(Objekte(*handler, "N"), (List{"A", "B"}));
+  CTavoObj object;
+  std::string name = "B";
+  handler->GetObj(object, "K", "U", "N", name);
+  EXPECT_EQ(object.propertyElements.size(), 1u);
+}
+
 TEST(HandlerLists, NegativeAndHugeLevelPrioritiesCountAsMissing)
 {
   TestDatabase db(MaterialFile(R"(<Kategorie Name="A" Prioritaet="-3"/><Kategorie Name="B" Prioritaet="4000000000"/>
