@@ -46,17 +46,17 @@ void CTavoHandler::GetObj(CTavoObj& out, const std::string& kat, const std::stri
     return;
   }
 
-  // Standard file first; the first file that holds the object ends the search. Within a file the
-  // last matching code that holds the object decides. The user-file flag follows the file in
-  // which a matching code was seen last, so that an object not found still tells where its code is.
+  // Standard file first; the first file that yields the object ends the search. Within a file the
+  // last matching code decides, also when it lacks the object that an earlier one holds. The
+  // user-file flag follows the file in which a matching code was seen last, so that an object not
+  // found still tells where its code is.
   QODOM_ELEMENT found = 0;
   bool inUser = false;
   const std::vector<QODOM_ELEMENT> files = SearchedFiles();
   for (std::size_t index = 0; index < files.size() && !found; ++index) {
     for (QODOM_ELEMENT code : FindLevelElements(files[index], {kat, ukat, NormalizeNormName(norm)})) {
       inUser = files[index] == UserFile();
-      if (QODOM_ELEMENT object = QODOM_FindFirstChildWithAttr(code, kName, objekt.c_str()))
-        found = object;
+      found = QODOM_FindFirstChildWithAttr(code, kName, objekt.c_str());
     }
   }
 

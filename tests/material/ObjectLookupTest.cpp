@@ -103,16 +103,26 @@ TEST(ObjectLookup, StandardFileFirstThenUserFile)
   EXPECT_EQ(Get(*handler, "N", "mine").objectElement, 0u);
 }
 
-TEST(ObjectLookup, LastMatchingCodeThatHoldsTheObjectDecides)
+TEST(ObjectLookup, LastMatchingCodeDecidesEvenWhenItLacksTheObject)
 {
-  TestDatabase db(MaterialFile(R"(<Kategorie Name="K"><Unterkategorie Name="U">
-    <Norm Name="N"><Objekt Name="a"><Eigenschaft Kurzname="v" Wert01="1"/></Objekt></Norm>
+  const std::string codes = R"(<Kategorie Name="K"><Unterkategorie Name="U">
+    <Norm Name="N"><Objekt Name="a"><Eigenschaft Kurzname="v" Wert01="1"/></Objekt><Objekt Name="c"/></Norm>
     <Norm Name="N"><Objekt Name="a"><Eigenschaft Kurzname="v" Wert01="2"/></Objekt><Objekt Name="b"/></Norm>
-    <Norm Name="N"/>
-  </Unterkategorie></Kategorie>)"));
+    <Norm Name="N"><Objekt Name="c"/></Norm>
+  </Unterkategorie></Kategorie>)";
+  TestDatabase db(MaterialFile(codes), MaterialFile(R"(<Kategorie Name="K"><Unterkategorie Name="U"><Norm Name="N">
+    <Objekt Name="a"><Eigenschaft Kurzname="v" Wert01="3"/></Objekt></Norm></Unterkategorie></Kategorie>)"));
   const auto handler = db.Open();
-  EXPECT_EQ(Get(*handler, "N", "a").values.at("v"), "2");
-  EXPECT_NE(Get(*handler, "N", "b").objectElement, 0u);
+  struct Row {
+    const char* objekt;
+    bool found, inUser;
+  } const rows[] = {{"a", true, true}, {"b", false, true}, {"c", true, false}};
+  for (const Row& row : rows) {
+    const CTavoObj obj = Get(*handler, "N", row.objekt);
+    EXPECT_EQ(obj.objectElement != 0, row.found) << row.objekt;
+    EXPECT_EQ(obj.inUserFile, row.inUser) << row.objekt;
+  }
+  EXPECT_EQ(Get(*handler, "N", "a").values.at("v"), "3");  // the standard file's last code lacks it
 }
 
 TEST(ObjectLookup, CacheHoldsUntilAFileOpensOrClosesOrItIsForgotten)
