@@ -9,19 +9,17 @@ bool InRange(int priority)
   return priority >= 0 && priority <= kHighestPriority;
 }
 
-// Puts each name into its slot; a name whose slot is taken goes to the end.
+// Puts each name into its slot while the slot is still empty, else at the end. A slot holding an
+// empty name counts as empty: an entry without a name never pushes a named one out of its place.
 std::vector<std::string> Place(const std::map<std::string, int>& priorities, std::size_t length)
 {
   std::vector<std::string> list(length);
-  std::vector<bool> taken(length, false);
   for (const auto& [name, priority] : priorities) {
-    const auto slot = static_cast<std::size_t>(priority);
-    if (!taken[slot]) {
-      list[slot] = name;
-      taken[slot] = true;
-    } else {
+    std::string& slot = list[static_cast<std::size_t>(priority)];
+    if (slot.empty())
+      slot = name;
+    else
       list.push_back(name);
-    }
   }
   return list;
 }

@@ -50,6 +50,18 @@ TEST(HandlerLists, LevelCollisionIsAppended)
   EXPECT_EQ((List{list[2], list[3]} == List{"Holz", "Stahl"} || List{list[2], list[3]} == List{"Stahl", "Holz"}), true);
 }
 
+TEST(HandlerLists, EntryWithoutNameTakesNoSlotFromANamedOne)
+{
+  TestDatabase db(MaterialFile(R"(<Kategorie Name="" Prioritaet="0"/><Kategorie Name="B" Prioritaet="0"/>
+    <Kategorie Name="C" Prioritaet="1"><Unterkategorie Name="U"><Norm Name="N"><Objekt Name="" Prioritaet="0"/>
+    <Objekt Name="B" Prioritaet="0"/><Objekt Name="C" Prioritaet="1"/></Norm></Unterkategorie></Kategorie>)"));
+  const auto handler = db.Open();
+  EXPECT_EQ(Kategorien(*handler), (List{"B", "C"}));
+  List objekte;
+  handler->ListObjekte("C", "U", "N", objekte);
+  EXPECT_EQ(objekte, (List{"B", "C"}));
+}
+
 TEST(HandlerLists, LevelFirstOccurrenceWinsButEveryOccurrenceStretches)
 {
   TestDatabase db(MaterialFile(R"(<Kategorie Name="Beton" Prioritaet="1"/>)"),
