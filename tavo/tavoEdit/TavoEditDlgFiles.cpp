@@ -7,6 +7,7 @@
 #include "tavo/shell/HelpFile.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 
+#include <QLineEdit>
 #include <QProgressDialog>
 
 namespace {
@@ -42,6 +43,10 @@ void CTavoEditDlg::OnSaveChanges()
 
 void CTavoEditDlg::OnCancel()
 {
+  // The field stores its priority when it loses the focus; Escape and the window's close button
+  // take no focus from it, so a priority typed there is stored before the questions.
+  if (m_priority->isModified())
+    OnPriorityChanged();
   UpdateObjectData(true);
   if (!AskToSave(m_handler.StandardFile(), m_standardPrint, kStandardChanged))
     return;

@@ -2,6 +2,8 @@
 
 #include "EditorTestSupport.h"
 
+#include <QTest>
+
 namespace {
 
 std::function<bool(CCopyDlg&)> CopyAs(const std::string& name, int intoUser = -1, const std::string& priority = "#")
@@ -15,6 +17,9 @@ std::function<bool(CCopyDlg&)> CopyAs(const std::string& name, int intoUser = -1
     return true;
   };
 }
+
+constexpr const char* kStandardChanged =
+    "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 
 }  // namespace
 
@@ -138,15 +143,7 @@ TEST_F(EditorTest, PriorityFieldStoresANumberAndIgnoresTheRest)
   start.qorMode = true;
   Open(start);
   QLineEdit* priority = Control<QLineEdit>("edtPriority");
-  const auto stored = [&] {
-    QODOM_ELEMENT element = QODOM_FindFirstChildWithAttr(
-        QODOM_FindFirstChildWithAttr(
-            QODOM_FindFirstChildWithAttr(QODOM_FindFirstChildWithAttr(handler->StandardFile(), "Name", "Beton"), "Name",
-                                         "Normalbeton"),
-            "Name", "EC2"),
-        "Name", "C20/25");
-    return std::string(QODOM_GetString(element, "Prioritaet"));
-  };
+  const auto stored = [&] { return DocumentPriority(handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"); };
   for (const char* text : {"abc", "-1", ""}) {
     priority->setText(text);
     dialog->OnPriorityChanged();
@@ -155,4 +152,28 @@ TEST_F(EditorTest, PriorityFieldStoresANumberAndIgnoresTheRest)
   priority->setText(" 12 ");
   dialog->OnPriorityChanged();
   EXPECT_EQ(stored(), "12");
+}
+
+TEST_F(EditorTest, TypedPriorityIsStoredBeforeTheClosingQuestionsHoweverTheEditorCloses)
+{
+  const std::function<void(CTavoEditDlg&)> closings[] = {
+      [](CTavoEditDlg& dlg) { QTest::keyClick(dlg.findChild<QLineEdit*>("edtPriority"), Qt::Key_Escape); },
+      [](CTavoEditDlg& dlg) { dlg.close(); },
+      [](CTavoEditDlg& dlg) { QTest::mouseClick(dlg.findChild<QPushButton*>("btnClose"), Qt::LeftButton); },
+  };
+  for (const auto& close : closings) {
+    StartValues start;
+    start.qorMode = true;
+    Open(start);
+    dialog->show();
+    QLineEdit* priority = Control<QLineEdit>("edtPriority");
+    priority->setFocus();
+    priority->selectAll();
+    QTest::keyClicks(priority, "7");
+    prompts.answers = {CEditorPrompts::Answer::Cancel};  // the dialog stays open to be looked at
+    close(*dialog);
+    EXPECT_EQ(prompts.asked, std::vector<std::string>{kStandardChanged});
+    EXPECT_EQ(DocumentPriority(handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"), "7");
+    prompts.asked.clear();
+  }
 }

@@ -17,12 +17,18 @@ class GermanEnvironment : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kGermanEnvironment =
     ::testing::AddGlobalTestEnvironment(new GermanEnvironment);
 
-// Every Eigenschaft of the element found by the Name path "Kat/Ukat/Norm/Objekt".
+// The element found by the Name path "Kat/Ukat/Norm/Objekt", split at its first three slashes so
+// that object names keep theirs.
 QODOM_ELEMENT FindPath(QODOM_ELEMENT file, const std::string& path)
 {
   QODOM_ELEMENT element = file;
-  for (const QString& name : QString::fromStdString(path).split('/'))
-    element = QODOM_FindFirstChildWithAttr(element, "Name", name.toStdString().c_str());
+  std::size_t start = 0;
+  for (int level = 0; level < 4 && start <= path.size(); ++level) {
+    const std::size_t slash = level < 3 ? path.find('/', start) : std::string::npos;
+    const std::size_t end = slash == std::string::npos ? path.size() : slash;
+    element = QODOM_FindFirstChildWithAttr(element, "Name", path.substr(start, end - start).c_str());
+    start = end + 1;
+  }
   return element;
 }
 
@@ -162,4 +168,9 @@ std::string EditorTest::DocumentValue(QODOM_ELEMENT file, const std::string& pat
                                       const char* attribute)
 {
   return QODOM_GetString(QODOM_FindFirstChildWithAttr(FindPath(file, path), "Kurzname", kurzname.c_str()), attribute);
+}
+
+std::string EditorTest::DocumentPriority(QODOM_ELEMENT file, const std::string& path)
+{
+  return QODOM_GetString(FindPath(file, path), "Prioritaet");
 }

@@ -60,6 +60,8 @@ class EditorTest : public ::testing::Test {
   // The attribute of the property element of that short name under the object, in the document.
   static std::string DocumentValue(QODOM_ELEMENT file, const std::string& path, const std::string& kurzname,
                                    const char* attribute = "Wert01");
+  // The Prioritaet of the element at the path "Kat/Ukat/Norm/Objekt".
+  static std::string DocumentPriority(QODOM_ELEMENT file, const std::string& path);
 
   std::unique_ptr<TestDatabase> db;
   std::unique_ptr<CTavoHandler> handler;
