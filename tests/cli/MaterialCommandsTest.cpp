@@ -133,3 +133,22 @@ TEST(CliRecalc, FileThatFailedToOpenIsNeverSaved)
   EXPECT_EQ(ReadFile(files.standard), kStandard);
   EXPECT_EQ(ReadFile(files.user), "<Materialdatei>\n  <Kategorie Name=\"A\">\n</Materialdatei>\n");
 }
+
+TEST(CliBundledDatabase, RecalcChangesNothingAndCheckFindsNothing)
+{
+  const TestFolder folder;
+  const std::string bundled = std::string(std::getenv("TAVO_TEST_DATA")) + "/../../data/Materialdatei.xml";
+  const std::string standard = folder.Write("Materialdatei.xml", ReadFile(bundled));
+  const std::vector<std::string> files{"--standard", standard, "--user", folder.Path("user.xml")};
+  const auto run = [&](const std::string& command) {
+    std::vector<std::string> arguments = files;
+    arguments.push_back(command);
+    return Tavo(arguments);
+  };
+  ProcessResult result = run("recalc");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out, "0 of 51 objects changed\n");
+  result = run("check");
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.out + result.err, "");
+}

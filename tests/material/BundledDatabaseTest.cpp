@@ -1,6 +1,7 @@
 // The bundled standard database against the published tables: every concrete class of both
 // concrete codes recalculated and compared with EN 1992-1-1 Table 3.1, the steels and the timber.
 
+#include "tests/support/ExploreDatabase.h"
 #include "tests/support/TestDatabase.h"
 
 #include "tavo/formula/NumberText.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -208,4 +210,20 @@ TEST_F(BundledDatabase, EveryFormulaEvaluatesCleanlyWithTheObjectsNames)
     }
   }
   EXPECT_GT(formulas, 350);
+}
+
+TEST_F(BundledDatabase, ViewingAnyObjectChangesNeitherFile)
+{
+  // A formula row above the objects would be written back with the value of the object viewed.
+  const auto fingerprints = [&] {
+    std::array<CFingerPrint, 2> prints;
+    QODOM_GetFingerPrint(m_handler->StandardFile(), prints[0]);
+    QODOM_GetFingerPrint(m_handler->UserFile(), prints[1]);
+    return prints;
+  };
+  const std::array<CFingerPrint, 2> before = fingerprints();
+  const int objects = ExploreDatabase(*m_handler, [&](const std::string& path) {
+    EXPECT_TRUE(fingerprints() == before) << "viewing " << path << " changed a file";
+  });
+  EXPECT_EQ(objects, 51);
 }

@@ -4,8 +4,10 @@
 
 #include "tavo/material/TavoHandler.h"
 
-// Returns the number of objects looked up.
-inline int ExploreDatabase(CTavoHandler& handler)
+#include <functional>
+
+// Returns the number of objects looked up; `looked` hears of each, by its four names.
+inline int ExploreDatabase(CTavoHandler& handler, const std::function<void(const std::string& path)>& looked = nullptr)
 {
   int objects = 0;
   std::vector<std::string> kats, ukats, norms, objekte;
@@ -28,6 +30,8 @@ inline int ExploreDatabase(CTavoHandler& handler)
           CTavoObj object;
           handler.GetObj(object, kat, ukat, norm, objekt);
           ++objects;
+          if (looked)
+            looked(kat + "/" + ukat + "/" + norm + "/" + objekt);
         }
       }
     }
