@@ -1,5 +1,5 @@
 // tavo check: validates both material files and prints each finding as FILE:LINE: path: message.
-// Exit 1 when there are findings, 3 when a file cannot be opened (reported the same way, with the
+// Exit 1 when there are findings other than notes, 3 when a file cannot be opened (reported the same way, with the
 // line and column of malformed XML).
 
 #include "tavo/cli/Commands.h"
@@ -59,12 +59,14 @@ int RunCheck(const CliOptions& options)
       openFailed = true;
     }
 
-  const std::vector<CheckFinding> findings = CMaterialCheck(handler).Run();
-  for (const CheckFinding& finding : findings)
+  bool faults = false;
+  for (const CheckFinding& finding : CMaterialCheck(handler).Run()) {
     std::cout << FormatFinding(finding) << "\n";
+    faults = faults || !finding.note;
+  }
   if (openFailed)
     return kExitFileError;
-  return findings.empty() ? kExitOk : kExitFailed;
+  return faults ? kExitFailed : kExitOk;
 }
 
 }  // namespace

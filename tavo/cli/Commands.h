@@ -4,6 +4,7 @@
 
 #include <CLI/CLI.hpp>
 #include <string>
+#include <vector>
 
 // Exit statuses of the tool.
 enum ExitStatus {
@@ -21,6 +22,10 @@ struct CliOptions {
 };
 
 void AddListCommand(CLI::App& app, const CliOptions& options, int& status);
+// The arguments of the tool with those of `eval` rearranged so that its formula is never read as
+// an option ("-x^2"): eval's own options first, then "--", then the rest as given.
+std::vector<std::string> ProtectEvalFormula(const std::vector<std::string>& arguments);
+
 void AddEvalCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddCheckCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddShowCommand(CLI::App& app, const CliOptions& options, int& status);

@@ -1,7 +1,10 @@
-// tavo show KAT UKAT NORM OBJEKT [--json]: one object as the editor's grid shows it.
+// tavo show KAT UKAT NORM OBJEKT [--json] [--strict]: one object as the editor's grid shows it,
+// with what its formulas reported on standard error.
 
 #include "tavo/cli/Commands.h"
 #include "tavo/cli/Database.h"
+#include "tavo/formula/NumberText.h"
+#include "tavo/material/Recalculation.h"
 #include "tavo/material/Vocabulary.h"
 
 #include <nlohmann/json.hpp>
@@ -44,6 +47,32 @@ void PrintRows(const CTavoObj& object)
   }
 }
 
+// The value texts as numbers, so that scripts need not read them: null where a text is not one.
+nlohmann::ordered_json Numbers(QODOM_ELEMENT row)
+{
+  nlohmann::ordered_json numbers = nlohmann::ordered_json::object();
+  for (int column = 1; column <= kValueColumns; ++column) {
+    const std::string attribute = ValueAttribute(column);
+    if (!QODOM_HasAttr(row, attribute.c_str()))
+      continue;
+    const std::string text = QODOM_GetString(row, attribute.c_str());
+    numbers[attribute] = IsNumberText(text) ? nlohmann::ordered_json(ReadLeadingDouble(text)) : nullptr;
+  }
+  return numbers;
+}
+
+// The warnings of the row's formula; a row without a formula of its own has none.
+nlohmann::ordered_json Warnings(const CTavoObj& object, QODOM_ELEMENT row)
+{
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  const auto found = object.warnings.find(QODOM_GetString(row, kKurzname));
+  if (found == object.warnings.end() || *QODOM_GetString(row, kFormel) == '\0')
+    return list;
+  for (const CParserWarning& warning : found->second)
+    list.push_back({{"code", warning.code}, {"text", warning.text}});
+  return list;
+}
+
 void PrintJson(const CTavoObj& object, const std::vector<std::string>& names)
 {
   nlohmann::ordered_json rows = nlohmann::ordered_json::array();
@@ -53,6 +82,8 @@ void PrintJson(const CTavoObj& object, const std::vector<std::string>& names)
       if (QODOM_HasAttr(row, attribute.c_str()))
         attributes[attribute] = QODOM_GetString(row, attribute.c_str());
     attributes["Knoten"] = QODOM_GetString(QODOM_GetParentElement(row), kName);
+    attributes["numbers"] = Numbers(row);
+    attributes["warnings"] = Warnings(object, row);
     rows.push_back(attributes);
   }
   nlohmann::ordered_json json;
@@ -66,6 +97,14 @@ void PrintJson(const CTavoObj& object, const std::vector<std::string>& names)
   std::cout << json.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
+// KURZNAME<TAB>CODE<TAB>TEXT per warning, in the order of the short names.
+void PrintWarnings(const CTavoObj& object)
+{
+  for (const auto& [name, warnings] : object.warnings)
+    for (const CParserWarning& warning : warnings)
+      std::cerr << name << '\t' << warning.code << '\t' << warning.text << '\n';
+}
+
 }  // namespace
 
 void AddShowCommand(CLI::App& app, const CliOptions& options, int& status)
@@ -73,9 +112,11 @@ void AddShowCommand(CLI::App& app, const CliOptions& options, int& status)
   auto* command = app.add_subcommand("show", "Print one object as the editor shows it, recalculated");
   auto names = std::make_shared<std::vector<std::string>>();
   auto json = std::make_shared<bool>(false);
+  auto strict = std::make_shared<bool>(false);
   command->add_option("names", *names, "KAT UKAT NORM OBJEKT")->expected(4)->required();
   command->add_flag("--json", *json, "Print the object as JSON");
-  command->callback([&options, &status, names, json] {
+  command->add_flag("--strict", *strict, "Exit 1 when a formula of the object reported any warning");
+  command->callback([&options, &status, names, json, strict] {
     const auto handler = OpenDatabase(options);
     if (!handler) {
       status = kExitFileError;
@@ -89,10 +130,11 @@ void AddShowCommand(CLI::App& app, const CliOptions& options, int& status)
       status = kExitFailed;
       return;
     }
+    PrintWarnings(object);
     if (*json)
       PrintJson(object, n);
     else
       PrintRows(object);
-    status = kExitOk;
+    status = *strict && !object.warnings.empty() ? kExitFailed : kExitOk;
   });
 }

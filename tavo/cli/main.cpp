@@ -2,6 +2,8 @@
 
 #include "tavo/cli/Commands.h"
 
+#include <algorithm>
+
 int main(int argc, char** argv)
 {
   CLI::App app{"tavo - the material database of tavoEdit without a window"};
@@ -22,7 +24,11 @@ int main(int argc, char** argv)
   AddRecalcCommand(app, options, status);
 
   try {
-    app.parse(argc, argv);
+    app.name(argc > 0 ? argv[0] : "tavo");
+    std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    arguments = ProtectEvalFormula(arguments);
+    std::reverse(arguments.begin(), arguments.end());  // CLI11 takes them last first
+    app.parse(arguments);
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error);
     return code == 0 ? kExitOk : kExitUsage;

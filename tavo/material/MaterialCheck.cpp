@@ -1,6 +1,7 @@
 #include "tavo/material/MaterialCheck.h"
 
 #include "tavo/material/ObjectFormulaCheck.h"
+#include "tavo/material/ObjectProperties.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
 
@@ -39,7 +40,7 @@ bool IsWholeNumber(const std::string& text)
 std::string FormatFinding(const CheckFinding& finding)
 {
   return finding.file + ":" + std::to_string(finding.line) + ": " + (finding.path.empty() ? "(root)" : finding.path) +
-         ": " + finding.message;
+         ": " + (finding.note ? "note: " : "") + finding.message;
 }
 
 // --- public operations ---
@@ -49,9 +50,11 @@ std::vector<CheckFinding> CMaterialCheck::Run()
   m_entries.clear();
   m_findings.clear();
   m_reportedFormulas.clear();
+  m_recalculated.clear();
   for (QODOM_ELEMENT file : {m_handler.StandardFile(), m_handler.UserFile()})
     if (file)
       WalkFile(file);
+  CheckRecalculatedValues();
   CheckSharedPriorities();
   CheckHiddenObjects();
 
@@ -148,6 +151,42 @@ void CMaterialCheck::CheckFormulas(const Entry& object)
   for (const FormulaFinding& finding : CheckObjectFormulas(object.element))
     if (m_reportedFormulas.insert({finding.property, finding.message}).second)
       Report(finding.property, object.names, finding.message);
+
+  // What a lookup of this object would compute, without writing anything.
+  const ObjectProperties properties = CollectObjectProperties(object.element);
+  const ShortNameTexts computed = RecalculateValues(properties.values, properties.formulas);
+  for (const auto& [name, formula] : properties.formulas) {
+    const QODOM_ELEMENT holder = properties.valueElements.at(name);
+    Recalculated& seen = m_recalculated[holder];
+    if (seen.byObject.empty()) {
+      std::size_t depth = object.names.size();
+      for (QODOM_ELEMENT level = object.element; level && level != QODOM_GetParentElement(holder);
+           level = QODOM_GetParentElement(level))
+        --depth;
+      seen.names.assign(object.names.begin(), object.names.begin() + static_cast<std::ptrdiff_t>(depth));
+    }
+    seen.byObject.emplace_back(object.names.back(), computed.at(name));
+  }
+}
+
+void CMaterialCheck::CheckRecalculatedValues()
+{
+  for (const auto& [holder, seen] : m_recalculated) {
+    const std::string stored = QODOM_GetString(holder, kWert01);
+    const std::string shortName = QODOM_GetString(holder, kKurzname);
+    const auto& [firstObject, firstText] = seen.byObject.front();
+    const auto other = std::find_if(seen.byObject.begin(), seen.byObject.end(),
+                                    [&](const auto& entry) { return entry.second != firstText; });
+    if (other != seen.byObject.end())
+      Report(holder, seen.names,
+             "the formula row " + shortName +
+                 " above object level holds a value that depends on the object viewed (\"" + firstText + "\" for " +
+                 firstObject + ", \"" + other->second + "\" for " + other->first +
+                 "); viewing an object writes its value here",
+             true);
+    else if (stored != firstText)
+      Report(holder, seen.names, "stale value: Wert01 \"" + stored + "\" is recalculated as \"" + firstText + "\"");
+  }
 }
 
 // --- checks across both files ---
@@ -218,7 +257,9 @@ void CMaterialCheck::CheckHiddenObjects()
 
 // --- private helpers ---
 
-void CMaterialCheck::Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message)
+void CMaterialCheck::Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message,
+                            bool note)
 {
-  m_findings.push_back({QODOM_GetPath(QODOM_GetDocument(element)), QODOM_GetLine(element), JoinNames(names), message});
+  m_findings.push_back(
+      {QODOM_GetPath(QODOM_GetDocument(element)), QODOM_GetLine(element), JoinNames(names), message, note});
 }

@@ -14,9 +14,11 @@ struct CheckFinding {
   int line = 0;      // where the element starts; 0 when the file has no line numbers
   std::string path;  // the names from Kategorie down, joined by backslashes; "" for the root
   std::string message;
+  bool note = false;  // worth knowing, but no fault: does not count as a finding for the exit status
 };
 
-// "FILE:LINE: path: message"; the root's findings name the root element as their path.
+// "FILE:LINE: path: message" ("... path: note: message" for a note); the root's findings name the
+// root element as their path.
 std::string FormatFinding(const CheckFinding& finding);
 
 class CMaterialCheck {
@@ -42,13 +44,23 @@ class CMaterialCheck {
   void CheckProperty(QODOM_ELEMENT property, const std::vector<std::string>& names);
   int CheckPriority(QODOM_ELEMENT entry, int level, const std::vector<std::string>& names);
   void CheckFormulas(const Entry& object);
+  // The stored value of each formula row against what recalculating the objects below it gives.
+  void CheckRecalculatedValues();
   void CheckSharedPriorities();
   void CheckHiddenObjects();
   std::vector<std::string> ListOf(int level, const std::vector<std::string>& parentNames) const;
-  void Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message);
+  void Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message,
+              bool note = false);
+
+  // A formula row's element, where its value is stored, with what each object below computes.
+  struct Recalculated {
+    std::vector<std::string> names;                             // the path of the level that holds the row
+    std::vector<std::pair<std::string, std::string>> byObject;  // object name, recalculated text
+  };
 
   const CTavoHandler& m_handler;
   std::vector<Entry> m_entries;
   std::set<std::pair<QODOM_ELEMENT, std::string>> m_reportedFormulas;
+  std::map<QODOM_ELEMENT, Recalculated> m_recalculated;
   std::vector<CheckFinding> m_findings;
 };

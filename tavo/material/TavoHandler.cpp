@@ -1,5 +1,6 @@
 #include "tavo/material/TavoHandler.h"
 
+#include "tavo/material/MaterialLibrary.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
 #include "tavo/outside/QOTAVO.h"
@@ -31,6 +32,7 @@ CTavoHandler::CTavoHandler() : CTavoHandler(StartupLogPath()) {}
 
 CTavoHandler::CTavoHandler(const std::string& logPath)
 {
+  UseStoredAngleUnit();
   WriteStartupLog(logPath, "CTavoHandler():110");
   OpenStandard();
   m_objectKey.clear();

@@ -1,5 +1,6 @@
 #include "tavo/material/TavoObj.h"
 
+#include "tavo/material/ObjectProperties.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
 
@@ -9,17 +10,10 @@ using namespace vocabulary;
 
 CTavoObj::CTavoObj(QODOM_ELEMENT element, bool inUser) : inUserFile(inUser), objectElement(element)
 {
-  for (QODOM_ELEMENT level = element; level; level = QODOM_GetParentElement(level)) {
-    for (QODOM_ELEMENT property = QODOM_FindFirstChild(level, kEigenschaft); property;
-         property = QODOM_FindNextChild(property, kEigenschaft)) {
-      const std::string name = QODOM_GetString(property, kKurzname);
-      values[name] = QODOM_GetString(property, kWert01);
-      const std::string formula = QODOM_GetString(property, kFormel);
-      if (!formula.empty())
-        formulas[name] = formula;
-      propertyElements.push_back(property);
-    }
-  }
+  ObjectProperties collected = CollectObjectProperties(element);
+  values = std::move(collected.values);
+  formulas = std::move(collected.formulas);
+  propertyElements = std::move(collected.elements);
   if (element && *QODOM_GetString(element, kPrioritaet) != '\0') {
     const int read = QODOM_GetInt(element, kPrioritaet);
     priority = read >= 0 && read <= kHighestPriority ? read : -1;
@@ -31,7 +25,7 @@ CTavoObj::CTavoObj(QODOM_ELEMENT element, bool inUser) : inUserFile(inUser), obj
 
 bool CTavoObj::Recalc()
 {
-  ShortNameTexts computed = RecalculateValues(values, formulas);
+  ShortNameTexts computed = RecalculateValues(values, formulas, &warnings);
   bool changed = false;
   for (const auto& [name, formula] : formulas) {
     const auto before = values.find(name);

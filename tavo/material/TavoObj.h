@@ -32,4 +32,5 @@ class CTavoObj {
   std::vector<QODOM_ELEMENT> propertyElements;  // the object's own first, then each level up
   std::int32_t priority = -1;                   // Prioritaet; -1 when missing, empty or outside 0..65535
   bool wroteBack = false;                       // the last Recalc wrote into the document
+  ShortNameWarnings warnings;                   // what the last Recalc's formulas reported
 };

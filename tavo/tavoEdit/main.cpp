@@ -1,8 +1,6 @@
 // tavoEdit: the material editor.
 
-#include "tavo/formula/AngleUnit.h"
 #include "tavo/material/TavoHandler.h"
-#include "tavo/shell/AngleUnitSetting.h"
 #include "tavo/tavoEdit/TavoEditApp.h"
 
 #include <cstdio>
@@ -15,12 +13,10 @@ int main(int argc, char** argv)
     return 1;
   }
   // The handler comes first: the start-up log and both material files are open before the
-  // command line is read.
+  // command line is read, and formulas take their angle unit from the user's settings.
   CTavoHandler handler;
   // The application object, which reads the command line.
   CTavoEditApp app(argc, argv);
-  // Formulas take their angle unit from the user's settings, read at the first use.
-  SetAngleUnitProvider(ReadAngleUnitSetting);
   // The editor runs once as the one window; the process ends when it closes.
   return app.InitInstance(handler);
 }

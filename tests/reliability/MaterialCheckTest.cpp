@@ -2,6 +2,7 @@
 
 #include "tavo/material/MaterialCheck.h"
 
+#include "tests/support/RunProcess.h"
 #include "tests/support/TestDatabase.h"
 
 #include <gtest/gtest.h>
@@ -80,12 +81,56 @@ TEST(MaterialCheck, FormulasAreTriedPerObjectWithWhatItInherits)
            // 6, 7: a chain over a formula with an empty value must not be blamed for that empty value
            "<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/1.5\" Wert01=\"\"/>\n"
            "<Eigenschaft Kurzname=\"r\" Formel=\"1/fcd\" Wert01=\"\"/>\n"));
-  EXPECT_EQ(Findings(database),
-            (std::vector<std::string>{
-                "standard.xml:6: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: "
-                "'fck' nicht definiert",
-                "standard.xml:7: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
-                "standard.xml:9: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null."}));
+  EXPECT_EQ(
+      Findings(database),
+      (std::vector<std::string>{
+          "standard.xml:6: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: "
+          "'fck' nicht definiert",
+          "standard.xml:6: Beton\\N\\EC2: note: the formula row fcd above object level holds a value that depends "
+          "on the object viewed (\"13.3333\" for C20, \"20\" for C30); viewing an object writes its value here",
+          "standard.xml:7: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
+          "standard.xml:7: Beton\\N\\EC2: note: the formula row r above object level holds a value that depends on "
+          "the object viewed (\"0.0750002\" for C20, \"0.05\" for C30); viewing an object writes its value here",
+          "standard.xml:9: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null.",
+          "standard.xml:9: Beton\\N\\EC2\\C30: stale value: Wert01 \"\" is recalculated as \"0\""}));
+}
+
+// What `tavo recalc` would change is a finding; a formula row above the objects whose value
+// differs per object is only a note, and a note alone leaves the exit status at 0.
+TEST(MaterialCheck, StaleValuesAndValuesThatDependOnTheObjectViewed)
+{
+  struct Case {
+    const char* objects;
+    const char* normProperties;
+    std::vector<std::string> findings;
+    int exitCode;
+  };
+  const std::string shared = "<Eigenschaft Kurzname=\"g\" Wert01=\"1.5\"/>\n";  // line 6
+  const Case cases[] = {
+      {"<Objekt Name=\"C20\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/>"
+       "<Eigenschaft Kurzname=\"fcm\" Formel=\"fck+18\" Wert01=\"98\"/></Objekt>\n",
+       "",
+       {"standard.xml:7: Beton\\N\\EC2\\C20: stale value: Wert01 \"98\" is recalculated as \"38\""},
+       1},
+      {"<Objekt Name=\"C20\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n",
+       "<Eigenschaft Kurzname=\"h\" Formel=\"g*2\" Wert01=\"4\"/>\n",
+       {"standard.xml:7: Beton\\N\\EC2: stale value: Wert01 \"4\" is recalculated as \"3\""},
+       1},
+      {"<Objekt Name=\"C20\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n"
+       "<Objekt Name=\"C30\"><Eigenschaft Kurzname=\"fck\" Wert01=\"30\"/></Objekt>\n",
+       "<Eigenschaft Kurzname=\"h\" Formel=\"g*2\" Wert01=\"3\"/>\n<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/g\" "
+       "Wert01=\"20\"/>\n",
+       {"standard.xml:8: Beton\\N\\EC2: note: the formula row fcd above object level holds a value that depends on the "
+        "object viewed (\"13.3333\" for C20, \"20\" for C30); viewing an object writes its value here"},
+       0},
+  };
+  for (const Case& c : cases) {
+    TestDatabase database(Norm(c.objects, shared + c.normProperties));
+    EXPECT_EQ(Findings(database), c.findings) << c.objects;
+    const ProcessResult check = RunProcess(
+        std::getenv("TAVO_CLI"), {"--standard", database.StandardPath(), "--user", database.UserPath(), "check"});
+    EXPECT_EQ(check.exitCode, c.exitCode) << check.out;
+  }
 }
 
 TEST(MaterialCheck, UserObjectsHiddenByTheStandardFileAndSharedSlotsAcrossFiles)
