@@ -385,6 +385,58 @@ Overwrite it anyway?</translation>
         <source>Mittelwert der Rohdichte</source>
         <translation>Mean density</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; nicht definiert</source>
+        <translation>&apos;%1&apos; not defined</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; nicht implementiert.</source>
+        <translation>&apos;%1&apos; not implemented.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; erwartet.</source>
+        <translation>&apos;%1&apos; expected.</translation>
+    </message>
+    <message>
+        <source>Unerwartetes Symbol: %1</source>
+        <translation>Unexpected symbol: %1</translation>
+    </message>
+    <message>
+        <source>Unerwartete Zeichen: %1</source>
+        <translation>Unexpected characters: %1</translation>
+    </message>
+    <message>
+        <source>Fehlerhaftes Zahlenformat: &apos;%1&apos;</source>
+        <translation>Bad number format: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Unerlaubtes Zeichen (&apos;%1&apos;)</source>
+        <translation>Illegal character (&apos;%1&apos;)</translation>
+    </message>
+    <message>
+        <source>Unerlaubtes Zeichen (ASCII %1)</source>
+        <translation>Illegal character (ASCII %1)</translation>
+    </message>
+    <message>
+        <source>Fehler in %1</source>
+        <translation>Error in %1</translation>
+    </message>
+    <message>
+        <source>Wert von &apos;%1&apos; ist keine Zahl: &apos;%2&apos;</source>
+        <translation>The value of &apos;%1&apos; is not a number: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Division durch Null.</source>
+        <translation>Division by zero.</translation>
+    </message>
+    <message>
+        <source>Formel zu tief verschachtelt (mehr als 200 Ebenen).</source>
+        <translation>Formula nested too deeply (more than 200 levels).</translation>
+    </message>
+    <message>
+        <source>Zu viele Würfe in roll (höchstens 1000000).</source>
+        <translation>Too many throws in roll (at most 1000000).</translation>
+    </message>
 </context>
 <context>
     <name>CCopytDlg</name>

@@ -69,8 +69,10 @@ void CQORGridCtrl::SetRowCount(int rows)
   rowCount_ = rows;
   const int old = CGridCtrl::GetRowCount();
   for (int row = rows; row < old; ++row) {
-    for (int col = 0; col < GetColumnCount(); ++col)
+    for (int col = 0; col < GetColumnCount(); ++col) {
       records_.erase(RecordKey(row, col));
+      marks_.erase(RecordKey(row, col));
+    }
   }
   if (highlightedRow_ >= rows)
     highlightedRow_ = -1;
@@ -155,7 +157,7 @@ void CQORGridCtrl::SetCellReadOnly(int row, int col, bool readOnly)
       box->SetDisabled(readOnly);
     return;
   }
-  SetItemBkColour(row, col, readOnly ? kReadOnlyColour : kWhite);
+  SetItemBkColour(row, col, RestingColour(row, col, readOnly));
   SetItemState(row, col, readOnly ? unsigned(kStateReadOnly) : 0u);
 }
 
@@ -221,12 +223,13 @@ void CQORGridCtrl::HighlightRow(int row)
   if (old >= fixedRows && old < GetRowCount()) {
     for (int col = fixedCols; col < GetColumnCount(); ++col) {
       const bool grey = GetCellType(old, col) == kCellCheck || GetCell(old, col)->IsReadOnly();
-      SetItemBkColour(old, col, grey ? kReadOnlyColour : kWhite);
+      SetItemBkColour(old, col, RestingColour(old, col, grey));
     }
   }
   if (row >= fixedRows && row < GetRowCount()) {
     for (int col = fixedCols; col < GetColumnCount(); ++col) {
-      SetItemBkColour(row, col, IsCellEditable(row, col) ? kHighlightColour : kHighlightReadOnlyColour);
+      if (marks_.count(RecordKey(row, col)) == 0)
+        SetItemBkColour(row, col, IsCellEditable(row, col) ? kHighlightColour : kHighlightReadOnlyColour);
     }
   }
   highlightedRow_ = row;

@@ -12,7 +12,7 @@
 // subclass learns of every user action. Texts at this interface are UTF-8.
 //
 // Implementation split: QORGridCtrl.cpp (set-up, cells, columns, commits), QORGridCtrlFocus.cpp
-// (Tab hand-over, focus arrival and loss, SelectCell).
+// (Tab hand-over, focus arrival and loss, SelectCell), QORGridCtrlMarks.cpp (marked cells).
 class CQORGridCtrl : public CGridCtrl {
   Q_OBJECT
 
@@ -28,6 +28,8 @@ class CQORGridCtrl : public CGridCtrl {
   static constexpr GridColour kReadOnlyColour = GridRgb(224, 224, 224);
   static constexpr GridColour kHighlightColour = GridRgb(128, 192, 255);
   static constexpr GridColour kHighlightReadOnlyColour = GridRgb(120, 160, 200);
+  // A marked cell, in any row: a cell whose content the owner wants looked at.
+  static constexpr GridColour kMarkedColour = GridRgb(255, 204, 188);
 
   explicit CQORGridCtrl(QWidget* parent = nullptr);
   ~CQORGridCtrl() override;
@@ -62,6 +64,10 @@ class CQORGridCtrl : public CGridCtrl {
   // Colours the row as the current one (-1: none), restoring the previous row's colours.
   void HighlightRow(int row);
   int GetHighlightedRow() const { return highlightedRow_; }
+  // Marks a data cell with the tint of kMarkedColour and a tooltip that shows the text whenever
+  // the pointer rests on it; an empty text removes the mark. Marks go with their rows.
+  void SetCellMark(int row, int col, const std::string& tip);
+  std::string GetCellMark(int row, int col) const;
   // Takes the keyboard focus and makes the cell the focus cell ((-1, -1): none).
   void SelectCell(int row, int col);
 
@@ -95,6 +101,7 @@ class CQORGridCtrl : public CGridCtrl {
   void resizeEvent(QResizeEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
   CCellID FirstEditableCell() const;
   CCellID LastEditableCell() const;
@@ -102,10 +109,13 @@ class CQORGridCtrl : public CGridCtrl {
  private:
   static long long RecordKey(int row, int col) { return static_cast<long long>(row) * 65536 + col; }
   const cellInfo* FindRecord(int row, int col) const;
+  // The background a cell has outside the highlighted row: marked, grey or white.
+  GridColour RestingColour(int row, int col, bool readOnly) const;
   // The next control of the dialog's tab order with a text (a grid always counts); null if none.
   QWidget* NextTabControl(bool backwards) const;
 
   std::unordered_map<long long, std::unique_ptr<cellInfo>> records_;
+  std::unordered_map<long long, std::string> marks_;  // key as records_; the tooltip text
   int rowCount_ = -1;
   int colCount_ = -1;
   int fixedRowCount_ = -1;

@@ -1,5 +1,7 @@
 #include "tavo/tavoEdit/PropertyRows.h"
 
+#include <algorithm>
+
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
 
@@ -25,6 +27,12 @@ void PropertyRows::Clear()
   for (auto& column : wert)
     column.clear();
   formulaFlags.clear();
+}
+
+std::string StoredValueText(std::string text)
+{
+  std::replace(text.begin(), text.end(), ',', '.');
+  return text;
 }
 
 std::vector<QODOM_ELEMENT> LoadPropertyRows(const CTavoObj& object, PropertyRows& rows)

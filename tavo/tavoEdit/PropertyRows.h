@@ -19,6 +19,10 @@ struct PropertyRows {
   void Clear();
 };
 
+// A Wert01 as the grid stores it, and so as every recalculation reads it: a decimal comma
+// becomes a point ("1,35" is 1.35, never 1).
+std::string StoredValueText(std::string text);
+
 // Fills the rows from the object's property elements in order; an element without Kurzname gets
 // no row. Returns the element of each row.
 std::vector<QODOM_ELEMENT> LoadPropertyRows(const CTavoObj& object, PropertyRows& rows);

@@ -1,6 +1,7 @@
 #include "tavo/tavoEdit/TavoGrid.h"
 
 #include "tavo/formula/NumberText.h"
+#include "tavo/material/FormulaMessages.h"
 #include "tavo/material/Recalculation.h"
 #include "tavo/outside/VBT.h"
 #include "tavo/tavoEdit/GridValueFormat.h"
@@ -23,6 +24,15 @@ constexpr ColumnSpec kColumns[CTavoGrid::kColumnCount] = {
 std::string Translate(const std::string& text)
 {
   return VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", text);
+}
+
+// The tooltip of a marked value cell: the formula's messages, one per line, translated.
+std::string MarkText(const std::vector<CParserWarning>& warnings)
+{
+  std::string text;
+  for (const CParserWarning& warning : warnings)
+    text += (text.empty() ? "" : "\n") + TranslateFormulaMessage(warning.text);
+  return text;
 }
 
 }  // namespace
@@ -65,14 +75,14 @@ void CTavoGrid::OnCheckChanged(int row, int col)
   const bool ticked = GetCheck(row, col);
   SetCellReadOnly(row, kColFormel, !(Editable() && ticked));
   SetCellReadOnly(row, kColWert, !(Editable() && !ticked));
-  Redraw();
+  RecalculateRows(false);  // a row that is no longer a formula loses its mark
 }
 
 void CTavoGrid::OnCellChanged(int row, int col, int /*type*/)
 {
   const bool ticked = GetCheck(row, kColTyp);
   if ((col == kColWert && !ticked) || (col == kColFormel && ticked))
-    RecomputeFormulaRows();
+    RecalculateRows(true);
 }
 
 bool CTavoGrid::ExchangeRowData(bool saveAndValidate)
@@ -116,7 +126,8 @@ void CTavoGrid::LoadRows()
     SetCellText(r, kColEinheit, rows.einheit[i]);
     SetCellText(r, kColKnoten, rows.knoten[i]);
   }
-  Redraw();
+  // The values came recalculated from the document; only the marks are new.
+  RecalculateRows(false);
 }
 
 void CTavoGrid::CollectRows()
@@ -133,30 +144,36 @@ void CTavoGrid::CollectRows()
     rows.formel[i] = rows.formulaFlags[i] ? GetCellText(r, kColFormel) : std::string();
     for (int k = 0; k < 9; ++k)
       rows.wert[k][i] = GetCellText(r, kColWert + k);
-    std::replace(rows.wert[0][i].begin(), rows.wert[0][i].end(), ',', '.');
+    rows.wert[0][i] = StoredValueText(rows.wert[0][i]);
     rows.dimension[i] = GetCellText(r, kColDim);
     rows.einheit[i] = GetCellText(r, kColEinheit);
     rows.knoten[i] = GetCellText(r, kColKnoten);
   }
 }
 
-void CTavoGrid::RecomputeFormulaRows()
+void CTavoGrid::RecalculateRows(bool writeValues)
 {
   // Rows further down override rows above them with the same short name, as the levels farther
-  // from the object do in the document.
+  // from the object do in the document. A value is read as it will be stored, so that "1,35" is
+  // 1.35 here as it is in the document.
   ShortNameTexts values, formulas;
   for (int r = 1; r < GetRowCount(); ++r) {
     const std::string name = GetCellText(r, kColKurzname);
-    values[name] = GetCellText(r, kColWert);
+    values[name] = StoredValueText(GetCellText(r, kColWert));
     const std::string formula = GetCheck(r, kColTyp) ? GetCellText(r, kColFormel) : std::string();
     if (!formula.empty())
       formulas[name] = formula;
   }
-  const ShortNameTexts computed = RecalculateValues(values, formulas);
+  ShortNameWarnings warnings;
+  const ShortNameTexts computed = RecalculateValues(values, formulas, &warnings);
   for (int r = 1; r < GetRowCount(); ++r) {
-    if (!GetCheck(r, kColTyp) || GetCellText(r, kColFormel).empty())
+    const std::string name = GetCellText(r, kColKurzname);
+    const bool formulaRow = GetCheck(r, kColTyp) && !GetCellText(r, kColFormel).empty();
+    const auto warned = warnings.find(name);
+    SetCellMark(r, kColWert, formulaRow && warned != warnings.end() ? MarkText(warned->second) : std::string());
+    if (!formulaRow || !writeValues)
       continue;
-    const auto value = computed.find(GetCellText(r, kColKurzname));
+    const auto value = computed.find(name);
     if (value != computed.end())
       SetCellText(r, kColWert, FormatGridValue(ReadLeadingDouble(value->second)));
   }

@@ -39,8 +39,10 @@ class CTavoGrid : public CQORGridCtrl {
   bool Editable() const { return qorMode || inUserFile; }
   void LoadRows();
   void CollectRows();
-  // Every ticked row's value anew from the rows as they stand, formula rows included.
-  void RecomputeFormulaRows();
+  // Recalculates the rows as they stand, formula rows included, and marks the value cell of each
+  // formula row whose evaluation reported something; with writeValues, each formula row's value
+  // cell gets its new value as well.
+  void RecalculateRows(bool writeValues);
 
   std::vector<std::string> m_shownNames;  // the long names as shown at loading, translated
 };

@@ -48,9 +48,14 @@ TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommi
   StartValues start;
   start.objekt = "Eigen";
   Open(start);
+  // A decimal comma reads as it is stored: the grid and the document both hold 2.5 and 5.
   Edit("fck", CTavoGrid::kColWert, "2,5");
-  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "4");  // "2,5" reads as 2 while editing
+  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "5");
+  Choose(3, "C20/25");
+  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck"), "2.5");
+  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2"), "5");
 
+  Choose(3, "Eigen");
   Edit("fck", CTavoGrid::kColWert, "12.5");
   EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "25");
   Choose(3, "C20/25");
