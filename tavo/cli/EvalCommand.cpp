@@ -8,8 +8,8 @@
 #include <memory>
 #include <optional>
 
-#include "tavo/formula/NumberText.h"
 #include "tavo/material/MaterialLibrary.h"
+#include "tavo/text/NumberText.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include "tavo/cli/Commands.h"
 #include "tavo/cli/Database.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/material/Recalculation.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/text/NumberText.h"
 
 #include <nlohmann/json.hpp>
 

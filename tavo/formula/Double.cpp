@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <optional>
 
-#include "tavo/formula/NumberText.h"
 #include "tavo/formula/QORParser.h"
+#include "tavo/text/NumberText.h"
 
 CDouble::CDouble() : CDouble(0.0) {}
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tavo/formula/FormulaCode.h"
-#include "tavo/formula/NumberText.h"
+#include "tavo/text/NumberText.h"
 
 namespace {
 

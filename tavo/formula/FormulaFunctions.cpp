@@ -9,7 +9,7 @@
 #include "tavo/formula/FormulaCode.h"
 #include "tavo/formula/FormulaLog.h"
 #include "tavo/formula/FormulaRandom.h"
-#include "tavo/formula/NumberText.h"
+#include "tavo/text/NumberText.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "tavo/formula/ExpressionEvaluator.h"
 #include "tavo/formula/FormulaCode.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/formula/PrepareFormula.h"
+#include "tavo/text/NumberText.h"
 
 CQORParser theGlobalParser;
 

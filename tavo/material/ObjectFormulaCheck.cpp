@@ -1,9 +1,9 @@
 #include "tavo/material/ObjectFormulaCheck.h"
 
 #include "tavo/formula/FormulaCode.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/formula/QORParser.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/text/NumberText.h"
 
 #include <cstring>
 #include <map>

@@ -2,8 +2,8 @@
 
 #include "tavo/formula/Double.h"
 #include "tavo/formula/FormulaNames.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/formula/QORParser.h"
+#include "tavo/text/NumberText.h"
 
 #include <cctype>
 #include <cstddef>

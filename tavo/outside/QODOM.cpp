@@ -4,7 +4,7 @@
 #include "tavo/outside/DocumentReader.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/outside/DocumentWriter.h"
-#include "tavo/shell/LeadingInteger.h"
+#include "tavo/text/NumberText.h"
 
 #include <QFile>
 

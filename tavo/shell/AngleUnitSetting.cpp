@@ -1,7 +1,7 @@
 #include "tavo/shell/AngleUnitSetting.h"
 
-#include "tavo/shell/LeadingInteger.h"
 #include "tavo/shell/Registry.h"
+#include "tavo/text/NumberText.h"
 
 #include <algorithm>
 #include <limits>

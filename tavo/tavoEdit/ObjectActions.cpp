@@ -2,7 +2,7 @@
 
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
-#include "tavo/shell/LeadingInteger.h"
+#include "tavo/text/NumberText.h"
 
 #include <algorithm>
 #include <limits>

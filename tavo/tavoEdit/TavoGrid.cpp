@@ -1,10 +1,9 @@
 #include "tavo/tavoEdit/TavoGrid.h"
 
-#include "tavo/formula/NumberText.h"
 #include "tavo/material/FormulaMessages.h"
 #include "tavo/material/Recalculation.h"
 #include "tavo/outside/VBT.h"
-#include "tavo/tavoEdit/GridValueFormat.h"
+#include "tavo/text/NumberText.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 #include "tests/support/ExploreDatabase.h"
 #include "tests/support/TestDatabase.h"
 
-#include "tavo/formula/NumberText.h"
 #include "tavo/formula/QORParser.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/text/NumberText.h"
 
 #include <gtest/gtest.h>
 

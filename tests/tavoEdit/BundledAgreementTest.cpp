@@ -4,8 +4,8 @@
 #include "EditorTestSupport.h"
 
 #include "tavo/formula/AngleUnit.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/shell/AngleUnitSetting.h"
+#include "tavo/text/NumberText.h"
 #include "tests/support/TavoTool.h"
 
 #include <QDir>

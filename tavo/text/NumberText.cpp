@@ -1,6 +1,7 @@
-#include "tavo/formula/NumberText.h"
+#include "tavo/text/NumberText.h"
 
 #include <locale.h>
+#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -44,9 +45,33 @@ std::size_t Strtod(std::string_view text, double& value)
 
 std::string ToChars(double value, std::chars_format format, int precision)
 {
-  char buffer[400];  // the longest fixed form of a double with two decimals needs 312
+  char buffer[400];  // the longest form asked for here, the smallest double in the grid's fixed form, needs 330
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, format, precision);
   return std::string(buffer, result.ptr);
+}
+
+bool IsSpace(char c)
+{
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+bool IsDigit(char c)
+{
+  return c >= '0' && c <= '9';
+}
+
+// Position of the first digit after white space and an optional sign, and the sign.
+std::size_t DigitsStart(std::string_view text, bool& negative)
+{
+  std::size_t i = 0;
+  while (i < text.size() && IsSpace(text[i]))
+    ++i;
+  negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  return i;
 }
 
 }  // namespace
@@ -116,10 +141,59 @@ std::string FormatScientific16(double value)
   return text;
 }
 
+std::string FormatGridValue(double value)
+{
+  if (std::isnan(value))
+    return std::signbit(value) ? "-nan" : "nan";
+  if (std::isinf(value))
+    return value < 0 ? "-inf" : "inf";
+
+  int decimals = 0;
+  if (value != 0) {
+    const double digits = std::trunc(std::log10(std::fabs(value)));
+    decimals = std::max(0, 5 - static_cast<int>(digits));
+  }
+  std::string text = ToChars(value, std::chars_format::fixed, decimals);
+  if (text.find('.') != std::string::npos) {
+    while (!text.empty() && text.back() == '0')
+      text.pop_back();
+    if (!text.empty() && text.back() == '.')
+      text.pop_back();
+  }
+  return text;
+}
+
 std::int32_t ToInt32(double value)
 {
   if (!(value > -2147483649.0 && value < 2147483648.0)) {
     return std::numeric_limits<std::int32_t>::min();
   }
   return static_cast<std::int32_t>(value);
+}
+
+int64_t ReadLeadingInteger(std::string_view text)
+{
+  bool negative = false;
+  std::size_t i = DigitsStart(text, negative);
+  constexpr uint64_t limit = static_cast<uint64_t>(std::numeric_limits<int64_t>::max());
+  uint64_t magnitude = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    magnitude = magnitude * 10 + static_cast<uint64_t>(text[i] - '0');
+    if (magnitude > limit) {
+      magnitude = limit + (negative ? 1 : 0);
+      while (i < text.size() && IsDigit(text[i]))
+        ++i;
+      break;
+    }
+  }
+  if (negative)
+    return magnitude > limit ? std::numeric_limits<int64_t>::min() : -static_cast<int64_t>(magnitude);
+  return static_cast<int64_t>(magnitude);
+}
+
+bool StartsWithInteger(std::string_view text)
+{
+  bool negative = false;
+  const std::size_t i = DigitsStart(text, negative);
+  return i < text.size() && IsDigit(text[i]);
 }

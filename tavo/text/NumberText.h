@@ -28,5 +28,17 @@ std::string FormatFixed2(double value);
 // printf "%16.16le": sixteen digits after the point, right-aligned in sixteen columns.
 std::string FormatScientific16(double value);
 
+// A computed value as the property grid shows it: 5 minus the whole part of log10 of the
+// magnitude decimals (at least 0; none for zero), trailing zeros and a trailing point dropped.
+// Values that are not finite read as the C library prints them: "inf", "-inf", "nan".
+std::string FormatGridValue(double value);
+
 // Truncates toward zero into a 32-bit integer; NaN and values outside its range give -2147483648.
 std::int32_t ToInt32(double value);
+
+// Reads the decimal integer at the start of a text as atol does in the "C" locale: leading
+// white space skipped, an optional sign, then digits; 0 when there are none. Values beyond the
+// 64-bit range saturate instead of overflowing.
+int64_t ReadLeadingInteger(std::string_view text);
+// True when the text holds such an integer (at least one digit after the optional sign).
+bool StartsWithInteger(std::string_view text);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "tavo/formula/NumberText.h"
+#include "tavo/text/NumberText.h"
 
 namespace {
 
@@ -62,6 +62,52 @@ TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
   EXPECT_EQ(FormatScientific16(1), "1.0000000000000000e+00");
   EXPECT_EQ(FormatScientific16(-1e-300), "-1.0000000000000000e-300");
   EXPECT_EQ(FormatScientific16(-kInf), "            -inf");
+}
+
+TEST(NumberText, GridValueDecimalsFollowTheMagnitude)
+{
+  const struct {
+    double value;
+    const char* text;
+  } rows[] = {
+      {12.5, "12.5"},     {1000, "1000"},        {0.001, "0.001"},           {2.0 / 3.0, "0.66667"},
+      {456.78, "456.78"}, {999.9999, "1000"},    {0.00000785, "0.00000785"}, {-0.35, "-0.35"},
+      {0, "0"},           {123456.7, "123457"},  {-2.5e-3, "-0.0025"},       {kInf, "inf"},
+      {-kInf, "-inf"},    {std::nan(""), "nan"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(FormatGridValue(row.value), row.text) << row.text;
+  }
+}
+
+TEST(NumberText, LeadingIntegerReadsAsAtolDoes)
+{
+  constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
+  const struct {
+    const char* text;
+    int64_t value;
+    bool startsWithInteger;
+  } rows[] = {
+      {"12", 12, true},
+      {"  7 ", 7, true},
+      {"-1", -1, true},
+      {"+3", 3, true},
+      {"4abc", 4, true},
+      {"abc", 0, false},
+      {"", 0, false},
+      {"- 5", 0, false},
+      {"-", 0, false},
+      {"1.9", 1, true},
+      {"\t\n42", 42, true},
+      {"007", 7, true},
+      {"x1", 0, false},
+      {"99999999999999999999", kMax, true},
+      {"-99999999999999999999", -kMax - 1, true},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ReadLeadingInteger(row.text), row.value) << row.text;
+    EXPECT_EQ(StartsWithInteger(row.text), row.startsWithInteger) << row.text;
+  }
 }
 
 TEST(NumberText, ToInt32TruncatesAndMapsTheRestToTheMinimum)
