@@ -5,8 +5,8 @@
 
 #include "bench/material/BenchDatabase.h"
 
-#include "tavo/material/Cp1252.h"
 #include "tavo/material/Protocol.h"
+#include "tavo/text/CodePage.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>

@@ -1,9 +1,11 @@
 #include "tavo/formula/ExpressionTokenizer.h"
 
+#include <algorithm>
 #include <string>
 
 #include "tavo/formula/FormulaCode.h"
 #include "tavo/text/NumberText.h"
+#include "tavo/text/Utf8.h"
 
 namespace {
 
@@ -23,13 +25,12 @@ bool IsBlank(char c)
 // The length of the UTF-8 sequence that starts at text[0] when it is a whole, valid one; else 1.
 std::size_t CharacterLength(std::string_view text)
 {
-  const auto lead = static_cast<unsigned char>(text[0]);
-  const std::size_t length = lead >= 0xF0 && lead <= 0xF4 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 1;
+  const std::size_t length = std::max<std::size_t>(1, Utf8LengthOfLead(static_cast<unsigned char>(text[0])));
   if (length > text.size()) {
     return 1;
   }
   for (std::size_t i = 1; i < length; ++i) {
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+    if (!IsUtf8Continuation(text[i])) {
       return 1;
     }
   }

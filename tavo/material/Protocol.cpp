@@ -1,9 +1,9 @@
 #include "tavo/material/Protocol.h"
 
-#include "tavo/material/Cp1252.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/material/Vocabulary.h"
 #include "tavo/outside/VBT.h"
+#include "tavo/text/CodePage.h"
 
 #include <QSaveFile>
 

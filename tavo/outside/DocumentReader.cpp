@@ -1,6 +1,7 @@
 #include "tavo/outside/DocumentReader.h"
 
-#include <iconv.h>
+#include "tavo/text/CodePage.h"
+#include "tavo/text/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -51,41 +52,6 @@ std::string DeclaredEncoding(std::string_view text)
   if (close == std::string_view::npos)
     return {};
   return Lowercase(std::string(declaration.substr(quote + 1, close - quote - 1)));
-}
-
-bool IsSingleByteLatin(const std::string& encoding)
-{
-  return encoding == "windows-1252" || encoding == "cp1252" || encoding == "iso-8859-1" || encoding == "iso-8859-15" ||
-         encoding == "latin1" || encoding == "latin-1";
-}
-
-// Converts single-byte text to UTF-8 with iconv; nullopt when the converter refuses a byte.
-std::optional<std::string> ConvertToUtf8(std::string_view text, const char* from)
-{
-  iconv_t converter = iconv_open("UTF-8", from);
-  if (converter == reinterpret_cast<iconv_t>(-1))
-    return std::nullopt;
-  std::string input(text);
-  std::string output(text.size() * 3 + 4, '\0');
-  char* in = input.data();
-  std::size_t inLeft = input.size();
-  char* out = output.data();
-  std::size_t outLeft = output.size();
-  const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-  iconv_close(converter);
-  if (result == static_cast<std::size_t>(-1))
-    return std::nullopt;
-  output.resize(output.size() - outLeft);
-  return output;
-}
-
-// windows-1252 leaves five bytes undefined; ISO-8859-1 maps every byte, so it takes those files.
-std::string Latin1OrWindows1252ToUtf8(std::string_view text, const std::string& declared)
-{
-  const char* name = declared == "iso-8859-15" ? "ISO-8859-15" : "WINDOWS-1252";
-  if (auto converted = ConvertToUtf8(text, name))
-    return *converted;
-  return ConvertToUtf8(text, "ISO-8859-1").value_or(std::string(text));
 }
 
 std::vector<std::size_t> LineStarts(std::string_view text)
@@ -187,14 +153,6 @@ pugi::xml_node NotWellFormed(const pugi::xml_document& xml, std::string& reason)
   return offender;
 }
 
-// True when none of the eight bytes at `bytes` has its high bit set.
-bool IsAsciiWord(const char* bytes)
-{
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return (word & 0x8080808080808080u) == 0;
-}
-
 bool IsUtf16Or32(std::string_view bytes)
 {
   if (bytes.size() < 2)
@@ -202,46 +160,6 @@ bool IsUtf16Or32(std::string_view bytes)
   const auto b0 = static_cast<unsigned char>(bytes[0]), b1 = static_cast<unsigned char>(bytes[1]);
   return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF) || b0 == 0 || b1 == 0;
 }
-
-}  // namespace
-
-std::size_t FirstInvalidUtf8(std::string_view text)
-{
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // Plain ASCII, the bulk of every file, is passed eight bytes at a time.
-    if (i + 8 <= text.size() && IsAsciiWord(text.data() + i)) {
-      i += 8;
-      continue;
-    }
-    const auto c = static_cast<unsigned char>(text[i]);
-    std::size_t length = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    if (length == 0 || i + length > text.size() || (length == 2 && c < 0xC2))
-      return i;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-        return i;
-    if (length == 3) {
-      const auto c1 = static_cast<unsigned char>(text[i + 1]);
-      if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0))
-        return i;
-    }
-    if (length == 4) {
-      const auto c1 = static_cast<unsigned char>(text[i + 1]);
-      if (c > 0xF4 || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90))
-        return i;
-    }
-    i += length;
-  }
-  return std::string_view::npos;
-}
-
-bool IsValidUtf8(std::string_view text)
-{
-  return FirstInvalidUtf8(text) == std::string_view::npos;
-}
-
-namespace {
 
 // What the bytes were found to hold: the text to parse (the bytes themselves or their conversion
 // from a Latin code page) and its encoding.
@@ -270,7 +188,7 @@ bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepa
   const std::size_t firstBad = declaredLatin ? std::string_view::npos : FirstInvalidUtf8(bytes);
   const bool latin = declaredLatin || (!document.writeBom && firstBad != std::string_view::npos && declared.empty());
   if (latin)
-    prepared.converted = Latin1OrWindows1252ToUtf8(bytes, declared);
+    prepared.converted = LatinToUtf8(bytes, declared);
   prepared.text = latin ? std::string_view(prepared.converted) : bytes;
   document.lineStarts = LineStarts(prepared.text);
   if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos) {

@@ -21,8 +21,3 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
 
 // An empty document: the declaration and a root element with that tag.
 std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag);
-
-// True when the text is valid UTF-8.
-bool IsValidUtf8(std::string_view text);
-// The offset of the first byte that breaks UTF-8, npos when the text is valid.
-std::size_t FirstInvalidUtf8(std::string_view text);

@@ -173,13 +173,30 @@ TEST(Document, MalformedTextNamesLineAndColumn)
 
 TEST(Document, SingleByteFilesAreReadAsUtf8)
 {
-  // "Würfel" in windows-1252, declared and undeclared; the declaration is rewritten.
-  ParsedDoc declared(
-      "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<R Name=\"W\xFC"
-      "rfel \x80\"/>\n");
-  EXPECT_STREQ(QODOM_GetString(declared.root, "Name"), "Würfel €");
-  EXPECT_EQ(declared.Text(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<R Name=\"Würfel €\"/>\n");
-
-  ParsedDoc undeclared("<R Name=\"W\xFCrfel\"/>");
-  EXPECT_STREQ(QODOM_GetString(undeclared.root, "Name"), "Würfel");
+  // The declaration names the code page and is rewritten to UTF-8; a file that declares nothing
+  // and is no UTF-8 is windows-1252. One of the five bytes that windows-1252 leaves undefined
+  // makes the whole file ISO-8859-1, the 0x80 beside it included.
+  const struct {
+    const char* encoding;
+    const char* name;
+    const char* utf8;
+  } rows[] = {
+      {"windows-1252", "W\xFCrfel \x80", "Würfel €"},
+      {"", "W\xFCrfel \x80", "Würfel €"},
+      {"iso-8859-1", "\xA4 \xFC", "¤ ü"},
+      {"ISO-8859-15", "\xA4 \xFC", "€ ü"},
+      {"windows-1252", "\x80\x81", "\u0080\u0081"},
+      {"windows-1252", "\x80\x8D", "\u0080\u008D"},
+      {"windows-1252", "\x80\x8F", "\u0080\u008F"},
+      {"windows-1252", "\x80\x90", "\u0080\u0090"},
+      {"windows-1252", "\x80\x9D", "\u0080\u009D"},
+  };
+  const auto file = [](const std::string& encoding, const std::string& name) {
+    const std::string declared = encoding.empty() ? "" : " encoding=\"" + encoding + "\"";
+    return "<?xml version=\"1.0\"" + declared + "?>\n<R Name=\"" + name + "\"/>\n";
+  };
+  for (const auto& row : rows) {
+    ParsedDoc doc(file(row.encoding, row.name));
+    EXPECT_EQ(doc.Text(), file(*row.encoding ? "UTF-8" : "", row.utf8)) << row.encoding << " " << row.utf8;
+  }
 }

@@ -1,0 +1,75 @@
+#include "tavo/text/Utf8.h"
+
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+// True when none of the eight bytes at `bytes` has its high bit set.
+bool IsAsciiWord(const char* bytes)
+{
+  std::uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return (word & 0x8080808080808080u) == 0;
+}
+
+// The second byte of a sequence narrows what its lead allows: no overlong three- and four-byte
+// forms, no surrogates (ED A0..BF), nothing beyond U+10FFFF (F4 90..BF).
+bool SecondByteFits(unsigned char lead, unsigned char second)
+{
+  switch (lead) {
+    case 0xE0: return second >= 0xA0;
+    case 0xED: return second < 0xA0;
+    case 0xF0: return second >= 0x90;
+    case 0xF4: return second < 0x90;
+    default: return true;
+  }
+}
+
+}  // namespace
+
+std::size_t Utf8LengthOfLead(unsigned char lead)
+{
+  if (lead < 0x80)
+    return 1;
+  if (lead < 0xC2)
+    return 0;
+  if (lead < 0xE0)
+    return 2;
+  if (lead < 0xF0)
+    return 3;
+  return lead <= 0xF4 ? 4 : 0;
+}
+
+bool IsUtf8Continuation(char byte)
+{
+  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+std::size_t FirstInvalidUtf8(std::string_view text)
+{
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // Plain ASCII, the bulk of every file, is passed eight bytes at a time.
+    if (i + 8 <= text.size() && IsAsciiWord(text.data() + i)) {
+      i += 8;
+      continue;
+    }
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = Utf8LengthOfLead(lead);
+    if (length == 0 || i + length > text.size())
+      return i;
+    for (std::size_t k = 1; k < length; ++k)
+      if (!IsUtf8Continuation(text[i + k]))
+        return i;
+    if (length > 2 && !SecondByteFits(lead, static_cast<unsigned char>(text[i + 1])))
+      return i;
+    i += length;
+  }
+  return std::string_view::npos;
+}
+
+bool IsValidUtf8(std::string_view text)
+{
+  return FirstInvalidUtf8(text) == std::string_view::npos;
+}

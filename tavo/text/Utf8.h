@@ -1,0 +1,19 @@
+#pragma once
+// UTF-8 as the program holds every text.
+
+#include <cstddef>
+#include <string_view>
+
+// The length of the sequence that a byte starts: 1 for ASCII, 2 to 4 for a lead byte, 0 for a
+// byte that starts none (a continuation byte, the leads of overlong pairs C0 and C1, and F5 to FF,
+// which would lead beyond U+10FFFF).
+std::size_t Utf8LengthOfLead(unsigned char lead);
+
+// True for the bytes 80 to BF, which continue a sequence.
+bool IsUtf8Continuation(char byte);
+
+// The offset of the first byte that breaks UTF-8 (a stray or missing continuation byte, an
+// overlong form, a surrogate, a code point beyond U+10FFFF), npos when the text is valid.
+std::size_t FirstInvalidUtf8(std::string_view text);
+// True when the text is valid UTF-8.
+bool IsValidUtf8(std::string_view text);
