@@ -267,15 +267,3 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
   pugi::get_memory_deallocation_function()(buffer);
   return CheckParsed(std::move(document), result, error);
 }
-
-std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag)
-{
-  auto document = std::make_unique<Document>();
-  document->path = path;
-  pugi::xml_node declaration = document->xml.append_child(pugi::node_declaration);
-  declaration.append_attribute("version").set_value("1.0");
-  declaration.append_attribute("encoding").set_value("UTF-8");
-  pugi::xml_node root = document->xml.append_child(rootTag);
-  root.append_child(pugi::node_pcdata).set_value("\n");
-  return document;
-}

@@ -18,6 +18,3 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
 // the buffer is freed in every case. The buffer's bytes change; take what is needed of them (a digest) before.
 std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, const std::string& path,
                                               std::string& error);
-
-// An empty document: the declaration and a root element with that tag.
-std::unique_ptr<Document> NewDocument(const std::string& path, const char* rootTag);

@@ -1,6 +1,7 @@
 // Opening and saving documents on disk.
 
 #include "tavo/outside/QODOM.h"
+#include "tavo/outside/QODOMFile.h"
 
 #include "tests/support/TestFiles.h"
 
@@ -15,6 +16,10 @@ namespace {
 
 constexpr const char* kSmall =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Beton\"/>\n</Materialdatei>\n";
+
+constexpr const char* kLonger =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Beton\"/>\n  <Kategorie "
+    "Name=\"Stahl\"/>\n</Materialdatei>\n";
 
 QODOM_ELEMENT Open(const std::string& path, const char* emptyRoot, std::string& error)
 {
@@ -55,6 +60,30 @@ TEST(DocumentFile, SavingAnUneditedFileKeepsItsBytes)
   ASSERT_TRUE(QODOM_SaveDoc(QODOM_GetDocument(root)));
   EXPECT_EQ(ReadFile(path), kSmall);
   QODOM_CloseDoc(root);
+}
+
+// Someone rewrites the file between the look at its size and the read: the file is read again as a
+// whole, and the document holds, and records on disk, what the file holds now.
+TEST(DocumentFile, FileWhoseSizeChangedWhileOpeningIsReadAgain)
+{
+  const struct {
+    const char* seen;
+    const char* now;
+  } rows[] = {{kSmall, kLonger}, {kLonger, kSmall}};
+  for (const auto& row : rows) {
+    TestFolder folder;
+    const std::string path = folder.Write("std.xml", row.seen);
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const auto size = static_cast<std::size_t>(file.size());
+    folder.Write("std.xml", row.now);
+    std::string error;
+    const QODOM_ELEMENT root = ReadDocumentFile(file, size, path, error);
+    ASSERT_NE(root, 0u) << error;
+    EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), row.now);
+    EXPECT_FALSE(QODOM_ChangedOnDisk(QODOM_GetDocument(root)));
+    QODOM_CloseDoc(root);
+  }
 }
 
 TEST(DocumentFile, SaveIntoAnImpossiblePlaceReportsAndKeepsNothingHalfWritten)
