@@ -13,7 +13,7 @@ void BM_Fingerprint(benchmark::State& state)
   const QODOM_ELEMENT root = db.handler->StandardFile();
   CFingerPrint fingerprint;
   for (auto _ : state) {
-    QODOM_GetFingerPrint(root, fingerprint);
+    fingerprint = QODOM_GetFingerPrint(root);
     benchmark::DoNotOptimize(fingerprint);
   }
   if (fingerprint == CFingerPrint{})

@@ -21,27 +21,20 @@ std::vector<QODOM_ELEMENT> Objects(QODOM_ELEMENT root)
   return found;
 }
 
-CFingerPrint FingerPrint(QODOM_ELEMENT root)
-{
-  CFingerPrint fingerprint;
-  QODOM_GetFingerPrint(root, fingerprint);
-  return fingerprint;
-}
-
 }  // namespace
 
 DatabaseRecalcResult RecalculateDatabase(CTavoHandler& handler, bool save)
 {
   DatabaseRecalcResult result;
   for (QODOM_ELEMENT file : handler.SearchedFiles()) {
-    const CFingerPrint before = FingerPrint(file);
+    const CFingerPrint before = QODOM_GetFingerPrint(file);
     for (QODOM_ELEMENT element : Objects(file)) {
       ++result.objects;
       const CTavoObj object(element, file == handler.UserFile());  // recalculates
       if (object.wroteBack)
         ++result.changed;
     }
-    if (!save || FingerPrint(file) == before)
+    if (!save || QODOM_GetFingerPrint(file) == before)
       continue;
     const QODOM_DOCUMENT document = QODOM_GetDocument(file);
     if (QODOM_ChangedOnDisk(document))

@@ -70,8 +70,8 @@ bool QODOM_SaveDoc(QODOM_DOCUMENT document);
 bool QODOM_ChangedOnDisk(QODOM_DOCUMENT document);
 // The path and reason of the last failed save; "" after a successful one.
 const std::string& QODOM_LastSaveError();
-// Fills the document's current fingerprint (all zero for 0).
-void QODOM_GetFingerPrint(QODOM_ELEMENT root, CFingerPrint& fingerprint);
+// The document's current fingerprint (all zero for 0).
+CFingerPrint QODOM_GetFingerPrint(QODOM_ELEMENT root);
 
 // --- Document lifetime, for the material-file library and tools ---
 

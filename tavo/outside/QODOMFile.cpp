@@ -133,10 +133,10 @@ const std::string& QODOM_LastSaveError()
   return g_lastSaveError;
 }
 
-void QODOM_GetFingerPrint(QODOM_ELEMENT root, CFingerPrint& fingerprint)
+CFingerPrint QODOM_GetFingerPrint(QODOM_ELEMENT root)
 {
   const Document* document = Store().DocumentOf(root);
-  fingerprint = document ? FingerprintDocument(*document) : CFingerPrint{};
+  return document ? FingerprintDocument(*document) : CFingerPrint{};
 }
 
 std::string QODOM_SerializeDoc(QODOM_DOCUMENT id)

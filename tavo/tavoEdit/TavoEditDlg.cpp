@@ -213,6 +213,6 @@ std::string CTavoEditDlg::Translate(const std::string& text) const
 
 void CTavoEditDlg::TakeFingerprints()
 {
-  QODOM_GetFingerPrint(m_handler.StandardFile(), m_standardPrint);
-  QODOM_GetFingerPrint(m_handler.UserFile(), m_userPrint);
+  m_standardPrint = QODOM_GetFingerPrint(m_handler.StandardFile());
+  m_userPrint = QODOM_GetFingerPrint(m_handler.UserFile());
 }

@@ -22,13 +22,6 @@ constexpr const char* kSaveFailed =
 constexpr const char* kUserChanged =
     "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 
-CFingerPrint Fingerprint(QODOM_ELEMENT file)
-{
-  CFingerPrint fingerprint;
-  QODOM_GetFingerPrint(file, fingerprint);
-  return fingerprint;
-}
-
 }  // namespace
 
 void CTavoEditDlg::OnSaveChanges()
@@ -36,9 +29,9 @@ void CTavoEditDlg::OnSaveChanges()
   UpdateObjectData(true);
   // A file that failed to save keeps its old fingerprint, so closing still asks for it.
   if (m_start.qorMode && SaveFileReporting(m_handler.StandardFile()))
-    m_standardPrint = Fingerprint(m_handler.StandardFile());
+    m_standardPrint = QODOM_GetFingerPrint(m_handler.StandardFile());
   if (SaveFileReporting(m_handler.UserFile()))
-    m_userPrint = Fingerprint(m_handler.UserFile());
+    m_userPrint = QODOM_GetFingerPrint(m_handler.UserFile());
 }
 
 void CTavoEditDlg::OnCancel()
@@ -109,7 +102,7 @@ bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
 // save failed and the edits would be lost).
 bool CTavoEditDlg::AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question)
 {
-  if (Fingerprint(file) == stored)
+  if (QODOM_GetFingerPrint(file) == stored)
     return true;
   switch (m_prompts.Ask(this, Translate(question), CEditorPrompts::Buttons::YesNoCancel, true)) {
     case CEditorPrompts::Answer::Cancel: return false;

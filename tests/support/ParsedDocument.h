@@ -20,12 +20,6 @@ struct ParsedDoc {
   ParsedDoc& operator=(const ParsedDoc&) = delete;
 
   std::string Text() const { return QODOM_SerializeDoc(QODOM_GetDocument(root)); }
-  CFingerPrint Fingerprint() const
-  {
-    CFingerPrint fingerprint;
-    QODOM_GetFingerPrint(root, fingerprint);
-    return fingerprint;
-  }
   // The element reached from the root by a path of Name attributes.
   QODOM_ELEMENT Find(std::initializer_list<const char*> names) const
   {
