@@ -216,10 +216,8 @@ TEST_F(BundledDatabase, ViewingAnyObjectChangesNeitherFile)
 {
   // A formula row above the objects would be written back with the value of the object viewed.
   const auto fingerprints = [&] {
-    std::array<CFingerPrint, 2> prints;
-    QODOM_GetFingerPrint(m_handler->StandardFile(), prints[0]);
-    QODOM_GetFingerPrint(m_handler->UserFile(), prints[1]);
-    return prints;
+    return std::array<CFingerPrint, 2>{QODOM_GetFingerPrint(m_handler->StandardFile()),
+                                       QODOM_GetFingerPrint(m_handler->UserFile())};
   };
   const std::array<CFingerPrint, 2> before = fingerprints();
   const int objects = ExploreDatabase(*m_handler, [&](const std::string& path) {
