@@ -4,11 +4,11 @@
 // commit started from inside it can see that and do nothing.
 class CCommitGuard {
  public:
-  explicit CCommitGuard(bool& flag) : flag_(flag) { flag_ = true; }
-  ~CCommitGuard() { flag_ = false; }
+  explicit CCommitGuard(bool& flag) : m_flag(flag) { m_flag = true; }
+  ~CCommitGuard() { m_flag = false; }
   CCommitGuard(const CCommitGuard&) = delete;
   CCommitGuard& operator=(const CCommitGuard&) = delete;
 
  private:
-  bool& flag_;
+  bool& m_flag;
 };

@@ -11,11 +11,11 @@ class CGridCell : public CGridCellBase {
   static constexpr const char* kClassName = "CGridCell";
 
   const char* ClassName() const override { return kClassName; }
-  bool IsEditing() const override { return !editor_.isNull(); }
+  bool IsEditing() const override { return !m_editor.isNull(); }
   bool Edit(const QRect& rect, const QPoint& point, int firstChar) override;
-  void EndEdit() override { editor_ = nullptr; }
-  CInPlaceEdit* GetEditWnd() const override { return editor_; }
+  void EndEdit() override { m_editor = nullptr; }
+  CInPlaceEdit* GetEditWnd() const override { return m_editor; }
 
  private:
-  QPointer<CInPlaceEdit> editor_;
+  QPointer<CInPlaceEdit> m_editor;
 };

@@ -20,89 +20,85 @@ Qt::Alignment AlignmentOf(unsigned format)
 
 }  // namespace
 
-// ---- attributes -------------------------------------------------------------------------------
+// --- attributes ---
 
 void CGridCellBase::CopyAttributesFrom(const CGridCellBase& other)
 {
-  text_ = other.GetText();
-  state_ = other.state_;
-  format_ = other.format_;
-  textClr_ = other.textClr_;
-  backClr_ = other.backClr_;
-  font_ = other.font_;
-  margin_ = other.margin_;
+  m_text = other.GetText();
+  m_state = other.m_state;
+  m_format = other.m_format;
+  m_textClr = other.m_textClr;
+  m_backClr = other.m_backClr;
+  m_font = other.m_font;
+  m_margin = other.m_margin;
 }
 
 const CGridCellBase* CGridCellBase::DefaultCell() const
 {
-  if (grid_ == nullptr || row_ < 0 || col_ < 0)
+  if (m_grid == nullptr || m_row < 0 || m_col < 0)
     return nullptr;
-  return grid_->GetDefaultCell(row_ < grid_->GetFixedRowCount(), col_ < grid_->GetFixedColumnCount());
+  return m_grid->GetDefaultCell(m_row < m_grid->GetFixedRowCount(), m_col < m_grid->GetFixedColumnCount());
 }
 
 QColor CGridCellBase::EffectiveTextColour() const
 {
-  if (!IsDefaultColour(textClr_))
-    return ToQColor(textClr_);
+  if (!IsDefaultColour(m_textClr))
+    return ToQColor(m_textClr);
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && !IsDefaultColour(fallback->textClr_))
-    return ToQColor(fallback->textClr_);
-  return grid_ != nullptr ? grid_->palette().color(QPalette::Text) : QApplication::palette().color(QPalette::Text);
+  if (fallback != nullptr && !IsDefaultColour(fallback->m_textClr))
+    return ToQColor(fallback->m_textClr);
+  return m_grid != nullptr ? m_grid->palette().color(QPalette::Text) : QApplication::palette().color(QPalette::Text);
 }
 
 QColor CGridCellBase::EffectiveBackColour() const
 {
-  if (!IsDefaultColour(backClr_))
-    return ToQColor(backClr_);
+  if (!IsDefaultColour(m_backClr))
+    return ToQColor(m_backClr);
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && !IsDefaultColour(fallback->backClr_))
-    return ToQColor(fallback->backClr_);
+  if (fallback != nullptr && !IsDefaultColour(fallback->m_backClr))
+    return ToQColor(fallback->m_backClr);
   return QColor();
 }
 
 QFont CGridCellBase::EffectiveFont() const
 {
-  if (font_)
-    return *font_;
+  if (m_font)
+    return *m_font;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->font_)
-    return *fallback->font_;
-  return grid_ != nullptr ? grid_->font() : QApplication::font();
+  if (fallback != nullptr && fallback->m_font)
+    return *fallback->m_font;
+  return m_grid != nullptr ? m_grid->font() : QApplication::font();
 }
 
 unsigned CGridCellBase::EffectiveFormat() const
 {
-  if (format_ != kFormatUseDefault)
-    return format_;
+  if (m_format != kFormatUseDefault)
+    return m_format;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->format_ != kFormatUseDefault)
-    return fallback->format_;
+  if (fallback != nullptr && fallback->m_format != kFormatUseDefault)
+    return fallback->m_format;
   return kFormatDefault;
 }
 
 int CGridCellBase::EffectiveMargin() const
 {
-  if (margin_ >= 0)
-    return margin_;
+  if (m_margin >= 0)
+    return m_margin;
   const CGridCellBase* fallback = DefaultCell();
-  if (fallback != nullptr && fallback->margin_ >= 0)
-    return fallback->margin_;
+  if (fallback != nullptr && fallback->m_margin >= 0)
+    return fallback->m_margin;
   return CGridDefaultCell::kDefaultMargin;
 }
 
-// ---- operations -------------------------------------------------------------------------------
+// --- operations ---
 
-bool CGridCellBase::Edit(const QRect& rect, const QPoint& point, int firstChar)
+bool CGridCellBase::Edit(const QRect& /*rect*/, const QPoint& /*point*/, int /*firstChar*/)
 {
-  (void)rect;
-  (void)point;
-  (void)firstChar;
   return false;
 }
 
-bool CGridCellBase::ValidateEdit(const QString& text)
+bool CGridCellBase::ValidateEdit(const QString& /*text*/)
 {
-  (void)text;
   return true;
 }
 
@@ -124,7 +120,7 @@ QRect CGridCellBase::TextRect(const QRect& rect) const
 // highlight colour.
 void CGridCellBase::Draw(QPainter& painter, const QRect& rect, const CellDrawState& how)
 {
-  QWidget* widget = grid_;
+  QWidget* widget = m_grid;
   QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
   QPalette palette = widget != nullptr ? widget->palette() : QApplication::palette();
   const unsigned format = EffectiveFormat();
@@ -138,7 +134,7 @@ void CGridCellBase::Draw(QPainter& painter, const QRect& rect, const CellDrawSta
     if (widget != nullptr)
       option.initFrom(widget);
     option.rect = rect;
-    option.section = col_;
+    option.section = m_col;
     option.orientation = Qt::Horizontal;
     option.position = QStyleOptionHeader::Middle;
     option.textAlignment = align;

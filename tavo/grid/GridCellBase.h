@@ -36,30 +36,30 @@ class CGridCellBase {
   // The registered class name; replacing a cell by one of another name makes a new object.
   virtual const char* ClassName() const = 0;
 
-  virtual void SetText(const QString& text) { text_ = text; }
-  virtual QString GetText() const { return text_; }
-  void SetState(unsigned state) { state_ = state & ~kDerivedStates; }
-  unsigned GetState() const { return state_; }
-  void SetFormat(unsigned format) { format_ = format; }
-  unsigned GetFormat() const { return format_; }
-  void SetTextClr(GridColour c) { textClr_ = c; }
-  GridColour GetTextClr() const { return textClr_; }
-  void SetBackClr(GridColour c) { backClr_ = c; }
-  GridColour GetBackClr() const { return backClr_; }
-  void SetFont(const std::optional<QFont>& font) { font_ = font; }
-  const std::optional<QFont>& GetFont() const { return font_; }
-  void SetMargin(int margin) { margin_ = margin; }
-  int GetMargin() const { return margin_; }
+  virtual void SetText(const QString& text) { m_text = text; }
+  virtual QString GetText() const { return m_text; }
+  void SetState(unsigned state) { m_state = state & ~kDerivedStates; }
+  unsigned GetState() const { return m_state; }
+  void SetFormat(unsigned format) { m_format = format; }
+  unsigned GetFormat() const { return m_format; }
+  void SetTextClr(GridColour c) { m_textClr = c; }
+  GridColour GetTextClr() const { return m_textClr; }
+  void SetBackClr(GridColour c) { m_backClr = c; }
+  GridColour GetBackClr() const { return m_backClr; }
+  void SetFont(const std::optional<QFont>& font) { m_font = font; }
+  const std::optional<QFont>& GetFont() const { return m_font; }
+  void SetMargin(int margin) { m_margin = margin; }
+  int GetMargin() const { return m_margin; }
   void SetCoords(int row, int col)
   {
-    row_ = row;
-    col_ = col;
+    m_row = row;
+    m_col = col;
   }
-  int GetRow() const { return row_; }
-  int GetCol() const { return col_; }
-  void SetGrid(CGridCtrl* grid) { grid_ = grid; }
-  CGridCtrl* GetGrid() const { return grid_; }
-  bool IsReadOnly() const { return (state_ & kStateReadOnly) != 0; }
+  int GetRow() const { return m_row; }
+  int GetCol() const { return m_col; }
+  void SetGrid(CGridCtrl* grid) { m_grid = grid; }
+  CGridCtrl* GetGrid() const { return m_grid; }
+  bool IsReadOnly() const { return (m_state & kStateReadOnly) != 0; }
 
   // Copies every attribute, text included, but not the position or the grid.
   virtual void CopyAttributesFrom(const CGridCellBase& other);
@@ -84,8 +84,8 @@ class CGridCellBase {
   virtual void EndEdit() {}
   // The open in-place editor, or null.
   virtual CInPlaceEdit* GetEditWnd() const { return nullptr; }
-  virtual void OnClick(const QPoint& point) { (void)point; }
-  virtual void OnRClick(const QPoint& point) { (void)point; }
+  virtual void OnClick(const QPoint& /*point*/) {}
+  virtual void OnRClick(const QPoint& /*point*/) {}
 
  protected:
   // Text rectangle: the cell less its margin.
@@ -93,14 +93,14 @@ class CGridCellBase {
   const CGridCellBase* DefaultCell() const;
 
  private:
-  QString text_;
-  unsigned state_ = 0;
-  unsigned format_ = kFormatUseDefault;
-  GridColour textClr_ = kDefaultColour;
-  GridColour backClr_ = kDefaultColour;
-  std::optional<QFont> font_;
-  int margin_ = -1;
-  int row_ = -1;
-  int col_ = -1;
-  CGridCtrl* grid_ = nullptr;
+  QString m_text;
+  unsigned m_state = 0;
+  unsigned m_format = kFormatUseDefault;
+  GridColour m_textClr = kDefaultColour;
+  GridColour m_backClr = kDefaultColour;
+  std::optional<QFont> m_font;
+  int m_margin = -1;
+  int m_row = -1;
+  int m_col = -1;
+  CGridCtrl* m_grid = nullptr;
 };

@@ -7,20 +7,20 @@
 
 #include "tavo/grid/GridCtrl.h"
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 bool CGridCellCheck::SetCheck(bool checked)
 {
-  const bool previous = checked_;
-  checked_ = checked;
+  const bool previous = m_checked;
+  m_checked = checked;
   RepaintIfDrawn();
   return previous;
 }
 
 bool CGridCellCheck::SetDisabled(bool disabled)
 {
-  const bool previous = disabled_;
-  disabled_ = disabled;
+  const bool previous = m_disabled;
+  m_disabled = disabled;
   RepaintIfDrawn();
   return previous;
 }
@@ -43,27 +43,24 @@ QRect CGridCellCheck::CheckBoxRect(const QRect& cellRect) const
   return box;
 }
 
-// ---- cell operations --------------------------------------------------------------------------
+// --- cell operations ---
 
 bool CGridCellCheck::OnSpaceKey()
 {
-  if (!disabled_)
+  if (!m_disabled)
     Toggle();
   return true;
 }
 
-bool CGridCellCheck::Edit(const QRect& rect, const QPoint& point, int firstChar)
+bool CGridCellCheck::Edit(const QRect& /*rect*/, const QPoint& /*point*/, int /*firstChar*/)
 {
-  (void)rect;
-  (void)point;
-  (void)firstChar;
   return false;  // a box has no text to edit
 }
 
 void CGridCellCheck::Draw(QPainter& painter, const QRect& rect, const CellDrawState& how)
 {
   CGridCell::Draw(painter, rect, how);
-  lastRect_ = rect;
+  m_lastRect = rect;
   QWidget* widget = GetGrid();
   QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
   QStyleOptionButton option;
@@ -71,8 +68,8 @@ void CGridCellCheck::Draw(QPainter& painter, const QRect& rect, const CellDrawSt
     option.initFrom(widget);
   option.rect = CheckBoxRect(rect);
   option.state &= ~(QStyle::State_On | QStyle::State_Off | QStyle::State_Enabled | QStyle::State_HasFocus);
-  option.state |= checked_ ? QStyle::State_On : QStyle::State_Off;
-  if (disabled_) {
+  option.state |= m_checked ? QStyle::State_On : QStyle::State_Off;
+  if (m_disabled) {
     option.palette.setCurrentColorGroup(QPalette::Disabled);
   } else {
     option.state |= QStyle::State_Enabled;
@@ -88,17 +85,17 @@ QSize CGridCellCheck::GetCellExtent() const
 
 void CGridCellCheck::OnClick(const QPoint& point)
 {
-  if (disabled_ || GetGrid() == nullptr)
+  if (m_disabled || GetGrid() == nullptr)
     return;
   if (CheckBoxRect(GetGrid()->GetCellRect(GetRow(), GetCol())).contains(point))
     Toggle();
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CGridCellCheck::Toggle()
 {
-  checked_ = !checked_;
+  m_checked = !m_checked;
   if (CGridCtrl* grid = GetGrid()) {
     grid->RedrawCell(GetRow(), GetCol());
     grid->OnCheckChanged(GetRow(), GetCol());
@@ -107,6 +104,6 @@ void CGridCellCheck::Toggle()
 
 void CGridCellCheck::RepaintIfDrawn()
 {
-  if (!lastRect_.isNull() && GetGrid() != nullptr)
+  if (!m_lastRect.isNull() && GetGrid() != nullptr)
     GetGrid()->RedrawCell(GetRow(), GetCol());
 }

@@ -12,17 +12,17 @@ class CGridCellCheck : public CGridCell {
 
   // Sets the state without calling any hook; returns the previous state.
   bool SetCheck(bool checked);
-  bool GetCheck() const { return checked_; }
+  bool GetCheck() const { return m_checked; }
   // Returns the previous value.
   bool SetDisabled(bool disabled);
-  bool IsDisabled() const { return disabled_; }
+  bool IsDisabled() const { return m_disabled; }
 
   // The box inside a cell rectangle: the style's indicator size, at the cell's top-left moved by
   // the margin less one, and moved right by half the room the box leaves when that is a pixel.
   QRect CheckBoxRect(const QRect& cellRect) const;
   int BoxSize() const;
 
-  bool AcceptsFocus() const override { return !disabled_; }
+  bool AcceptsFocus() const override { return !m_disabled; }
   bool OnSpaceKey() override;
   bool Edit(const QRect& rect, const QPoint& point, int firstChar) override;
   void Draw(QPainter& painter, const QRect& rect, const CellDrawState& how) override;
@@ -33,7 +33,7 @@ class CGridCellCheck : public CGridCell {
   void Toggle();
   void RepaintIfDrawn();
 
-  bool checked_ = false;
-  bool disabled_ = false;
-  QRect lastRect_;  // where the cell was drawn last; empty until then
+  bool m_checked = false;
+  bool m_disabled = false;
+  QRect m_lastRect;  // where the cell was drawn last; empty until then
 };

@@ -8,7 +8,7 @@
 #include "tavo/grid/GridDefaultCell.h"
 #include "tavo/grid/InPlaceEdit.h"
 
-// ---- construction -----------------------------------------------------------------------------
+// --- construction ---
 
 CGridCtrl::CGridCtrl(QWidget* parent) : QAbstractScrollArea(parent)
 {
@@ -20,17 +20,17 @@ CGridCtrl::CGridCtrl(QWidget* parent) : QAbstractScrollArea(parent)
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   horizontalScrollBar()->setSingleStep(20);
   verticalScrollBar()->setSingleStep(20);
-  for (auto& cell : defaultCells_)
+  for (auto& cell : m_defaultCells)
     cell = std::make_unique<CGridDefaultCell>();
 }
 
 CGridCtrl::~CGridCtrl()
 {
-  if (editor_ != nullptr)
-    delete editor_.data();
+  if (m_editor != nullptr)
+    delete m_editor.data();
 }
 
-// ---- size -------------------------------------------------------------------------------------
+// --- size ---
 
 bool CGridCtrl::SetRowCount(int rows)
 {
@@ -39,23 +39,23 @@ bool CGridCtrl::SetRowCount(int rows)
   const int old = GetRowCount();
   if (rows == old)
     return true;
-  if (IsEditing() && editCell_.row >= rows)
+  if (IsEditing() && m_editCell.row >= rows)
     EndEditing();
   for (int row = old - 1; row >= rows; --row) {
     for (int col = 0; col < GetColumnCount(); ++col)
       FreeCell(row, col);
   }
-  cells_.resize(std::size_t(rows));
-  rowHeights_.resize(std::size_t(rows), GetDefaultRowHeight());
-  rowTops_.clear();
+  m_cells.resize(std::size_t(rows));
+  m_rowHeights.resize(std::size_t(rows), GetDefaultRowHeight());
+  m_rowTops.clear();
   for (int row = old; row < rows; ++row) {
-    cells_[std::size_t(row)].resize(colWidths_.size());
+    m_cells[std::size_t(row)].resize(m_colWidths.size());
     for (int col = 0; col < GetColumnCount(); ++col)
-      cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+      m_cells[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
   }
-  if (focus_.row >= rows)
+  if (m_focus.row >= rows)
     SetFocusCell(-1, -1);
-  if (selection_.maxRow >= rows)
+  if (m_selection.maxRow >= rows)
     ClearSelection();
   UpdateScrollBars();
   Invalidate();
@@ -69,21 +69,21 @@ bool CGridCtrl::SetColumnCount(int cols)
   const int old = GetColumnCount();
   if (cols == old)
     return true;
-  if (IsEditing() && editCell_.col >= cols)
+  if (IsEditing() && m_editCell.col >= cols)
     EndEditing();
   for (int row = 0; row < GetRowCount(); ++row) {
     for (int col = old - 1; col >= cols; --col)
       FreeCell(row, col);
-    cells_[std::size_t(row)].resize(std::size_t(cols));
+    m_cells[std::size_t(row)].resize(std::size_t(cols));
   }
-  colWidths_.resize(std::size_t(cols), 60);
+  m_colWidths.resize(std::size_t(cols), 60);
   for (int row = 0; row < GetRowCount(); ++row) {
     for (int col = old; col < cols; ++col)
-      cells_[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
+      m_cells[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
   }
-  if (focus_.col >= cols)
+  if (m_focus.col >= cols)
     SetFocusCell(-1, -1);
-  if (selection_.maxCol >= cols)
+  if (m_selection.maxCol >= cols)
     ClearSelection();
   UpdateScrollBars();
   Invalidate();
@@ -94,8 +94,8 @@ bool CGridCtrl::SetFixedRowCount(int rows)
 {
   if (rows < 0 || rows > GetRowCount())
     return false;
-  fixedRows_ = rows;
-  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col))
+  m_fixedRows = rows;
+  if (IsValid(m_focus) && IsCellFixed(m_focus.row, m_focus.col))
     SetFocusCell(-1, -1);
   UpdateScrollBars();
   Invalidate();
@@ -106,8 +106,8 @@ bool CGridCtrl::SetFixedColumnCount(int cols)
 {
   if (cols < 0 || cols > GetColumnCount())
     return false;
-  fixedCols_ = cols;
-  if (IsValid(focus_) && IsCellFixed(focus_.row, focus_.col))
+  m_fixedCols = cols;
+  if (IsValid(m_focus) && IsCellFixed(m_focus.row, m_focus.col))
     SetFocusCell(-1, -1);
   UpdateScrollBars();
   Invalidate();
@@ -118,8 +118,8 @@ bool CGridCtrl::SetRowHeight(int row, int height)
 {
   if (row < 0 || row >= GetRowCount() || height < 0)
     return false;
-  rowHeights_[std::size_t(row)] = height;
-  rowTops_.clear();
+  m_rowHeights[std::size_t(row)] = height;
+  m_rowTops.clear();
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -127,14 +127,14 @@ bool CGridCtrl::SetRowHeight(int row, int height)
 
 int CGridCtrl::GetRowHeight(int row) const
 {
-  return row >= 0 && row < GetRowCount() ? rowHeights_[std::size_t(row)] : -1;
+  return row >= 0 && row < GetRowCount() ? m_rowHeights[std::size_t(row)] : -1;
 }
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
   if (col < 0 || col >= GetColumnCount() || width < 0)
     return false;
-  colWidths_[std::size_t(col)] = width;
+  m_colWidths[std::size_t(col)] = width;
   UpdateScrollBars();
   Invalidate();
   return true;
@@ -142,7 +142,7 @@ bool CGridCtrl::SetColumnWidth(int col, int width)
 
 int CGridCtrl::GetColumnWidth(int col) const
 {
-  return col >= 0 && col < GetColumnCount() ? colWidths_[std::size_t(col)] : -1;
+  return col >= 0 && col < GetColumnCount() ? m_colWidths[std::size_t(col)] : -1;
 }
 
 // Room for a line of the grid's font or a check box, with the default margin around it.
@@ -153,7 +153,7 @@ int CGridCtrl::GetDefaultRowHeight() const
   return std::max(fontMetrics().height(), box) + 2 * margin;
 }
 
-// ---- cells ------------------------------------------------------------------------------------
+// --- cells ---
 
 bool CGridCtrl::IsValid(int row, int col) const
 {
@@ -162,7 +162,7 @@ bool CGridCtrl::IsValid(int row, int col) const
 
 CGridCellBase* CGridCtrl::GetCell(int row, int col) const
 {
-  return IsValid(row, col) ? cells_[std::size_t(row)][std::size_t(col)].get() : nullptr;
+  return IsValid(row, col) ? m_cells[std::size_t(row)][std::size_t(col)].get() : nullptr;
 }
 
 bool CGridCtrl::SetItemText(int row, int col, const QString& text)
@@ -197,13 +197,13 @@ unsigned CGridCtrl::GetItemState(int row, int col) const
   if (cell == nullptr)
     return 0;
   unsigned state = cell->GetState();
-  if (focus_ == CCellID(row, col))
+  if (m_focus == CCellID(row, col))
     state |= kStateFocused;
   if (IsCellSelected(row, col))
     state |= kStateSelected;
-  if (row < fixedRows_)
+  if (row < m_fixedRows)
     state |= kStateFixed | kStateFixedRow;
-  if (col < fixedCols_)
+  if (col < m_fixedCols)
     state |= kStateFixed | kStateFixedCol;
   return state;
 }
@@ -277,35 +277,35 @@ bool CGridCtrl::SetCellClass(int row, int col, const char* className)
   std::unique_ptr<CGridCellBase> cell = CreateGridCell(className);
   if (cell == nullptr)
     return false;
-  if (editCell_ == CCellID(row, col))
+  if (m_editCell == CCellID(row, col))
     EndEditing();
   cell->CopyAttributesFrom(*old);
   cell->SetGrid(this);
   cell->SetCoords(row, col);
   FreeCell(row, col);
-  cells_[std::size_t(row)][std::size_t(col)] = std::move(cell);
+  m_cells[std::size_t(row)][std::size_t(col)] = std::move(cell);
   RedrawCell(row, col);
   return true;
 }
 
 CGridDefaultCell* CGridCtrl::GetDefaultCell(bool fixedRow, bool fixedCol) const
 {
-  return defaultCells_[(fixedRow ? 1 : 0) + (fixedCol ? 2 : 0)].get();
+  return m_defaultCells[(fixedRow ? 1 : 0) + (fixedCol ? 2 : 0)].get();
 }
 
 bool CGridCtrl::IsCellEditable(int row, int col) const
 {
   const CGridCellBase* cell = GetCell(row, col);
-  return editable_ && cell != nullptr && !IsCellFixed(row, col) && !cell->IsReadOnly();
+  return m_editable && cell != nullptr && !IsCellFixed(row, col) && !cell->IsReadOnly();
 }
 
 bool CGridCtrl::CellTakesFocus(int row, int col) const
 {
   const CGridCellBase* cell = GetCell(row, col);
-  return editable_ && cell != nullptr && !IsCellFixed(row, col) && cell->AcceptsFocus();
+  return m_editable && cell != nullptr && !IsCellFixed(row, col) && cell->AcceptsFocus();
 }
 
-// ---- focus cell and selection -----------------------------------------------------------------
+// --- focus cell and selection ---
 
 void CGridCtrl::SetFocusCell(int row, int col)
 {
@@ -313,16 +313,16 @@ void CGridCtrl::SetFocusCell(int row, int col)
   if (row != -1 || col != -1) {
     if (!IsValid(row, col))
       return;
-    cell.row = std::max(row, std::min(fixedRows_, GetRowCount() - 1));
-    cell.col = std::max(col, std::min(fixedCols_, GetColumnCount() - 1));
+    cell.row = std::max(row, std::min(m_fixedRows, GetRowCount() - 1));
+    cell.col = std::max(col, std::min(m_fixedCols, GetColumnCount() - 1));
   }
-  if (cell == focus_)
+  if (cell == m_focus)
     return;
-  const CCellID old = focus_;
-  focus_ = cell;
-  if (!rangeSelection_)
-    selection_ = IsValid(cell) ? CCellRange{cell.row, cell.col, cell.row, cell.col} : CCellRange{};
-  if (trackFocusHeaders_) {
+  const CCellID old = m_focus;
+  m_focus = cell;
+  if (!m_rangeSelection)
+    m_selection = IsValid(cell) ? CCellRange{cell.row, cell.col, cell.row, cell.col} : CCellRange{};
+  if (m_trackFocusHeaders) {
     Invalidate();
   } else {
     RedrawCell(old.row, old.col);
@@ -334,7 +334,7 @@ void CGridCtrl::SetSelectedRange(const CCellRange& range)
 {
   if (range.IsValid() && !(IsValid(range.minRow, range.minCol) && IsValid(range.maxRow, range.maxCol)))
     return;
-  selection_ = range.IsValid() ? range : CCellRange{};
+  m_selection = range.IsValid() ? range : CCellRange{};
   Invalidate();
 }
 
@@ -345,33 +345,33 @@ void CGridCtrl::MoveFocusTo(const CCellID& cell, bool extend)
     return;
   SendMessageToParent(cell.row, cell.col, kNotifySelChanging);
   SetFocusCell(cell.row, cell.col);
-  if (rangeSelection_) {
-    if (!extend || !IsValid(selectAnchor_))
-      selectAnchor_ = focus_;
-    SetSelectedRange(CCellRange{std::min(selectAnchor_.row, focus_.row), std::min(selectAnchor_.col, focus_.col),
-                                std::max(selectAnchor_.row, focus_.row), std::max(selectAnchor_.col, focus_.col)});
+  if (m_rangeSelection) {
+    if (!extend || !IsValid(m_selectAnchor))
+      m_selectAnchor = m_focus;
+    SetSelectedRange(CCellRange{std::min(m_selectAnchor.row, m_focus.row), std::min(m_selectAnchor.col, m_focus.col),
+                                std::max(m_selectAnchor.row, m_focus.row), std::max(m_selectAnchor.col, m_focus.col)});
   }
-  EnsureVisible(focus_.row, focus_.col);
-  SendMessageToParent(focus_.row, focus_.col, kNotifySelChanged);
+  EnsureVisible(m_focus.row, m_focus.col);
+  SendMessageToParent(m_focus.row, m_focus.col, kNotifySelChanged);
 }
 
 int CGridCtrl::SendMessageToParent(int row, int col, int code)
 {
-  return owner_ ? owner_(code, row, col) : 0;
+  return m_owner ? m_owner(code, row, col) : 0;
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
-void CGridCtrl::OnCheckChanged(int, int) {}
-void CGridCtrl::OnComboSelChanged(int, int, int) {}
-void CGridCtrl::OnButtonClicked(int, int) {}
-void CGridCtrl::OnSelectingCell(int, int) {}
-void CGridCtrl::OnCellKeyDown(int, int, int) {}
-QString CGridCtrl::GetCellTipText(int, int)
+void CGridCtrl::OnCheckChanged(int /*row*/, int /*col*/) {}
+void CGridCtrl::OnComboSelChanged(int /*row*/, int /*col*/, int /*index*/) {}
+void CGridCtrl::OnButtonClicked(int /*row*/, int /*col*/) {}
+void CGridCtrl::OnSelectingCell(int /*row*/, int /*col*/) {}
+void CGridCtrl::OnCellKeyDown(int /*row*/, int /*col*/, int /*key*/) {}
+QString CGridCtrl::GetCellTipText(int /*row*/, int /*col*/)
 {
   return QString();
 }
-bool CGridCtrl::TabOutOfGrid(int, int, bool)
+bool CGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool /*backwards*/)
 {
   return false;
 }
@@ -387,5 +387,5 @@ std::unique_ptr<CGridCellBase> CGridCtrl::NewCell(int row, int col)
 void CGridCtrl::FreeCell(int row, int col)
 {
   if (IsValid(row, col))
-    cells_[std::size_t(row)][std::size_t(col)].reset();
+    m_cells[std::size_t(row)][std::size_t(col)].reset();
 }

@@ -31,20 +31,20 @@ class CGridCtrl : public QAbstractScrollArea {
 
   // Size. Out-of-range arguments do nothing and return false (or 0/-1 from the getters).
   bool SetRowCount(int rows);
-  int GetRowCount() const { return int(cells_.size()); }
+  int GetRowCount() const { return int(m_cells.size()); }
   bool SetColumnCount(int cols);
-  int GetColumnCount() const { return int(colWidths_.size()); }
+  int GetColumnCount() const { return int(m_colWidths.size()); }
   bool SetFixedRowCount(int rows);
-  int GetFixedRowCount() const { return fixedRows_; }
+  int GetFixedRowCount() const { return m_fixedRows; }
   bool SetFixedColumnCount(int cols);
-  int GetFixedColumnCount() const { return fixedCols_; }
+  int GetFixedColumnCount() const { return m_fixedCols; }
   bool SetRowHeight(int row, int height);
   int GetRowHeight(int row) const;
   bool SetColumnWidth(int col, int width);
   int GetColumnWidth(int col) const;
   int GetDefaultRowHeight() const;
   // Whether dragging a header border may shrink a column or row to 0 (hide it).
-  void SetAllowZeroSizes(bool allow) { allowZeroSizes_ = allow; }
+  void SetAllowZeroSizes(bool allow) { m_allowZeroSizes = allow; }
 
   // Cells.
   bool IsValid(int row, int col) const;
@@ -65,29 +65,29 @@ class CGridCtrl : public QAbstractScrollArea {
   bool SetCellClass(int row, int col, const char* className);
   // The attribute source for data cells, fixed-row, fixed-column, or both.
   CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol) const;
-  bool IsCellFixed(int row, int col) const { return row < fixedRows_ || col < fixedCols_; }
+  bool IsCellFixed(int row, int col) const { return row < m_fixedRows || col < m_fixedCols; }
   bool IsCellEditable(int row, int col) const;
-  void SetEditable(bool editable) { editable_ = editable; }
-  bool IsEditable() const { return editable_; }
+  void SetEditable(bool editable) { m_editable = editable; }
+  bool IsEditable() const { return m_editable; }
 
   // Focus cell and selection. A focus cell in the fixed area moves to the first data row/column.
-  CCellID GetFocusCell() const { return focus_; }
+  CCellID GetFocusCell() const { return m_focus; }
   void SetFocusCell(int row, int col);
-  CCellRange GetSelectedRange() const { return selection_; }
+  CCellRange GetSelectedRange() const { return m_selection; }
   void SetSelectedRange(const CCellRange& range);
   void ClearSelection() { SetSelectedRange(CCellRange{}); }
-  bool IsCellSelected(int row, int col) const { return selection_.Contains(row, col); }
-  void EnableRangeSelection(bool enable) { rangeSelection_ = enable; }
-  bool IsRangeSelectionEnabled() const { return rangeSelection_; }
-  void SetTrackFocusCell(bool track) { trackFocusHeaders_ = track; }
+  bool IsCellSelected(int row, int col) const { return m_selection.Contains(row, col); }
+  void EnableRangeSelection(bool enable) { m_rangeSelection = enable; }
+  bool IsRangeSelectionEnabled() const { return m_rangeSelection; }
+  void SetTrackFocusCell(bool track) { m_trackFocusHeaders = track; }
   // The key that Enter at the end of an edit counts as (a Qt::Key; 0 = Enter itself).
-  void SetEnterSubstituteKey(int key) { enterSubstitute_ = key; }
-  int GetEnterSubstituteKey() const { return enterSubstitute_; }
+  void SetEnterSubstituteKey(int key) { m_enterSubstitute = key; }
+  int GetEnterSubstituteKey() const { return m_enterSubstitute; }
 
   // Editing.
-  bool IsEditing() const { return editor_ != nullptr; }
-  CCellID GetEditCell() const { return editCell_; }
-  CInPlaceEdit* GetInPlaceEdit() const { return editor_; }
+  bool IsEditing() const { return m_editor != nullptr; }
+  CCellID GetEditCell() const { return m_editCell; }
+  CInPlaceEdit* GetInPlaceEdit() const { return m_editor; }
   // Ends an open in-place edit and commits its text.
   void EndEditing();
 
@@ -107,7 +107,7 @@ class CGridCtrl : public QAbstractScrollArea {
   void OnEditPaste();
   void OnEditSelectAll();
 
-  void SetOwnerHandler(OwnerHandler handler) { owner_ = std::move(handler); }
+  void SetOwnerHandler(OwnerHandler handler) { m_owner = std::move(handler); }
   int SendMessageToParent(int row, int col, int code);
 
   // Hooks. The first five do nothing, GetCellTipText gives an empty text (use the cell text).
@@ -157,7 +157,7 @@ class CGridCtrl : public QAbstractScrollArea {
   bool IsCellShown(int row, int col) const { return GetRowHeight(row) > 0 && GetColumnWidth(col) > 0; }
   bool CellTakesFocus(int row, int col) const;
   // True while the grid's own left-press, left-release or right-press handling runs.
-  bool IsMouseActionInProgress() const { return mouseAction_ > 0; }
+  bool IsMouseActionInProgress() const { return m_mouseAction > 0; }
   // The whole right-release handling of the base grid, for subclasses that keep it.
   void DefaultRightButtonUp(const QPoint& point);
   void UpdateScrollBars();
@@ -180,29 +180,29 @@ class CGridCtrl : public QAbstractScrollArea {
   void ShowTitleTip(const QPoint& point, const QPoint& globalPos);
   void DrawCell(QPainter& painter, int row, int col, const QRect& rect);
 
-  std::vector<std::vector<std::unique_ptr<CGridCellBase>>> cells_;
-  std::vector<int> rowHeights_;
+  std::vector<std::vector<std::unique_ptr<CGridCellBase>>> m_cells;
+  std::vector<int> m_rowHeights;
   // The sum of the heights above each row, kept until the heights change: every cell that is
   // redrawn asks for its row's top, and summing anew each time made loading quadratic in rows.
-  mutable std::vector<int> rowTops_;  // empty: stale
-  std::vector<int> colWidths_;
-  int fixedRows_ = 0;
-  int fixedCols_ = 0;
-  std::unique_ptr<CGridDefaultCell> defaultCells_[4];
-  CCellID focus_;
-  CCellRange selection_;
-  CCellID selectAnchor_;
-  bool rangeSelection_ = true;
-  bool trackFocusHeaders_ = true;
-  bool editable_ = true;
-  bool allowZeroSizes_ = false;
-  int enterSubstitute_ = 0;
-  QPointer<CInPlaceEdit> editor_;
-  CCellID editCell_;
-  OwnerHandler owner_;
-  int mouseAction_ = 0;
-  MouseMode mouseMode_ = MouseMode::None;
-  CCellID mouseDownCell_;
-  int sizingIndex_ = -1;
-  int sizingStart_ = 0;
+  mutable std::vector<int> m_rowTops;  // empty: stale
+  std::vector<int> m_colWidths;
+  int m_fixedRows = 0;
+  int m_fixedCols = 0;
+  std::unique_ptr<CGridDefaultCell> m_defaultCells[4];
+  CCellID m_focus;
+  CCellRange m_selection;
+  CCellID m_selectAnchor;
+  bool m_rangeSelection = true;
+  bool m_trackFocusHeaders = true;
+  bool m_editable = true;
+  bool m_allowZeroSizes = false;
+  int m_enterSubstitute = 0;
+  QPointer<CInPlaceEdit> m_editor;
+  CCellID m_editCell;
+  OwnerHandler m_owner;
+  int m_mouseAction = 0;
+  MouseMode m_mouseMode = MouseMode::None;
+  CCellID m_mouseDownCell;
+  int m_sizingIndex = -1;
+  int m_sizingStart = 0;
 };

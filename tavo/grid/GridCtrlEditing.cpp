@@ -26,22 +26,22 @@ bool ContinuesEditing(int key)
 
 }  // namespace
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 void CGridCtrl::EndEditing()
 {
-  if (editor_ != nullptr)
-    editor_->EndEdit(0);
+  if (m_editor != nullptr)
+    m_editor->EndEdit(0);
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
 bool CGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstChar)
 {
   if (!IsCellEditable(row, col))
     return false;
   if (IsEditing()) {
-    if (editCell_ == CCellID(row, col))
+    if (m_editCell == CCellID(row, col))
       return false;
     EndEditing();
   }
@@ -53,9 +53,9 @@ bool CGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstCh
   CGridCellBase* cell = GetCell(row, col);
   if (cell == nullptr || !cell->Edit(GetCellRect(row, col), point, firstChar))
     return false;
-  editor_ = cell->GetEditWnd();
-  editCell_ = editor_ != nullptr ? CCellID(row, col) : CCellID();
-  return editor_ != nullptr;
+  m_editor = cell->GetEditWnd();
+  m_editCell = m_editor != nullptr ? CCellID(row, col) : CCellID();
+  return m_editor != nullptr;
 }
 
 void CGridCtrl::FinishCellEdit(int row, int col, const QString& text)
@@ -75,13 +75,13 @@ void CGridCtrl::StopEditing()
   EndEditing();
 }
 
-// ---- from the in-place editor -----------------------------------------------------------------
+// --- from the in-place editor ---
 
 void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key, Qt::KeyboardModifiers modifiers)
 {
-  if (editCell_ == CCellID(row, col)) {
-    editor_ = nullptr;
-    editCell_ = CCellID();
+  if (m_editCell == CCellID(row, col)) {
+    m_editor = nullptr;
+    m_editCell = CCellID();
   }
   if (CGridCellBase* cell = GetCell(row, col))
     cell->EndEdit();
@@ -91,16 +91,16 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key,
 
   int next = key;
   if (key == Qt::Key_Return || key == Qt::Key_Enter)
-    next = enterSubstitute_;
+    next = m_enterSubstitute;
   if (!ContinuesEditing(next))
     return;
   if (!NavigateByKey(next, modifiers))
     return;  // Tab handed the focus to another control
-  if (IsValid(focus_))
-    StartCellEdit(focus_.row, focus_.col, QPoint(), next);
+  if (IsValid(m_focus))
+    StartCellEdit(m_focus.row, m_focus.col, QPoint(), next);
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CGridCtrl::ApplyCellText(int row, int col, const QString& text)
 {

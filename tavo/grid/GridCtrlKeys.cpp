@@ -27,13 +27,13 @@ bool IsNavigationKey(int key)
 
 }  // namespace
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 void CGridCtrl::OnEditCopy()
 {
-  const CCellRange range = selection_.IsValid() ? selection_
-                           : IsValid(focus_)    ? CCellRange{focus_.row, focus_.col, focus_.row, focus_.col}
-                                                : CCellRange{};
+  const CCellRange range = m_selection.IsValid() ? m_selection
+                           : IsValid(m_focus)    ? CCellRange{m_focus.row, m_focus.col, m_focus.row, m_focus.col}
+                                                 : CCellRange{};
   if (!range.IsValid())
     return;
   QStringList lines;
@@ -51,10 +51,10 @@ void CGridCtrl::OnEditCopy()
 void CGridCtrl::OnEditCut()
 {
   OnEditCopy();
-  if (!editable_ || !selection_.IsValid())
+  if (!m_editable || !m_selection.IsValid())
     return;
-  for (int row = selection_.minRow; row <= selection_.maxRow; ++row) {
-    for (int col = selection_.minCol; col <= selection_.maxCol; ++col) {
+  for (int row = m_selection.minRow; row <= m_selection.maxRow; ++row) {
+    for (int col = m_selection.minCol; col <= m_selection.maxCol; ++col) {
       if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
         FinishCellEdit(row, col, QString());
     }
@@ -64,8 +64,8 @@ void CGridCtrl::OnEditCut()
 // Tab-separated lines go into the cells from the top-left of the selection (or the focus cell).
 void CGridCtrl::OnEditPaste()
 {
-  const CCellID origin = selection_.IsValid() ? CCellID(selection_.minRow, selection_.minCol) : focus_;
-  if (!editable_ || !IsValid(origin))
+  const CCellID origin = m_selection.IsValid() ? CCellID(m_selection.minRow, m_selection.minCol) : m_focus;
+  if (!m_editable || !IsValid(origin))
     return;
   QString text = QApplication::clipboard()->text();
   if (text.endsWith(QLatin1Char('\n')))
@@ -85,20 +85,19 @@ void CGridCtrl::OnEditPaste()
 
 void CGridCtrl::OnEditSelectAll()
 {
-  if (!rangeSelection_)
+  if (!m_rangeSelection)
     return;
   const int rows = GetRowCount();
   const int cols = GetColumnCount();
-  if (rows > fixedRows_ && cols > fixedCols_)
-    SetSelectedRange(CCellRange{fixedRows_, fixedCols_, rows - 1, cols - 1});
+  if (rows > m_fixedRows && cols > m_fixedCols)
+    SetSelectedRange(CCellRange{m_fixedRows, m_fixedCols, rows - 1, cols - 1});
 }
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 // Tab must reach keyPressEvent: the grid decides itself when the focus leaves it.
-bool CGridCtrl::focusNextPrevChild(bool next)
+bool CGridCtrl::focusNextPrevChild(bool /*next*/)
 {
-  (void)next;
   return false;
 }
 
@@ -127,7 +126,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     NavigateByKey(key, modifiers);
     return;
   }
-  CGridCellBase* cell = GetCell(focus_.row, focus_.col);
+  CGridCellBase* cell = GetCell(m_focus.row, m_focus.col);
   switch (key) {
     case Qt::Key_Space:
       if (cell != nullptr && (modifiers & Qt::ControlModifier) == 0 && cell->OnSpaceKey())
@@ -135,12 +134,12 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
       break;
     case Qt::Key_F2:
       if (cell != nullptr)
-        StartCellEdit(focus_.row, focus_.col, QPoint(), kEditCharCaretEnd);
+        StartCellEdit(m_focus.row, m_focus.col, QPoint(), kEditCharCaretEnd);
       return;
     case Qt::Key_Delete:
-      if (editable_ && selection_.IsValid()) {
-        for (int row = selection_.minRow; row <= selection_.maxRow; ++row) {
-          for (int col = selection_.minCol; col <= selection_.maxCol; ++col) {
+      if (m_editable && m_selection.IsValid()) {
+        for (int row = m_selection.minRow; row <= m_selection.maxRow; ++row) {
+          for (int col = m_selection.minCol; col <= m_selection.maxCol; ++col) {
             if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
               FinishCellEdit(row, col, QString());
           }
@@ -165,19 +164,19 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
     return;
   }
   if (cell != nullptr)
-    StartCellEdit(focus_.row, focus_.col, QPoint(), firstChar);
+    StartCellEdit(m_focus.row, m_focus.col, QPoint(), firstChar);
 }
 
-// ---- protected helpers ------------------------------------------------------------------------
+// --- protected helpers ---
 
 bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
 {
   const bool shift = (modifiers & Qt::ShiftModifier) != 0;
   const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
-  const CCellID from = focus_;
+  const CCellID from = m_focus;
   const int rows = GetRowCount();
   const int cols = GetColumnCount();
-  if (rows <= fixedRows_ || cols <= fixedCols_)
+  if (rows <= m_fixedRows || cols <= m_fixedCols)
     return true;
 
   // The cell reached by a search: with the focus test first, without it when nothing passes.
@@ -188,21 +187,21 @@ bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
     return FindNextCell(from, backwards, sameRow, false);
   };
   const auto firstShownCol = [&] {
-    for (int col = fixedCols_; col < cols; ++col)
+    for (int col = m_fixedCols; col < cols; ++col)
       if (GetColumnWidth(col) > 0)
         return col;
-    return fixedCols_;
+    return m_fixedCols;
   };
   const auto lastShownCol = [&] {
-    for (int col = cols - 1; col >= fixedCols_; --col)
+    for (int col = cols - 1; col >= m_fixedCols; --col)
       if (GetColumnWidth(col) > 0)
         return col;
     return cols - 1;
   };
   // Steps rows of non-zero height from the focus row; stops at the first or last data row.
   const auto stepRows = [&](int steps, int direction) {
-    int row = IsValid(from) ? from.row : fixedRows_;
-    for (int r = row + direction; steps > 0 && r >= fixedRows_ && r < rows; r += direction) {
+    int row = IsValid(from) ? from.row : m_fixedRows;
+    for (int r = row + direction; steps > 0 && r >= m_fixedRows && r < rows; r += direction) {
       if (GetRowHeight(r) <= 0)
         continue;
       row = r;
@@ -228,17 +227,17 @@ bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_PageDown:
     case Qt::Key_PageUp: to = stepRows(VisibleDataRows(), key == Qt::Key_PageDown ? 1 : -1); break;
     case Qt::Key_Home:
-      to =
-          ctrl ? CCellID(fixedRows_, firstShownCol()) : CCellID(IsValid(from) ? from.row : fixedRows_, firstShownCol());
+      to = ctrl ? CCellID(m_fixedRows, firstShownCol())
+                : CCellID(IsValid(from) ? from.row : m_fixedRows, firstShownCol());
       break;
     case Qt::Key_End:
-      to = ctrl ? CCellID(rows - 1, lastShownCol()) : CCellID(IsValid(from) ? from.row : fixedRows_, lastShownCol());
+      to = ctrl ? CCellID(rows - 1, lastShownCol()) : CCellID(IsValid(from) ? from.row : m_fixedRows, lastShownCol());
       break;
     default: break;
   }
   if (IsValid(to) && to != from)
     MoveFocusTo(to, shift && key != Qt::Key_Tab && key != Qt::Key_Backtab);
-  OnCellKeyDown(focus_.row, focus_.col, key);
+  OnCellKeyDown(m_focus.row, m_focus.col, key);
   return true;
 }
 
@@ -246,8 +245,8 @@ bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
 // back to the first. With sameRow the search wraps within the focus row.
 CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRow, bool focusTest) const
 {
-  const int rows = GetRowCount() - fixedRows_;
-  const int cols = GetColumnCount() - fixedCols_;
+  const int rows = GetRowCount() - m_fixedRows;
+  const int cols = GetColumnCount() - m_fixedCols;
   if (rows <= 0 || cols <= 0)
     return CCellID();
   const auto passes = [&](int row, int col) {
@@ -256,23 +255,23 @@ CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRo
   const int step = backwards ? -1 : 1;
   const bool hasStart = IsValid(from) && !IsCellFixed(from.row, from.col);
   if (sameRow && hasStart) {
-    const int start = from.col - fixedCols_;
+    const int start = from.col - m_fixedCols;
     for (int k = 1; k < cols; ++k) {
-      const int col = ((start + step * k) % cols + cols) % cols + fixedCols_;
+      const int col = ((start + step * k) % cols + cols) % cols + m_fixedCols;
       if (passes(from.row, col))
         return CCellID(from.row, col);
     }
     return from;
   }
   const long long count = static_cast<long long>(rows) * cols;
-  const long long start = hasStart ? static_cast<long long>(from.row - fixedRows_) * cols + (from.col - fixedCols_)
+  const long long start = hasStart ? static_cast<long long>(from.row - m_fixedRows) * cols + (from.col - m_fixedCols)
                                    : (backwards ? count : -1);
   for (long long k = 1; k <= count; ++k) {
     if (hasStart && k == count)
       return from;
     const long long index = ((start + step * k) % count + count) % count;
-    const int row = int(index / cols) + fixedRows_;
-    const int col = int(index % cols) + fixedCols_;
+    const int row = int(index / cols) + m_fixedRows;
+    const int col = int(index % cols) + m_fixedCols;
     if (passes(row, col))
       return CCellID(row, col);
   }

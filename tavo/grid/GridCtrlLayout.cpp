@@ -14,7 +14,7 @@ constexpr int kBorderGrip = 3;  // pixels either side of a header border that st
 
 }  // namespace
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 QRect CGridCtrl::GetCellRect(int row, int col) const
 {
@@ -28,7 +28,7 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   CCellID cell;
   for (int col = 0; col < GetColumnCount(); ++col) {
     const int left = ColumnLeft(col);
-    if (col >= fixedCols_ && left < FixedWidth())
+    if (col >= m_fixedCols && left < FixedWidth())
       continue;  // scrolled under the fixed columns
     if (point.x() >= left && point.x() < left + GetColumnWidth(col)) {
       cell.col = col;
@@ -37,7 +37,7 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   }
   for (int row = 0; row < GetRowCount(); ++row) {
     const int top = RowTop(row);
-    if (row >= fixedRows_ && top < FixedHeight())
+    if (row >= m_fixedRows && top < FixedHeight())
       continue;
     if (point.y() >= top && point.y() < top + GetRowHeight(row)) {
       cell.row = row;
@@ -53,9 +53,9 @@ bool CGridCtrl::IsCellVisible(int row, int col) const
   if (rect.isEmpty())
     return false;
   QRect area = viewport()->rect();
-  if (row >= fixedRows_)
+  if (row >= m_fixedRows)
     area.setTop(FixedHeight());
-  if (col >= fixedCols_)
+  if (col >= m_fixedCols)
     area.setLeft(FixedWidth());
   return rect.intersects(area);
 }
@@ -64,7 +64,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
 {
   if (!IsValid(row, col))
     return;
-  if (col >= fixedCols_) {
+  if (col >= m_fixedCols) {
     const int left = ColumnLeft(col) + horizontalScrollBar()->value() - FixedWidth();
     const int room = viewport()->width() - FixedWidth();
     int value = horizontalScrollBar()->value();
@@ -74,7 +74,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
       value = left;
     horizontalScrollBar()->setValue(value);
   }
-  if (row >= fixedRows_) {
+  if (row >= m_fixedRows) {
     const int top = RowTop(row) + verticalScrollBar()->value() - FixedHeight();
     const int room = viewport()->height() - FixedHeight();
     int value = verticalScrollBar()->value();
@@ -88,7 +88,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
 
 void CGridCtrl::ExpandLastColumn()
 {
-  if (WidenLastColumn(colWidths_, viewport()->width()) >= 0) {
+  if (WidenLastColumn(m_colWidths, viewport()->width()) >= 0) {
     UpdateScrollBars();
     Invalidate();
   }
@@ -105,7 +105,7 @@ void CGridCtrl::RedrawCell(int row, int col)
     viewport()->update(GetCellRect(row, col).adjusted(-1, -1, 1, 1));
 }
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 void CGridCtrl::resizeEvent(QResizeEvent* event)
 {
@@ -113,23 +113,21 @@ void CGridCtrl::resizeEvent(QResizeEvent* event)
   UpdateScrollBars();
 }
 
-void CGridCtrl::scrollContentsBy(int dx, int dy)
+void CGridCtrl::scrollContentsBy(int /*dx*/, int /*dy*/)
 {
-  (void)dx;
-  (void)dy;
   StopEditing();
   Invalidate();
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CGridCtrl::UpdateScrollBars()
 {
   int dataWidth = 0;
-  for (int col = fixedCols_; col < GetColumnCount(); ++col)
+  for (int col = m_fixedCols; col < GetColumnCount(); ++col)
     dataWidth += GetColumnWidth(col);
   int dataHeight = 0;
-  for (int row = fixedRows_; row < GetRowCount(); ++row)
+  for (int row = m_fixedRows; row < GetRowCount(); ++row)
     dataHeight += GetRowHeight(row);
   const int roomX = std::max(viewport()->width() - FixedWidth(), 0);
   const int roomY = std::max(viewport()->height() - FixedHeight(), 0);
@@ -142,7 +140,7 @@ void CGridCtrl::UpdateScrollBars()
 int CGridCtrl::FixedWidth() const
 {
   int width = 0;
-  for (int col = 0; col < fixedCols_; ++col)
+  for (int col = 0; col < m_fixedCols; ++col)
     width += GetColumnWidth(col);
   return width;
 }
@@ -150,14 +148,14 @@ int CGridCtrl::FixedWidth() const
 int CGridCtrl::FixedHeight() const
 {
   int height = 0;
-  for (int row = 0; row < fixedRows_; ++row)
+  for (int row = 0; row < m_fixedRows; ++row)
     height += GetRowHeight(row);
   return height;
 }
 
 int CGridCtrl::ColumnLeft(int col) const
 {
-  int left = col >= fixedCols_ ? -horizontalScrollBar()->value() : 0;
+  int left = col >= m_fixedCols ? -horizontalScrollBar()->value() : 0;
   for (int c = 0; c < col; ++c)
     left += GetColumnWidth(c);
   return left;
@@ -165,25 +163,25 @@ int CGridCtrl::ColumnLeft(int col) const
 
 int CGridCtrl::RowTop(int row) const
 {
-  if (rowTops_.empty()) {
-    rowTops_.resize(rowHeights_.size() + 1, 0);
-    for (std::size_t r = 0; r < rowHeights_.size(); ++r)
-      rowTops_[r + 1] = rowTops_[r] + rowHeights_[r];
+  if (m_rowTops.empty()) {
+    m_rowTops.resize(m_rowHeights.size() + 1, 0);
+    for (std::size_t r = 0; r < m_rowHeights.size(); ++r)
+      m_rowTops[r + 1] = m_rowTops[r] + m_rowHeights[r];
   }
-  const int above = rowTops_[std::size_t(std::clamp(row, 0, GetRowCount()))];
-  return (row >= fixedRows_ ? -verticalScrollBar()->value() : 0) + above;
+  const int above = m_rowTops[std::size_t(std::clamp(row, 0, GetRowCount()))];
+  return (row >= m_fixedRows ? -verticalScrollBar()->value() : 0) + above;
 }
 
 // The number of data rows of the focus row's height that fit the data area; at least one.
 int CGridCtrl::VisibleDataRows() const
 {
-  const int height = std::max(GetRowHeight(std::max(focus_.row, fixedRows_)), 1);
+  const int height = std::max(GetRowHeight(std::max(m_focus.row, m_fixedRows)), 1);
   return std::max((viewport()->height() - FixedHeight()) / height, 1);
 }
 
 int CGridCtrl::ColumnBorderAt(const QPoint& point) const
 {
-  if (fixedRows_ == 0 || point.y() < 0 || point.y() >= FixedHeight())
+  if (m_fixedRows == 0 || point.y() < 0 || point.y() >= FixedHeight())
     return -1;
   for (int col = GetColumnCount() - 1; col >= 0; --col) {
     const int right = ColumnLeft(col) + GetColumnWidth(col);
@@ -195,7 +193,7 @@ int CGridCtrl::ColumnBorderAt(const QPoint& point) const
 
 int CGridCtrl::RowBorderAt(const QPoint& point) const
 {
-  if (fixedCols_ == 0 || point.x() < 0 || point.x() >= FixedWidth())
+  if (m_fixedCols == 0 || point.x() < 0 || point.x() >= FixedWidth())
     return -1;
   for (int row = GetRowCount() - 1; row >= 0; --row) {
     const int bottom = RowTop(row) + GetRowHeight(row);

@@ -8,14 +8,14 @@
 
 // Marks the grid's own mouse handling as running.
 struct CGridCtrl::MouseActionScope {
-  explicit MouseActionScope(CGridCtrl& grid) : grid_(grid) { ++grid_.mouseAction_; }
-  ~MouseActionScope() { --grid_.mouseAction_; }
+  explicit MouseActionScope(CGridCtrl& grid) : m_grid(grid) { ++m_grid.m_mouseAction; }
+  ~MouseActionScope() { --m_grid.m_mouseAction; }
   MouseActionScope(const MouseActionScope&) = delete;
   MouseActionScope& operator=(const MouseActionScope&) = delete;
-  CGridCtrl& grid_;
+  CGridCtrl& m_grid;
 };
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 void CGridCtrl::mousePressEvent(QMouseEvent* event)
 {
@@ -24,37 +24,37 @@ void CGridCtrl::mousePressEvent(QMouseEvent* event)
   if (event->button() != Qt::LeftButton)
     return;
   const QPoint point = event->position().toPoint();
-  mouseMode_ = MouseMode::None;
+  m_mouseMode = MouseMode::None;
   if (!hasFocus())
     setFocus(Qt::MouseFocusReason);
 
   if (const int col = ColumnBorderAt(point); col >= 0) {
     StopEditing();
-    mouseMode_ = MouseMode::SizeColumn;
-    sizingIndex_ = col;
-    sizingStart_ = point.x() - GetColumnWidth(col);
+    m_mouseMode = MouseMode::SizeColumn;
+    m_sizingIndex = col;
+    m_sizingStart = point.x() - GetColumnWidth(col);
     return;
   }
   if (const int row = RowBorderAt(point); row >= 0) {
     StopEditing();
-    mouseMode_ = MouseMode::SizeRow;
-    sizingIndex_ = row;
-    sizingStart_ = point.y() - GetRowHeight(row);
+    m_mouseMode = MouseMode::SizeRow;
+    m_sizingIndex = row;
+    m_sizingStart = point.y() - GetRowHeight(row);
     return;
   }
 
   StopEditing();
   const CCellID cell = GetCellFromPt(point);
-  mouseDownCell_ = cell;
+  m_mouseDownCell = cell;
   if (!IsValid(cell) || IsCellFixed(cell.row, cell.col))
     return;
-  if (cell == focus_) {
-    mouseMode_ = MouseMode::PrepareEdit;
+  if (cell == m_focus) {
+    m_mouseMode = MouseMode::PrepareEdit;
     return;
   }
   OnSelectingCell(cell.row, cell.col);
   MoveFocusTo(cell, (event->modifiers() & Qt::ShiftModifier) != 0);
-  mouseMode_ = MouseMode::Select;
+  m_mouseMode = MouseMode::Select;
 }
 
 void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
@@ -68,14 +68,14 @@ void CGridCtrl::mouseReleaseEvent(QMouseEvent* event)
   }
   if (event->button() != Qt::LeftButton)
     return;
-  const MouseMode mode = std::exchange(mouseMode_, MouseMode::None);
+  const MouseMode mode = std::exchange(m_mouseMode, MouseMode::None);
   const CCellID cell = GetCellFromPt(point);
-  if ((mode != MouseMode::Select && mode != MouseMode::PrepareEdit) || cell != mouseDownCell_)
+  if ((mode != MouseMode::Select && mode != MouseMode::PrepareEdit) || cell != m_mouseDownCell)
     return;
   if (CGridCellBase* target = GetCell(cell.row, cell.col))
     target->OnClick(point);
   SendMessageToParent(cell.row, cell.col, kNotifyClick);
-  if (mode == MouseMode::PrepareEdit && cell == focus_)
+  if (mode == MouseMode::PrepareEdit && cell == m_focus)
     StartCellEdit(cell.row, cell.col, point, kEditCharCaretEnd);
 }
 
@@ -92,11 +92,11 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
   }
   MouseActionScope scope(*this);
   event->accept();
-  mouseMode_ = MouseMode::None;
+  m_mouseMode = MouseMode::None;
   if (!hasFocus())
     setFocus(Qt::MouseFocusReason);
   StopEditing();
-  if (cell != focus_)
+  if (cell != m_focus)
     MoveFocusTo(cell, false);
   SendMessageToParent(cell.row, cell.col, kNotifyDoubleClick);
   StartCellEdit(cell.row, cell.col, point, kEditCharCaretEnd);
@@ -105,14 +105,14 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
 {
   const QPoint point = event->position().toPoint();
-  const int minimum = allowZeroSizes_ ? 0 : 1;
-  switch (mouseMode_) {
-    case MouseMode::SizeColumn: SetColumnWidth(sizingIndex_, std::max(point.x() - sizingStart_, minimum)); return;
-    case MouseMode::SizeRow: SetRowHeight(sizingIndex_, std::max(point.y() - sizingStart_, minimum)); return;
+  const int minimum = m_allowZeroSizes ? 0 : 1;
+  switch (m_mouseMode) {
+    case MouseMode::SizeColumn: SetColumnWidth(m_sizingIndex, std::max(point.x() - m_sizingStart, minimum)); return;
+    case MouseMode::SizeRow: SetRowHeight(m_sizingIndex, std::max(point.y() - m_sizingStart, minimum)); return;
     case MouseMode::Select:
-      if (rangeSelection_ && (event->buttons() & Qt::LeftButton) != 0) {
+      if (m_rangeSelection && (event->buttons() & Qt::LeftButton) != 0) {
         const CCellID cell = GetCellFromPt(point);
-        if (IsValid(cell) && !IsCellFixed(cell.row, cell.col) && cell != focus_) {
+        if (IsValid(cell) && !IsCellFixed(cell.row, cell.col) && cell != m_focus) {
           OnSelectingCell(cell.row, cell.col);
           MoveFocusTo(cell, true);
         }
@@ -156,15 +156,14 @@ bool CGridCtrl::viewportEvent(QEvent* event)
   return QAbstractScrollArea::viewportEvent(event);
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
-void CGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers modifiers, const QPoint& point)
+void CGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers /*modifiers*/, const QPoint& point)
 {
-  (void)modifiers;
   DefaultRightButtonUp(point);
 }
 
-// ---- protected helpers ------------------------------------------------------------------------
+// --- protected helpers ---
 
 void CGridCtrl::DefaultRightButtonUp(const QPoint& point)
 {
@@ -174,8 +173,8 @@ void CGridCtrl::DefaultRightButtonUp(const QPoint& point)
     SendMessageToParent(-1, -1, kNotifyRightClick);
     return;
   }
-  const CCellID cell(std::max(hit.row, std::min(fixedRows_, GetRowCount() - 1)),
-                     std::max(hit.col, std::min(fixedCols_, GetColumnCount() - 1)));
+  const CCellID cell(std::max(hit.row, std::min(m_fixedRows, GetRowCount() - 1)),
+                     std::max(hit.col, std::min(m_fixedCols, GetColumnCount() - 1)));
   SetFocusCell(-1, -1);
   OnSelectingCell(cell.row, cell.col);
   MoveFocusTo(cell, false);
@@ -184,13 +183,13 @@ void CGridCtrl::DefaultRightButtonUp(const QPoint& point)
   SendMessageToParent(cell.row, cell.col, kNotifyRightClick);
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CGridCtrl::ShowTitleTip(const QPoint& point, const QPoint& globalPos)
 {
   const CCellID cell = GetCellFromPt(point);
   const CGridCellBase* target = GetCell(cell.row, cell.col);
-  if (target == nullptr || editCell_ == cell) {
+  if (target == nullptr || m_editCell == cell) {
     QToolTip::hideText();
     return;
   }

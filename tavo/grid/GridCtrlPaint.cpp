@@ -6,7 +6,7 @@
 
 #include "tavo/grid/GridCtrl.h"
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 void CGridCtrl::paintEvent(QPaintEvent* event)
 {
@@ -15,7 +15,7 @@ void CGridCtrl::paintEvent(QPaintEvent* event)
   DrawGrid(painter);
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
 void CGridCtrl::DrawGrid(QPainter& painter)
 {
@@ -28,13 +28,13 @@ void CGridCtrl::DrawGrid(QPainter& painter)
   std::vector<int> tops(static_cast<std::size_t>(GetRowCount()));
   std::vector<int> lefts(static_cast<std::size_t>(GetColumnCount()));
   for (int row = 0, y = 0; row < GetRowCount(); ++row) {
-    if (row == fixedRows_)
+    if (row == m_fixedRows)
       y -= verticalScrollBar()->value();
     tops[std::size_t(row)] = y;
     y += GetRowHeight(row);
   }
   for (int col = 0, x = 0; col < GetColumnCount(); ++col) {
-    if (col == fixedCols_)
+    if (col == m_fixedCols)
       x -= horizontalScrollBar()->value();
     lefts[std::size_t(col)] = x;
     x += GetColumnWidth(col);
@@ -64,7 +64,7 @@ void CGridCtrl::DrawGrid(QPainter& painter)
   }
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CGridCtrl::DrawCell(QPainter& painter, int row, int col, const QRect& rect)
 {
@@ -73,11 +73,11 @@ void CGridCtrl::DrawCell(QPainter& painter, int row, int col, const QRect& rect)
     return;
   CellDrawState how;
   how.header = IsCellFixed(row, col);
-  how.focused = focus_ == CCellID(row, col);
+  how.focused = m_focus == CCellID(row, col);
   how.selected = !how.focused && IsCellSelected(row, col);
   how.gridHasFocus = hasFocus() || IsEditing();
-  how.headerHighlight = how.header && trackFocusHeaders_ && IsValid(focus_) &&
-                        ((row < fixedRows_ && col == focus_.col) || (col < fixedCols_ && row == focus_.row));
+  how.headerHighlight = how.header && m_trackFocusHeaders && IsValid(m_focus) &&
+                        ((row < m_fixedRows && col == m_focus.col) || (col < m_fixedCols && row == m_focus.row));
   const QRect inner = how.header ? rect : rect.adjusted(0, 0, -1, -1);
   cell->Draw(painter, inner, how);
   if (!how.header) {

@@ -5,17 +5,17 @@
 #include "tavo/grid/GridCtrl.h"
 #include "tavo/grid/GridTypes.h"
 
-// ---- construction -----------------------------------------------------------------------------
+// --- construction ---
 
 CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int col, const QString& text, int firstChar,
                            bool exitOnArrows)
     : QLineEdit(grid->viewport()),
-      grid_(grid),
-      cellRect_(cellRect),
-      row_(row),
-      col_(col),
-      startText_(text),
-      exitOnArrows_(exitOnArrows)
+      m_grid(grid),
+      m_cellRect(cellRect),
+      m_row(row),
+      m_col(col),
+      m_startText(text),
+      m_exitOnArrows(exitOnArrows)
 {
   setObjectName(QStringLiteral("inPlaceEdit"));
   setProperty("controlId", kInPlaceEditId);
@@ -32,30 +32,29 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* grid, const QRect& cellRect, int row, int 
   GrowToFit();
 }
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 void CInPlaceEdit::EndEdit(int key, Qt::KeyboardModifiers modifiers)
 {
-  if (ending_)
+  if (m_ending)
     return;  // losing the focus while ending must not end it twice
-  ending_ = true;
+  m_ending = true;
   QPointer<CInPlaceEdit> self(this);
   const QString text = this->text();
-  if (hasFocus() && grid_ != nullptr)
-    grid_->setFocus(Qt::OtherFocusReason);
-  if (grid_ != nullptr)
-    grid_->OnEndInPlaceEdit(row_, col_, text, key, modifiers);
+  if (hasFocus() && m_grid != nullptr)
+    m_grid->setFocus(Qt::OtherFocusReason);
+  if (m_grid != nullptr)
+    m_grid->OnEndInPlaceEdit(m_row, m_col, text, key, modifiers);
   if (self != nullptr) {
     hide();
     deleteLater();
   }
 }
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
-bool CInPlaceEdit::focusNextPrevChild(bool next)
+bool CInPlaceEdit::focusNextPrevChild(bool /*next*/)
 {
-  (void)next;
   return false;  // Tab reaches keyPressEvent and ends the edit
 }
 
@@ -63,10 +62,10 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 {
   const int key = event->key();
   const Qt::KeyboardModifiers modifiers = event->modifiers();
-  const bool leaveOnArrow = exitOnArrows_ || (modifiers & Qt::ControlModifier) != 0;
+  const bool leaveOnArrow = m_exitOnArrows || (modifiers & Qt::ControlModifier) != 0;
   switch (key) {
     case Qt::Key_Escape:
-      setText(startText_);
+      setText(m_startText);
       EndEdit(key, modifiers);
       return;
     case Qt::Key_Tab:
@@ -110,14 +109,14 @@ void CInPlaceEdit::mouseReleaseEvent(QMouseEvent* event)
 {
   if (event->button() == Qt::RightButton) {
     event->accept();
-    if (grid_ != nullptr)
-      grid_->OnRightButtonUp(event->modifiers(), mapToParent(event->position().toPoint()));
+    if (m_grid != nullptr)
+      m_grid->OnRightButtonUp(event->modifiers(), mapToParent(event->position().toPoint()));
     return;
   }
   QLineEdit::mouseReleaseEvent(event);
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 void CInPlaceEdit::ReactToFirstChar(int firstChar)
 {
@@ -155,8 +154,8 @@ void CInPlaceEdit::GrowToFit()
   const QFontMetrics metrics(font());
   const QMargins margins = textMargins();
   const int wanted = metrics.horizontalAdvance(text() + QStringLiteral("  ")) + margins.left() + margins.right() + 4;
-  int width = std::max(cellRect_.width(), wanted);
+  int width = std::max(m_cellRect.width(), wanted);
   if (parentWidget() != nullptr)
-    width = std::min(width, parentWidget()->width() - cellRect_.left());
-  resize(std::max(width, 1), cellRect_.height());
+    width = std::min(width, parentWidget()->width() - m_cellRect.left());
+  resize(std::max(width, 1), m_cellRect.height());
 }

@@ -18,8 +18,8 @@ class CInPlaceEdit : public QLineEdit {
 
   // Ends the edit with the key that ended it (0: the focus was lost or the grid asked).
   void EndEdit(int key, Qt::KeyboardModifiers modifiers = {});
-  int GetRow() const { return row_; }
-  int GetCol() const { return col_; }
+  int GetRow() const { return m_row; }
+  int GetCol() const { return m_col; }
 
  protected:
   bool focusNextPrevChild(bool next) override;
@@ -32,11 +32,11 @@ class CInPlaceEdit : public QLineEdit {
   void ReactToFirstChar(int firstChar);
   void GrowToFit();
 
-  QPointer<CGridCtrl> grid_;
-  QRect cellRect_;
-  int row_;
-  int col_;
-  QString startText_;
-  bool exitOnArrows_;
-  bool ending_ = false;
+  QPointer<CGridCtrl> m_grid;
+  QRect m_cellRect;
+  int m_row;
+  int m_col;
+  QString m_startText;
+  bool m_exitOnArrows;
+  bool m_ending = false;
 };

@@ -18,12 +18,12 @@ QString FromUtf8(const std::string& text)
 
 }  // namespace
 
-// ---- construction -----------------------------------------------------------------------------
+// --- construction ---
 
 CQORGridCtrl::CQORGridCtrl(QWidget* parent) : CGridCtrl(parent)
 {
   setObjectName(QStringLiteral("qorGridCtrl"));
-  records_.reserve(1023);
+  m_records.reserve(1023);
 }
 
 CQORGridCtrl::~CQORGridCtrl() = default;
@@ -37,13 +37,13 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
   setFrameShape(QFrame::NoFrame);
   GetDefaultCell(false, false)->SetBackClr(kWhite);
 
-  rowCount_ = rows;
-  colCount_ = cols;
-  fixedRowCount_ = fixedRows;
-  fixedColCount_ = fixedCols;
-  weights_.assign(std::size_t(cols), 0);
-  visible_.assign(std::size_t(cols), 1);
-  rowHeights_.assign(std::size_t(rows), 0);
+  m_rowCount = rows;
+  m_colCount = cols;
+  m_fixedRowCount = fixedRows;
+  m_fixedColCount = fixedCols;
+  m_weights.assign(std::size_t(cols), 0);
+  m_visible.assign(std::size_t(cols), 1);
+  m_rowHeights.assign(std::size_t(rows), 0);
 
   CGridCtrl::SetRowCount(rows);
   SetColumnCount(cols);
@@ -54,32 +54,32 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
   SetTrackFocusCell(false);
 
   for (int row = 0; row < rows; ++row)
-    rowHeights_[std::size_t(row)] = GetRowHeight(row);
+    m_rowHeights[std::size_t(row)] = GetRowHeight(row);
   for (int row = fixedRows; row < rows; ++row)
     InitRow(row);
-  initialised_ = true;
+  m_initialised = true;
 }
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 void CQORGridCtrl::SetRowCount(int rows)
 {
-  if (rows < 0 || rows == rowCount_)
+  if (rows < 0 || rows == m_rowCount)
     return;
-  rowCount_ = rows;
+  m_rowCount = rows;
   const int old = CGridCtrl::GetRowCount();
   for (int row = rows; row < old; ++row) {
     for (int col = 0; col < GetColumnCount(); ++col) {
-      records_.erase(RecordKey(row, col));
-      marks_.erase(RecordKey(row, col));
+      m_records.erase(RecordKey(row, col));
+      m_marks.erase(RecordKey(row, col));
     }
   }
-  if (highlightedRow_ >= rows)
-    highlightedRow_ = -1;
+  if (m_highlightedRow >= rows)
+    m_highlightedRow = -1;
   CGridCtrl::SetRowCount(rows);
-  rowHeights_.resize(std::size_t(rows), 0);
+  m_rowHeights.resize(std::size_t(rows), 0);
   for (int row = old; row < rows; ++row) {
-    rowHeights_[std::size_t(row)] = GetRowHeight(row);
+    m_rowHeights[std::size_t(row)] = GetRowHeight(row);
     if (row >= GetFixedRowCount())
       InitRow(row);
   }
@@ -92,13 +92,13 @@ int CQORGridCtrl::SetCellType(int row, int col, int type)
     return 0;
   const long long key = RecordKey(row, col);
   if (type == kCellText) {
-    records_.erase(key);
+    m_records.erase(key);
     SetCellClass(row, col, CGridCell::kClassName);
     return 0;
   }
   if (type != kCellCheck)
     return GetCellType(row, col);
-  std::unique_ptr<cellInfo>& record = records_[key];
+  std::unique_ptr<cellInfo>& record = m_records[key];
   if (record == nullptr)
     record = std::make_unique<cellInfo>();
   record->row = row;
@@ -163,42 +163,42 @@ void CQORGridCtrl::SetCellReadOnly(int row, int col, bool readOnly)
 
 void CQORGridCtrl::SetColumnWeight(int col, int weight)
 {
-  if (col >= 0 && col < int(weights_.size()))
-    weights_[std::size_t(col)] = weight;
+  if (col >= 0 && col < int(m_weights.size()))
+    m_weights[std::size_t(col)] = weight;
 }
 
 int CQORGridCtrl::GetColumnWeight(int col) const
 {
-  return col >= 0 && col < int(weights_.size()) ? weights_[std::size_t(col)] : 0;
+  return col >= 0 && col < int(m_weights.size()) ? m_weights[std::size_t(col)] : 0;
 }
 
 void CQORGridCtrl::SetColumnVisible(int col, bool visible, bool refit)
 {
-  if (col < 0 || col >= int(visible_.size()))
+  if (col < 0 || col >= int(m_visible.size()))
     return;
   const int flag = visible ? 1 : 0;
-  if (visible_[std::size_t(col)] == flag)
+  if (m_visible[std::size_t(col)] == flag)
     return;
-  visible_[std::size_t(col)] = flag;
+  m_visible[std::size_t(col)] = flag;
   if (refit)
     FitColumns();
 }
 
 bool CQORGridCtrl::IsColumnVisible(int col) const
 {
-  return col >= 0 && col < int(visible_.size()) && visible_[std::size_t(col)] != 0;
+  return col >= 0 && col < int(m_visible.size()) && m_visible[std::size_t(col)] != 0;
 }
 
 void CQORGridCtrl::FitColumns()
 {
-  if (!initialised_ || rowCount_ <= 0)
+  if (!m_initialised || m_rowCount <= 0)
     return;
   const int width = viewport()->width();
-  const std::vector<int> widths = FitColumnWidths(weights_, visible_, width);
+  const std::vector<int> widths = FitColumnWidths(m_weights, m_visible, width);
   for (std::size_t col = 0; col < widths.size() && int(col) < GetColumnCount(); ++col) {
     SetColumnWidth(int(col), widths[col]);
   }
-  fittedWidth_ = width;
+  m_fittedWidth = width;
   ExpandLastColumn();
   Redraw();
 }
@@ -209,9 +209,8 @@ void CQORGridCtrl::SetHeaderText(int row, int col, const std::string& text)
   SetItemText(row, col, FromUtf8(text));
 }
 
-void CQORGridCtrl::Redraw(bool erase)
+void CQORGridCtrl::Redraw(bool /*erase*/)
 {
-  (void)erase;
   Invalidate();
 }
 
@@ -219,7 +218,7 @@ void CQORGridCtrl::HighlightRow(int row)
 {
   const int fixedRows = GetFixedRowCount();
   const int fixedCols = GetFixedColumnCount();
-  const int old = highlightedRow_;
+  const int old = m_highlightedRow;
   if (old >= fixedRows && old < GetRowCount()) {
     for (int col = fixedCols; col < GetColumnCount(); ++col) {
       const bool grey = GetCellType(old, col) == kCellCheck || GetCell(old, col)->IsReadOnly();
@@ -228,11 +227,11 @@ void CQORGridCtrl::HighlightRow(int row)
   }
   if (row >= fixedRows && row < GetRowCount()) {
     for (int col = fixedCols; col < GetColumnCount(); ++col) {
-      if (marks_.count(RecordKey(row, col)) == 0)
+      if (m_marks.count(RecordKey(row, col)) == 0)
         SetItemBkColour(row, col, IsCellEditable(row, col) ? kHighlightColour : kHighlightReadOnlyColour);
     }
   }
-  highlightedRow_ = row;
+  m_highlightedRow = row;
   Redraw();
 }
 
@@ -243,7 +242,7 @@ bool CQORGridCtrl::CheckCellRecords(std::string* problem) const
       *problem = why;
     return false;
   };
-  for (const auto& [key, record] : records_) {
+  for (const auto& [key, record] : m_records) {
     if (record == nullptr)
       return fail("null record under key " + std::to_string(key));
     const std::string where = "record (" + std::to_string(record->row) + ", " + std::to_string(record->col) + ")";
@@ -268,7 +267,7 @@ bool CQORGridCtrl::CheckCellRecords(std::string* problem) const
   return true;
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
 bool CQORGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firstChar)
 {
@@ -281,35 +280,30 @@ bool CQORGridCtrl::StartCellEdit(int row, int col, const QPoint& point, int firs
 // A commit that starts while another one runs (from a hook, say) does nothing.
 void CQORGridCtrl::FinishCellEdit(int row, int col, const QString& text)
 {
-  if (committing_)
+  if (m_committing)
     return;
-  CCommitGuard guard(committing_);
+  CCommitGuard guard(m_committing);
   CGridCtrl::FinishCellEdit(row, col, text);
   OnCellChanged(row, col, GetCellType(row, col));
 }
 
 // The editor registers no context-menu entries: releasing the right button does nothing.
-void CQORGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers modifiers, const QPoint& point)
-{
-  (void)modifiers;
-  (void)point;
-}
+void CQORGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers /*modifiers*/, const QPoint& /*point*/) {}
 
 void CQORGridCtrl::InitGrid() {}
-void CQORGridCtrl::OnCellChanged(int, int, int) {}
+void CQORGridCtrl::OnCellChanged(int /*row*/, int /*col*/, int /*type*/) {}
 
-void CQORGridCtrl::OnEditStarted(int row, int col, int type)
+void CQORGridCtrl::OnEditStarted(int row, int col, int /*type*/)
 {
-  (void)type;
   SetFocusCell(row, col);
-  hasFocusState_ = true;
+  m_hasFocusState = true;
 }
 
-void CQORGridCtrl::OnCellClicked(int, int) {}
-void CQORGridCtrl::InitRow(int) {}
-void CQORGridCtrl::OnMenuCommand(int, int, int) {}
+void CQORGridCtrl::OnCellClicked(int /*row*/, int /*col*/) {}
+void CQORGridCtrl::InitRow(int /*row*/) {}
+void CQORGridCtrl::OnMenuCommand(int /*row*/, int /*col*/, int /*id*/) {}
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 void CQORGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
@@ -323,16 +317,16 @@ void CQORGridCtrl::mouseReleaseEvent(QMouseEvent* event)
 void CQORGridCtrl::resizeEvent(QResizeEvent* event)
 {
   CGridCtrl::resizeEvent(event);
-  if (initialised_ && viewport()->width() != fittedWidth_)
+  if (m_initialised && viewport()->width() != m_fittedWidth)
     FitColumns();
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 const CQORGridCtrl::cellInfo* CQORGridCtrl::FindRecord(int row, int col) const
 {
   if (!IsValid(row, col))
     return nullptr;
-  const auto it = records_.find(RecordKey(row, col));
-  return it == records_.end() ? nullptr : it->second.get();
+  const auto it = m_records.find(RecordKey(row, col));
+  return it == m_records.end() ? nullptr : it->second.get();
 }

@@ -63,7 +63,7 @@ class CQORGridCtrl : public CGridCtrl {
   void Redraw(bool erase = true);
   // Colours the row as the current one (-1: none), restoring the previous row's colours.
   void HighlightRow(int row);
-  int GetHighlightedRow() const { return highlightedRow_; }
+  int GetHighlightedRow() const { return m_highlightedRow; }
   // Marks a data cell with the tint of kMarkedColour and a tooltip that shows the text whenever
   // the pointer rests on it; an empty text removes the mark. Marks go with their rows.
   void SetCellMark(int row, int col, const std::string& tip);
@@ -71,16 +71,16 @@ class CQORGridCtrl : public CGridCtrl {
   // Takes the keyboard focus and makes the cell the focus cell ((-1, -1): none).
   void SelectCell(int row, int col);
 
-  void SetTabNavigation(bool on) { tabNavigation_ = on; }
-  bool GetTabNavigation() const { return tabNavigation_; }
+  void SetTabNavigation(bool on) { m_tabNavigation = on; }
+  bool GetTabNavigation() const { return m_tabNavigation; }
   // Another grid tells this one that the focus arrives by Shift+Tab.
-  void SetEnteredBackwards(bool backwards) { enteredBackwards_ = backwards; }
-  bool HasFocusState() const { return hasFocusState_; }
-  bool IsInitialised() const { return initialised_; }
+  void SetEnteredBackwards(bool backwards) { m_enteredBackwards = backwards; }
+  bool HasFocusState() const { return m_hasFocusState; }
+  bool IsInitialised() const { return m_initialised; }
 
   // Checks the records against their keys and cells; the reason goes to problem.
   bool CheckCellRecords(std::string* problem = nullptr) const;
-  int CellRecordCount() const { return int(records_.size()); }
+  int CellRecordCount() const { return int(m_records.size()); }
 
   // Hooks of the base grid with this grid's behaviour.
   bool StartCellEdit(int row, int col, const QPoint& point, int firstChar) override;
@@ -114,20 +114,20 @@ class CQORGridCtrl : public CGridCtrl {
   // The next control of the dialog's tab order with a text (a grid always counts); null if none.
   QWidget* NextTabControl(bool backwards) const;
 
-  std::unordered_map<long long, std::unique_ptr<cellInfo>> records_;
-  std::unordered_map<long long, std::string> marks_;  // key as records_; the tooltip text
-  int rowCount_ = -1;
-  int colCount_ = -1;
-  int fixedRowCount_ = -1;
-  int fixedColCount_ = -1;
-  int highlightedRow_ = -1;
-  std::vector<int> weights_;
-  std::vector<int> visible_;
-  std::vector<int> rowHeights_;
-  bool initialised_ = false;
-  bool tabNavigation_ = true;
-  bool hasFocusState_ = false;
-  bool enteredBackwards_ = false;
-  bool committing_ = false;
-  int fittedWidth_ = -1;
+  std::unordered_map<long long, std::unique_ptr<cellInfo>> m_records;
+  std::unordered_map<long long, std::string> m_marks;  // key as m_records; the tooltip text
+  int m_rowCount = -1;
+  int m_colCount = -1;
+  int m_fixedRowCount = -1;
+  int m_fixedColCount = -1;
+  int m_highlightedRow = -1;
+  std::vector<int> m_weights;
+  std::vector<int> m_visible;
+  std::vector<int> m_rowHeights;
+  bool m_initialised = false;
+  bool m_tabNavigation = true;
+  bool m_hasFocusState = false;
+  bool m_enteredBackwards = false;
+  bool m_committing = false;
+  int m_fittedWidth = -1;
 };

@@ -38,7 +38,7 @@ QString ControlText(const QWidget* widget)
 
 }  // namespace
 
-// ---- public operations ------------------------------------------------------------------------
+// --- public operations ---
 
 void CQORGridCtrl::SelectCell(int row, int col)
 {
@@ -50,13 +50,11 @@ void CQORGridCtrl::SelectCell(int row, int col)
   RedrawCell(row, col);
 }
 
-// ---- hooks ------------------------------------------------------------------------------------
+// --- hooks ---
 
-bool CQORGridCtrl::TabOutOfGrid(int row, int col, bool backwards)
+bool CQORGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool backwards)
 {
-  (void)row;
-  (void)col;
-  if (!tabNavigation_)
+  if (!m_tabNavigation)
     return false;
   const CCellID first = FirstEditableCell();
   const CCellID last = LastEditableCell();
@@ -74,27 +72,27 @@ bool CQORGridCtrl::TabOutOfGrid(int row, int col, bool backwards)
   return true;
 }
 
-// ---- handlers ---------------------------------------------------------------------------------
+// --- handlers ---
 
 void CQORGridCtrl::focusInEvent(QFocusEvent* event)
 {
   CGridCtrl::focusInEvent(event);
-  if (!tabNavigation_)
+  if (!m_tabNavigation)
     return;
   const CCellID focus = GetFocusCell();
   if (IsMouseActionInProgress() || event->reason() == Qt::MouseFocusReason) {
     SelectCell(focus.row, focus.col);
-    hasFocusState_ = true;
+    m_hasFocusState = true;
     return;
   }
-  if (hasFocusState_ && IsValid(focus))
+  if (m_hasFocusState && IsValid(focus))
     return;
-  const bool backwards = enteredBackwards_ || event->reason() == Qt::BacktabFocusReason;
-  enteredBackwards_ = false;
+  const bool backwards = m_enteredBackwards || event->reason() == Qt::BacktabFocusReason;
+  m_enteredBackwards = false;
   const CCellID target = backwards ? LastEditableCell() : FirstEditableCell();
   SelectCell(target.row, target.col);
   SetFocusCell(target.row, target.col);
-  hasFocusState_ = true;
+  m_hasFocusState = true;
 }
 
 void CQORGridCtrl::focusOutEvent(QFocusEvent* event)
@@ -105,7 +103,7 @@ void CQORGridCtrl::focusOutEvent(QFocusEvent* event)
     return;
   if (qobject_cast<const QLineEdit*>(now) != nullptr)
     return;  // the in-place editor is one
-  const bool had = std::exchange(hasFocusState_, false);
+  const bool had = std::exchange(m_hasFocusState, false);
   if (!had)
     return;
   HighlightRow(-1);
@@ -113,7 +111,7 @@ void CQORGridCtrl::focusOutEvent(QFocusEvent* event)
   Redraw();
 }
 
-// ---- protected helpers ------------------------------------------------------------------------
+// --- protected helpers ---
 
 CCellID CQORGridCtrl::FirstEditableCell() const
 {
@@ -125,7 +123,7 @@ CCellID CQORGridCtrl::LastEditableCell() const
   return FindNextCell(CCellID(), true, false, true);
 }
 
-// ---- private helpers --------------------------------------------------------------------------
+// --- private helpers ---
 
 QWidget* CQORGridCtrl::NextTabControl(bool backwards) const
 {

@@ -159,9 +159,8 @@ TEST(QORGridColours, ReadOnlyAndHighlightColours)
 TEST(QORGridCommit, ANestedCommitDoesNothing)
 {
   struct NestingGrid : CQORGridCtrl {
-    void OnCellChanged(int row, int col, int type) override
+    void OnCellChanged(int row, int col, int /*type*/) override
     {
-      (void)type;
       changes.push_back({row, col});
       if (row == 1)
         FinishCellEdit(2, col, "nested");
