@@ -49,7 +49,6 @@ class CGridCellBase {
   void SetFont(const std::optional<QFont>& font) { m_font = font; }
   const std::optional<QFont>& GetFont() const { return m_font; }
   void SetMargin(int margin) { m_margin = margin; }
-  int GetMargin() const { return m_margin; }
   void SetCoords(int row, int col)
   {
     m_row = row;

@@ -45,14 +45,7 @@ bool CGridCtrl::SetRowCount(int rows)
     for (int col = 0; col < GetColumnCount(); ++col)
       FreeCell(row, col);
   }
-  m_cells.resize(std::size_t(rows));
-  m_rowHeights.resize(std::size_t(rows), GetDefaultRowHeight());
-  m_rowTops.clear();
-  for (int row = old; row < rows; ++row) {
-    m_cells[std::size_t(row)].resize(m_colWidths.size());
-    for (int col = 0; col < GetColumnCount(); ++col)
-      m_cells[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
-  }
+  m_model.SetRowCount(rows, GetDefaultRowHeight(), [this](int row, int col) { return NewCell(row, col); });
   if (m_focus.row >= rows)
     SetFocusCell(-1, -1);
   if (m_selection.maxRow >= rows)
@@ -74,13 +67,8 @@ bool CGridCtrl::SetColumnCount(int cols)
   for (int row = 0; row < GetRowCount(); ++row) {
     for (int col = old - 1; col >= cols; --col)
       FreeCell(row, col);
-    m_cells[std::size_t(row)].resize(std::size_t(cols));
   }
-  m_colWidths.resize(std::size_t(cols), 60);
-  for (int row = 0; row < GetRowCount(); ++row) {
-    for (int col = old; col < cols; ++col)
-      m_cells[std::size_t(row)][std::size_t(col)] = NewCell(row, col);
-  }
+  m_model.SetColumnCount(cols, 60, [this](int row, int col) { return NewCell(row, col); });
   if (m_focus.col >= cols)
     SetFocusCell(-1, -1);
   if (m_selection.maxCol >= cols)
@@ -92,9 +80,8 @@ bool CGridCtrl::SetColumnCount(int cols)
 
 bool CGridCtrl::SetFixedRowCount(int rows)
 {
-  if (rows < 0 || rows > GetRowCount())
+  if (!m_model.SetFixedRowCount(rows))
     return false;
-  m_fixedRows = rows;
   if (IsValid(m_focus) && IsCellFixed(m_focus.row, m_focus.col))
     SetFocusCell(-1, -1);
   UpdateScrollBars();
@@ -104,9 +91,8 @@ bool CGridCtrl::SetFixedRowCount(int rows)
 
 bool CGridCtrl::SetFixedColumnCount(int cols)
 {
-  if (cols < 0 || cols > GetColumnCount())
+  if (!m_model.SetFixedColumnCount(cols))
     return false;
-  m_fixedCols = cols;
   if (IsValid(m_focus) && IsCellFixed(m_focus.row, m_focus.col))
     SetFocusCell(-1, -1);
   UpdateScrollBars();
@@ -116,33 +102,20 @@ bool CGridCtrl::SetFixedColumnCount(int cols)
 
 bool CGridCtrl::SetRowHeight(int row, int height)
 {
-  if (row < 0 || row >= GetRowCount() || height < 0)
+  if (!m_model.SetRowHeight(row, height))
     return false;
-  m_rowHeights[std::size_t(row)] = height;
-  m_rowTops.clear();
   UpdateScrollBars();
   Invalidate();
   return true;
-}
-
-int CGridCtrl::GetRowHeight(int row) const
-{
-  return row >= 0 && row < GetRowCount() ? m_rowHeights[std::size_t(row)] : -1;
 }
 
 bool CGridCtrl::SetColumnWidth(int col, int width)
 {
-  if (col < 0 || col >= GetColumnCount() || width < 0)
+  if (!m_model.SetColumnWidth(col, width))
     return false;
-  m_colWidths[std::size_t(col)] = width;
   UpdateScrollBars();
   Invalidate();
   return true;
-}
-
-int CGridCtrl::GetColumnWidth(int col) const
-{
-  return col >= 0 && col < GetColumnCount() ? m_colWidths[std::size_t(col)] : -1;
 }
 
 // Room for a line of the grid's font or a check box, with the default margin around it.
@@ -154,16 +127,6 @@ int CGridCtrl::GetDefaultRowHeight() const
 }
 
 // --- cells ---
-
-bool CGridCtrl::IsValid(int row, int col) const
-{
-  return row >= 0 && row < GetRowCount() && col >= 0 && col < GetColumnCount();
-}
-
-CGridCellBase* CGridCtrl::GetCell(int row, int col) const
-{
-  return IsValid(row, col) ? m_cells[std::size_t(row)][std::size_t(col)].get() : nullptr;
-}
 
 bool CGridCtrl::SetItemText(int row, int col, const QString& text)
 {
@@ -201,9 +164,9 @@ unsigned CGridCtrl::GetItemState(int row, int col) const
     state |= kStateFocused;
   if (IsCellSelected(row, col))
     state |= kStateSelected;
-  if (row < m_fixedRows)
+  if (row < GetFixedRowCount())
     state |= kStateFixed | kStateFixedRow;
-  if (col < m_fixedCols)
+  if (col < GetFixedColumnCount())
     state |= kStateFixed | kStateFixedCol;
   return state;
 }
@@ -218,12 +181,6 @@ bool CGridCtrl::SetItemFormat(int row, int col, unsigned format)
   return true;
 }
 
-unsigned CGridCtrl::GetItemFormat(int row, int col) const
-{
-  const CGridCellBase* cell = GetCell(row, col);
-  return cell != nullptr ? cell->EffectiveFormat() : 0;
-}
-
 bool CGridCtrl::SetItemFgColour(int row, int col, GridColour colour)
 {
   CGridCellBase* cell = GetCell(row, col);
@@ -232,12 +189,6 @@ bool CGridCtrl::SetItemFgColour(int row, int col, GridColour colour)
   cell->SetTextClr(colour);
   RedrawCell(row, col);
   return true;
-}
-
-GridColour CGridCtrl::GetItemFgColour(int row, int col) const
-{
-  const CGridCellBase* cell = GetCell(row, col);
-  return cell != nullptr ? cell->GetTextClr() : kDefaultColour;
 }
 
 bool CGridCtrl::SetItemBkColour(int row, int col, GridColour colour)
@@ -283,7 +234,7 @@ bool CGridCtrl::SetCellClass(int row, int col, const char* className)
   cell->SetGrid(this);
   cell->SetCoords(row, col);
   FreeCell(row, col);
-  m_cells[std::size_t(row)][std::size_t(col)] = std::move(cell);
+  m_model.SetCell(row, col, std::move(cell));
   RedrawCell(row, col);
   return true;
 }
@@ -291,18 +242,6 @@ bool CGridCtrl::SetCellClass(int row, int col, const char* className)
 CGridDefaultCell* CGridCtrl::GetDefaultCell(bool fixedRow, bool fixedCol) const
 {
   return m_defaultCells[(fixedRow ? 1 : 0) + (fixedCol ? 2 : 0)].get();
-}
-
-bool CGridCtrl::IsCellEditable(int row, int col) const
-{
-  const CGridCellBase* cell = GetCell(row, col);
-  return m_editable && cell != nullptr && !IsCellFixed(row, col) && !cell->IsReadOnly();
-}
-
-bool CGridCtrl::CellTakesFocus(int row, int col) const
-{
-  const CGridCellBase* cell = GetCell(row, col);
-  return m_editable && cell != nullptr && !IsCellFixed(row, col) && cell->AcceptsFocus();
 }
 
 // --- focus cell and selection ---
@@ -313,8 +252,8 @@ void CGridCtrl::SetFocusCell(int row, int col)
   if (row != -1 || col != -1) {
     if (!IsValid(row, col))
       return;
-    cell.row = std::max(row, std::min(m_fixedRows, GetRowCount() - 1));
-    cell.col = std::max(col, std::min(m_fixedCols, GetColumnCount() - 1));
+    cell.row = std::max(row, std::min(GetFixedRowCount(), GetRowCount() - 1));
+    cell.col = std::max(col, std::min(GetFixedColumnCount(), GetColumnCount() - 1));
   }
   if (cell == m_focus)
     return;
@@ -386,6 +325,5 @@ std::unique_ptr<CGridCellBase> CGridCtrl::NewCell(int row, int col)
 
 void CGridCtrl::FreeCell(int row, int col)
 {
-  if (IsValid(row, col))
-    m_cells[std::size_t(row)][std::size_t(col)].reset();
+  m_model.SetCell(row, col, nullptr);
 }

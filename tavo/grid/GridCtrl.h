@@ -6,19 +6,22 @@
 #include <vector>
 
 #include "tavo/grid/GridCellBase.h"
+#include "tavo/grid/GridModel.h"
 #include "tavo/grid/GridTypes.h"
+#include "tavo/grid/InPlaceEdit.h"
 
 class CGridDefaultCell;
-#include "tavo/grid/InPlaceEdit.h"
 
 // A spreadsheet-like grid: rows and columns of cell objects with fixed (header) rows and columns,
 // a focus cell, a selection, in-place editing, keyboard navigation, header-border resizing,
 // clipboard commands and title tips. Cells are painted through the widget style. Subclasses learn
 // of user actions through the virtual hooks; the owner may also listen to notifications.
 //
-// Implementation split: GridCtrl.cpp (construction, size, cells), GridCtrlLayout.cpp (geometry,
-// scrolling), GridCtrlEditing.cpp (the editing cycle), GridCtrlKeys.cpp (keyboard navigation,
-// clipboard), GridCtrlMouse.cpp (mouse, title tips), GridCtrlPaint.cpp (painting).
+// The cells, sizes and fixed counts live in a CGridModel; keyboard navigation is computed on it
+// (GridNavigation.h). Implementation split: GridCtrl.cpp (construction, size, cells),
+// GridCtrlLayout.cpp (geometry, scrolling), GridCtrlEditing.cpp (the editing cycle),
+// GridCtrlKeys.cpp (keys, clipboard), GridCtrlMouse.cpp (mouse, title tips), GridCtrlPaint.cpp
+// (painting).
 class CGridCtrl : public QAbstractScrollArea {
   Q_OBJECT
 
@@ -31,33 +34,30 @@ class CGridCtrl : public QAbstractScrollArea {
 
   // Size. Out-of-range arguments do nothing and return false (or 0/-1 from the getters).
   bool SetRowCount(int rows);
-  int GetRowCount() const { return int(m_cells.size()); }
+  int GetRowCount() const { return m_model.GetRowCount(); }
   bool SetColumnCount(int cols);
-  int GetColumnCount() const { return int(m_colWidths.size()); }
+  int GetColumnCount() const { return m_model.GetColumnCount(); }
   bool SetFixedRowCount(int rows);
-  int GetFixedRowCount() const { return m_fixedRows; }
+  int GetFixedRowCount() const { return m_model.GetFixedRowCount(); }
   bool SetFixedColumnCount(int cols);
-  int GetFixedColumnCount() const { return m_fixedCols; }
+  int GetFixedColumnCount() const { return m_model.GetFixedColumnCount(); }
   bool SetRowHeight(int row, int height);
-  int GetRowHeight(int row) const;
+  int GetRowHeight(int row) const { return m_model.GetRowHeight(row); }
   bool SetColumnWidth(int col, int width);
-  int GetColumnWidth(int col) const;
+  int GetColumnWidth(int col) const { return m_model.GetColumnWidth(col); }
   int GetDefaultRowHeight() const;
-  // Whether dragging a header border may shrink a column or row to 0 (hide it).
-  void SetAllowZeroSizes(bool allow) { m_allowZeroSizes = allow; }
 
   // Cells.
-  bool IsValid(int row, int col) const;
-  bool IsValid(const CCellID& cell) const { return IsValid(cell.row, cell.col); }
-  CGridCellBase* GetCell(int row, int col) const;
+  const CGridModel& Model() const { return m_model; }
+  bool IsValid(int row, int col) const { return m_model.IsValid(row, col); }
+  bool IsValid(const CCellID& cell) const { return m_model.IsValid(cell); }
+  CGridCellBase* GetCell(int row, int col) const { return m_model.GetCell(row, col); }
   bool SetItemText(int row, int col, const QString& text);
   QString GetItemText(int row, int col) const;
   bool SetItemState(int row, int col, unsigned state);
   unsigned GetItemState(int row, int col) const;  // with focused, selected and fixed derived
   bool SetItemFormat(int row, int col, unsigned format);
-  unsigned GetItemFormat(int row, int col) const;
   bool SetItemFgColour(int row, int col, GridColour colour);
-  GridColour GetItemFgColour(int row, int col) const;
   bool SetItemBkColour(int row, int col, GridColour colour);
   GridColour GetItemBkColour(int row, int col) const;
   bool SetItemFont(int row, int col, const QFont& font);
@@ -65,24 +65,19 @@ class CGridCtrl : public QAbstractScrollArea {
   bool SetCellClass(int row, int col, const char* className);
   // The attribute source for data cells, fixed-row, fixed-column, or both.
   CGridDefaultCell* GetDefaultCell(bool fixedRow, bool fixedCol) const;
-  bool IsCellFixed(int row, int col) const { return row < m_fixedRows || col < m_fixedCols; }
-  bool IsCellEditable(int row, int col) const;
-  void SetEditable(bool editable) { m_editable = editable; }
-  bool IsEditable() const { return m_editable; }
+  bool IsCellFixed(int row, int col) const { return m_model.IsCellFixed(row, col); }
+  bool IsCellEditable(int row, int col) const { return m_model.IsCellEditable(row, col); }
 
   // Focus cell and selection. A focus cell in the fixed area moves to the first data row/column.
   CCellID GetFocusCell() const { return m_focus; }
   void SetFocusCell(int row, int col);
-  CCellRange GetSelectedRange() const { return m_selection; }
   void SetSelectedRange(const CCellRange& range);
   void ClearSelection() { SetSelectedRange(CCellRange{}); }
   bool IsCellSelected(int row, int col) const { return m_selection.Contains(row, col); }
   void EnableRangeSelection(bool enable) { m_rangeSelection = enable; }
-  bool IsRangeSelectionEnabled() const { return m_rangeSelection; }
   void SetTrackFocusCell(bool track) { m_trackFocusHeaders = track; }
   // The key that Enter at the end of an edit counts as (a Qt::Key; 0 = Enter itself).
   void SetEnterSubstituteKey(int key) { m_enterSubstitute = key; }
-  int GetEnterSubstituteKey() const { return m_enterSubstitute; }
 
   // Editing.
   bool IsEditing() const { return m_editor != nullptr; }
@@ -151,11 +146,6 @@ class CGridCtrl : public QAbstractScrollArea {
 
   // Moves the focus cell for a navigation key; false when Tab left the grid (TabOutOfGrid).
   bool NavigateByKey(int key, Qt::KeyboardModifiers modifiers);
-  // The next cell in reading order that is shown (and accepts the focus, when asked); the start
-  // cell when the search comes back to it.
-  CCellID FindNextCell(const CCellID& from, bool backwards, bool sameRow, bool focusTest) const;
-  bool IsCellShown(int row, int col) const { return GetRowHeight(row) > 0 && GetColumnWidth(col) > 0; }
-  bool CellTakesFocus(int row, int col) const;
   // True while the grid's own left-press, left-release or right-press handling runs.
   bool IsMouseActionInProgress() const { return m_mouseAction > 0; }
   // The whole right-release handling of the base grid, for subclasses that keep it.
@@ -177,25 +167,18 @@ class CGridCtrl : public QAbstractScrollArea {
   int ColumnBorderAt(const QPoint& point) const;
   int RowBorderAt(const QPoint& point) const;
   void ApplyCellText(int row, int col, const QString& text);
+  // Empties the editable cells of the selection through FinishCellEdit (Cut and Delete).
+  void EmptySelectedCells();
   void ShowTitleTip(const QPoint& point, const QPoint& globalPos);
   void DrawCell(QPainter& painter, int row, int col, const QRect& rect);
 
-  std::vector<std::vector<std::unique_ptr<CGridCellBase>>> m_cells;
-  std::vector<int> m_rowHeights;
-  // The sum of the heights above each row, kept until the heights change: every cell that is
-  // redrawn asks for its row's top, and summing anew each time made loading quadratic in rows.
-  mutable std::vector<int> m_rowTops;  // empty: stale
-  std::vector<int> m_colWidths;
-  int m_fixedRows = 0;
-  int m_fixedCols = 0;
+  CGridModel m_model;
   std::unique_ptr<CGridDefaultCell> m_defaultCells[4];
   CCellID m_focus;
   CCellRange m_selection;
   CCellID m_selectAnchor;
   bool m_rangeSelection = true;
   bool m_trackFocusHeaders = true;
-  bool m_editable = true;
-  bool m_allowZeroSizes = false;
   int m_enterSubstitute = 0;
   QPointer<CInPlaceEdit> m_editor;
   CCellID m_editCell;

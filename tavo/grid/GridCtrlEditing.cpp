@@ -2,29 +2,8 @@
 // in-place editor, the editor reports its end once, the text is committed through FinishCellEdit,
 // and a navigation key that ended the edit moves on and opens the next editor.
 #include "tavo/grid/GridCtrl.h"
+#include "tavo/grid/GridNavigation.h"
 #include "tavo/grid/InPlaceEdit.h"
-
-namespace {
-
-// Keys that end an edit and then carry on: their navigation, then an edit of the new cell.
-bool ContinuesEditing(int key)
-{
-  switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_End:
-    case Qt::Key_Home:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down: return true;
-    default: return false;
-  }
-}
-
-}  // namespace
 
 // --- public operations ---
 
@@ -92,7 +71,7 @@ void CGridCtrl::OnEndInPlaceEdit(int row, int col, const QString& text, int key,
   int next = key;
   if (key == Qt::Key_Return || key == Qt::Key_Enter)
     next = m_enterSubstitute;
-  if (!ContinuesEditing(next))
+  if (!IsNavigationKey(next))
     return;
   if (!NavigateByKey(next, modifiers))
     return;  // Tab handed the focus to another control

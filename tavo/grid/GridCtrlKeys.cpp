@@ -5,27 +5,7 @@
 #include <QKeyEvent>
 
 #include "tavo/grid/GridCtrl.h"
-
-namespace {
-
-bool IsNavigationKey(int key)
-{
-  switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Home:
-    case Qt::Key_End: return true;
-    default: return false;
-  }
-}
-
-}  // namespace
+#include "tavo/grid/GridNavigation.h"
 
 // --- public operations ---
 
@@ -51,21 +31,14 @@ void CGridCtrl::OnEditCopy()
 void CGridCtrl::OnEditCut()
 {
   OnEditCopy();
-  if (!m_editable || !m_selection.IsValid())
-    return;
-  for (int row = m_selection.minRow; row <= m_selection.maxRow; ++row) {
-    for (int col = m_selection.minCol; col <= m_selection.maxCol; ++col) {
-      if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
-        FinishCellEdit(row, col, QString());
-    }
-  }
+  EmptySelectedCells();
 }
 
 // Tab-separated lines go into the cells from the top-left of the selection (or the focus cell).
 void CGridCtrl::OnEditPaste()
 {
   const CCellID origin = m_selection.IsValid() ? CCellID(m_selection.minRow, m_selection.minCol) : m_focus;
-  if (!m_editable || !IsValid(origin))
+  if (!IsValid(origin))
     return;
   QString text = QApplication::clipboard()->text();
   if (text.endsWith(QLatin1Char('\n')))
@@ -89,8 +62,8 @@ void CGridCtrl::OnEditSelectAll()
     return;
   const int rows = GetRowCount();
   const int cols = GetColumnCount();
-  if (rows > m_fixedRows && cols > m_fixedCols)
-    SetSelectedRange(CCellRange{m_fixedRows, m_fixedCols, rows - 1, cols - 1});
+  if (rows > GetFixedRowCount() && cols > GetFixedColumnCount())
+    SetSelectedRange(CCellRange{GetFixedRowCount(), GetFixedColumnCount(), rows - 1, cols - 1});
 }
 
 // --- handlers ---
@@ -136,16 +109,7 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
       if (cell != nullptr)
         StartCellEdit(m_focus.row, m_focus.col, QPoint(), kEditCharCaretEnd);
       return;
-    case Qt::Key_Delete:
-      if (m_editable && m_selection.IsValid()) {
-        for (int row = m_selection.minRow; row <= m_selection.maxRow; ++row) {
-          for (int col = m_selection.minCol; col <= m_selection.maxCol; ++col) {
-            if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
-              FinishCellEdit(row, col, QString());
-          }
-        }
-      }
-      return;
+    case Qt::Key_Delete: EmptySelectedCells(); return;
     case Qt::Key_Escape: event->ignore(); return;
     default: break;
   }
@@ -171,109 +135,29 @@ void CGridCtrl::keyPressEvent(QKeyEvent* event)
 
 bool CGridCtrl::NavigateByKey(int key, Qt::KeyboardModifiers modifiers)
 {
-  const bool shift = (modifiers & Qt::ShiftModifier) != 0;
-  const bool ctrl = (modifiers & Qt::ControlModifier) != 0;
-  const CCellID from = m_focus;
-  const int rows = GetRowCount();
-  const int cols = GetColumnCount();
-  if (rows <= m_fixedRows || cols <= m_fixedCols)
+  if (!m_model.HasDataCells())
     return true;
-
-  // The cell reached by a search: with the focus test first, without it when nothing passes.
-  const auto search = [&](bool backwards, bool sameRow) {
-    const CCellID found = FindNextCell(from, backwards, sameRow, true);
-    if (IsValid(found) && (found != from || CellTakesFocus(from.row, from.col)))
-      return found;
-    return FindNextCell(from, backwards, sameRow, false);
-  };
-  const auto firstShownCol = [&] {
-    for (int col = m_fixedCols; col < cols; ++col)
-      if (GetColumnWidth(col) > 0)
-        return col;
-    return m_fixedCols;
-  };
-  const auto lastShownCol = [&] {
-    for (int col = cols - 1; col >= m_fixedCols; --col)
-      if (GetColumnWidth(col) > 0)
-        return col;
-    return cols - 1;
-  };
-  // Steps rows of non-zero height from the focus row; stops at the first or last data row.
-  const auto stepRows = [&](int steps, int direction) {
-    int row = IsValid(from) ? from.row : m_fixedRows;
-    for (int r = row + direction; steps > 0 && r >= m_fixedRows && r < rows; r += direction) {
-      if (GetRowHeight(r) <= 0)
-        continue;
-      row = r;
-      --steps;
-    }
-    return CCellID(row, IsValid(from) ? from.col : firstShownCol());
-  };
-
-  CCellID to = from;
-  switch (key) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: {
-      const bool backwards = key == Qt::Key_Backtab || shift;
-      if (TabOutOfGrid(from.row, from.col, backwards))
-        return false;
-      to = search(backwards, false);
-      break;
-    }
-    case Qt::Key_Right:
-    case Qt::Key_Left: to = search(key == Qt::Key_Left, IsValid(from)); break;
-    case Qt::Key_Down:
-    case Qt::Key_Up: to = stepRows(1, key == Qt::Key_Down ? 1 : -1); break;
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp: to = stepRows(VisibleDataRows(), key == Qt::Key_PageDown ? 1 : -1); break;
-    case Qt::Key_Home:
-      to = ctrl ? CCellID(m_fixedRows, firstShownCol())
-                : CCellID(IsValid(from) ? from.row : m_fixedRows, firstShownCol());
-      break;
-    case Qt::Key_End:
-      to = ctrl ? CCellID(rows - 1, lastShownCol()) : CCellID(IsValid(from) ? from.row : m_fixedRows, lastShownCol());
-      break;
-    default: break;
-  }
-  if (IsValid(to) && to != from)
-    MoveFocusTo(to, shift && key != Qt::Key_Tab && key != Qt::Key_Backtab);
+  const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+  const bool shift = (modifiers & Qt::ShiftModifier) != 0;
+  if (tab && TabOutOfGrid(m_focus.row, m_focus.col, key == Qt::Key_Backtab || shift))
+    return false;
+  const CCellID to = NextFocusCell(m_model, m_focus, key, modifiers, VisibleDataRows());
+  if (IsValid(to) && to != m_focus)
+    MoveFocusTo(to, shift && !tab);
   OnCellKeyDown(m_focus.row, m_focus.col, key);
   return true;
 }
 
-// Reading order over the data cells: along the row, then on to the next row, past the last row
-// back to the first. With sameRow the search wraps within the focus row.
-CCellID CGridCtrl::FindNextCell(const CCellID& from, bool backwards, bool sameRow, bool focusTest) const
+// --- private helpers ---
+
+void CGridCtrl::EmptySelectedCells()
 {
-  const int rows = GetRowCount() - m_fixedRows;
-  const int cols = GetColumnCount() - m_fixedCols;
-  if (rows <= 0 || cols <= 0)
-    return CCellID();
-  const auto passes = [&](int row, int col) {
-    return IsCellShown(row, col) && (!focusTest || CellTakesFocus(row, col));
-  };
-  const int step = backwards ? -1 : 1;
-  const bool hasStart = IsValid(from) && !IsCellFixed(from.row, from.col);
-  if (sameRow && hasStart) {
-    const int start = from.col - m_fixedCols;
-    for (int k = 1; k < cols; ++k) {
-      const int col = ((start + step * k) % cols + cols) % cols + m_fixedCols;
-      if (passes(from.row, col))
-        return CCellID(from.row, col);
+  if (!m_selection.IsValid())
+    return;
+  for (int row = m_selection.minRow; row <= m_selection.maxRow; ++row) {
+    for (int col = m_selection.minCol; col <= m_selection.maxCol; ++col) {
+      if (IsCellEditable(row, col) && !GetItemText(row, col).isEmpty())
+        FinishCellEdit(row, col, QString());
     }
-    return from;
   }
-  const long long count = static_cast<long long>(rows) * cols;
-  const long long start = hasStart ? static_cast<long long>(from.row - m_fixedRows) * cols + (from.col - m_fixedCols)
-                                   : (backwards ? count : -1);
-  for (long long k = 1; k <= count; ++k) {
-    if (hasStart && k == count)
-      return from;
-    const long long index = ((start + step * k) % count + count) % count;
-    const int row = int(index / cols) + m_fixedRows;
-    const int col = int(index % cols) + m_fixedCols;
-    if (passes(row, col))
-      return CCellID(row, col);
-  }
-  return CCellID();
 }

@@ -5,7 +5,6 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 
-#include "tavo/grid/ColumnWidths.h"
 #include "tavo/grid/GridCtrl.h"
 
 namespace {
@@ -28,7 +27,7 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   CCellID cell;
   for (int col = 0; col < GetColumnCount(); ++col) {
     const int left = ColumnLeft(col);
-    if (col >= m_fixedCols && left < FixedWidth())
+    if (col >= GetFixedColumnCount() && left < FixedWidth())
       continue;  // scrolled under the fixed columns
     if (point.x() >= left && point.x() < left + GetColumnWidth(col)) {
       cell.col = col;
@@ -37,7 +36,7 @@ CCellID CGridCtrl::GetCellFromPt(const QPoint& point) const
   }
   for (int row = 0; row < GetRowCount(); ++row) {
     const int top = RowTop(row);
-    if (row >= m_fixedRows && top < FixedHeight())
+    if (row >= GetFixedRowCount() && top < FixedHeight())
       continue;
     if (point.y() >= top && point.y() < top + GetRowHeight(row)) {
       cell.row = row;
@@ -53,9 +52,9 @@ bool CGridCtrl::IsCellVisible(int row, int col) const
   if (rect.isEmpty())
     return false;
   QRect area = viewport()->rect();
-  if (row >= m_fixedRows)
+  if (row >= GetFixedRowCount())
     area.setTop(FixedHeight());
-  if (col >= m_fixedCols)
+  if (col >= GetFixedColumnCount())
     area.setLeft(FixedWidth());
   return rect.intersects(area);
 }
@@ -64,7 +63,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
 {
   if (!IsValid(row, col))
     return;
-  if (col >= m_fixedCols) {
+  if (col >= GetFixedColumnCount()) {
     const int left = ColumnLeft(col) + horizontalScrollBar()->value() - FixedWidth();
     const int room = viewport()->width() - FixedWidth();
     int value = horizontalScrollBar()->value();
@@ -74,7 +73,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
       value = left;
     horizontalScrollBar()->setValue(value);
   }
-  if (row >= m_fixedRows) {
+  if (row >= GetFixedRowCount()) {
     const int top = RowTop(row) + verticalScrollBar()->value() - FixedHeight();
     const int room = viewport()->height() - FixedHeight();
     int value = verticalScrollBar()->value();
@@ -88,7 +87,7 @@ void CGridCtrl::EnsureVisible(int row, int col)
 
 void CGridCtrl::ExpandLastColumn()
 {
-  if (WidenLastColumn(m_colWidths, viewport()->width()) >= 0) {
+  if (m_model.WidenLastColumn(viewport()->width()) >= 0) {
     UpdateScrollBars();
     Invalidate();
   }
@@ -124,10 +123,10 @@ void CGridCtrl::scrollContentsBy(int /*dx*/, int /*dy*/)
 void CGridCtrl::UpdateScrollBars()
 {
   int dataWidth = 0;
-  for (int col = m_fixedCols; col < GetColumnCount(); ++col)
+  for (int col = GetFixedColumnCount(); col < GetColumnCount(); ++col)
     dataWidth += GetColumnWidth(col);
   int dataHeight = 0;
-  for (int row = m_fixedRows; row < GetRowCount(); ++row)
+  for (int row = GetFixedRowCount(); row < GetRowCount(); ++row)
     dataHeight += GetRowHeight(row);
   const int roomX = std::max(viewport()->width() - FixedWidth(), 0);
   const int roomY = std::max(viewport()->height() - FixedHeight(), 0);
@@ -140,7 +139,7 @@ void CGridCtrl::UpdateScrollBars()
 int CGridCtrl::FixedWidth() const
 {
   int width = 0;
-  for (int col = 0; col < m_fixedCols; ++col)
+  for (int col = 0; col < GetFixedColumnCount(); ++col)
     width += GetColumnWidth(col);
   return width;
 }
@@ -148,14 +147,14 @@ int CGridCtrl::FixedWidth() const
 int CGridCtrl::FixedHeight() const
 {
   int height = 0;
-  for (int row = 0; row < m_fixedRows; ++row)
+  for (int row = 0; row < GetFixedRowCount(); ++row)
     height += GetRowHeight(row);
   return height;
 }
 
 int CGridCtrl::ColumnLeft(int col) const
 {
-  int left = col >= m_fixedCols ? -horizontalScrollBar()->value() : 0;
+  int left = col >= GetFixedColumnCount() ? -horizontalScrollBar()->value() : 0;
   for (int c = 0; c < col; ++c)
     left += GetColumnWidth(c);
   return left;
@@ -163,25 +162,19 @@ int CGridCtrl::ColumnLeft(int col) const
 
 int CGridCtrl::RowTop(int row) const
 {
-  if (m_rowTops.empty()) {
-    m_rowTops.resize(m_rowHeights.size() + 1, 0);
-    for (std::size_t r = 0; r < m_rowHeights.size(); ++r)
-      m_rowTops[r + 1] = m_rowTops[r] + m_rowHeights[r];
-  }
-  const int above = m_rowTops[std::size_t(std::clamp(row, 0, GetRowCount()))];
-  return (row >= m_fixedRows ? -verticalScrollBar()->value() : 0) + above;
+  return (row >= GetFixedRowCount() ? -verticalScrollBar()->value() : 0) + m_model.RowTop(row);
 }
 
 // The number of data rows of the focus row's height that fit the data area; at least one.
 int CGridCtrl::VisibleDataRows() const
 {
-  const int height = std::max(GetRowHeight(std::max(m_focus.row, m_fixedRows)), 1);
+  const int height = std::max(GetRowHeight(std::max(m_focus.row, GetFixedRowCount())), 1);
   return std::max((viewport()->height() - FixedHeight()) / height, 1);
 }
 
 int CGridCtrl::ColumnBorderAt(const QPoint& point) const
 {
-  if (m_fixedRows == 0 || point.y() < 0 || point.y() >= FixedHeight())
+  if (GetFixedRowCount() == 0 || point.y() < 0 || point.y() >= FixedHeight())
     return -1;
   for (int col = GetColumnCount() - 1; col >= 0; --col) {
     const int right = ColumnLeft(col) + GetColumnWidth(col);
@@ -193,7 +186,7 @@ int CGridCtrl::ColumnBorderAt(const QPoint& point) const
 
 int CGridCtrl::RowBorderAt(const QPoint& point) const
 {
-  if (m_fixedCols == 0 || point.x() < 0 || point.x() >= FixedWidth())
+  if (GetFixedColumnCount() == 0 || point.x() < 0 || point.x() >= FixedWidth())
     return -1;
   for (int row = GetRowCount() - 1; row >= 0; --row) {
     const int bottom = RowTop(row) + GetRowHeight(row);

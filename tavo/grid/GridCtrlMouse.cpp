@@ -105,10 +105,10 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
 void CGridCtrl::mouseMoveEvent(QMouseEvent* event)
 {
   const QPoint point = event->position().toPoint();
-  const int minimum = m_allowZeroSizes ? 0 : 1;
+  // Dragging never hides a column or row: it keeps at least a pixel.
   switch (m_mouseMode) {
-    case MouseMode::SizeColumn: SetColumnWidth(m_sizingIndex, std::max(point.x() - m_sizingStart, minimum)); return;
-    case MouseMode::SizeRow: SetRowHeight(m_sizingIndex, std::max(point.y() - m_sizingStart, minimum)); return;
+    case MouseMode::SizeColumn: SetColumnWidth(m_sizingIndex, std::max(point.x() - m_sizingStart, 1)); return;
+    case MouseMode::SizeRow: SetRowHeight(m_sizingIndex, std::max(point.y() - m_sizingStart, 1)); return;
     case MouseMode::Select:
       if (m_rangeSelection && (event->buttons() & Qt::LeftButton) != 0) {
         const CCellID cell = GetCellFromPt(point);
@@ -173,8 +173,8 @@ void CGridCtrl::DefaultRightButtonUp(const QPoint& point)
     SendMessageToParent(-1, -1, kNotifyRightClick);
     return;
   }
-  const CCellID cell(std::max(hit.row, std::min(m_fixedRows, GetRowCount() - 1)),
-                     std::max(hit.col, std::min(m_fixedCols, GetColumnCount() - 1)));
+  const CCellID cell(std::max(hit.row, std::min(GetFixedRowCount(), GetRowCount() - 1)),
+                     std::max(hit.col, std::min(GetFixedColumnCount(), GetColumnCount() - 1)));
   SetFocusCell(-1, -1);
   OnSelectingCell(cell.row, cell.col);
   MoveFocusTo(cell, false);

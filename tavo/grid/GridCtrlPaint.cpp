@@ -28,13 +28,13 @@ void CGridCtrl::DrawGrid(QPainter& painter)
   std::vector<int> tops(static_cast<std::size_t>(GetRowCount()));
   std::vector<int> lefts(static_cast<std::size_t>(GetColumnCount()));
   for (int row = 0, y = 0; row < GetRowCount(); ++row) {
-    if (row == m_fixedRows)
+    if (row == GetFixedRowCount())
       y -= verticalScrollBar()->value();
     tops[std::size_t(row)] = y;
     y += GetRowHeight(row);
   }
   for (int col = 0, x = 0; col < GetColumnCount(); ++col) {
-    if (col == m_fixedCols)
+    if (col == GetFixedColumnCount())
       x -= horizontalScrollBar()->value();
     lefts[std::size_t(col)] = x;
     x += GetColumnWidth(col);
@@ -76,8 +76,9 @@ void CGridCtrl::DrawCell(QPainter& painter, int row, int col, const QRect& rect)
   how.focused = m_focus == CCellID(row, col);
   how.selected = !how.focused && IsCellSelected(row, col);
   how.gridHasFocus = hasFocus() || IsEditing();
-  how.headerHighlight = how.header && m_trackFocusHeaders && IsValid(m_focus) &&
-                        ((row < m_fixedRows && col == m_focus.col) || (col < m_fixedCols && row == m_focus.row));
+  how.headerHighlight =
+      how.header && m_trackFocusHeaders && IsValid(m_focus) &&
+      ((row < GetFixedRowCount() && col == m_focus.col) || (col < GetFixedColumnCount() && row == m_focus.row));
   const QRect inner = how.header ? rect : rect.adjusted(0, 0, -1, -1);
   cell->Draw(painter, inner, how);
   if (!how.header) {

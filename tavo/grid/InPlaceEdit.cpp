@@ -128,20 +128,11 @@ void CInPlaceEdit::ReactToFirstChar(int firstChar)
       end(false);
       backspace();
       return;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case ' ':
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End: selectAll(); return;
     default:
       selectAll();
-      if (firstChar >= 0x20 && firstChar <= 0x10FFFF) {
+      // A blank or a key that is no character (Tab, arrows, page keys) leaves the text selected;
+      // any other character replaces it.
+      if (firstChar > ' ' && firstChar <= 0x10FFFF) {
         const char32_t code = char32_t(firstChar);
         insert(QString::fromUcs4(&code, 1));
       }

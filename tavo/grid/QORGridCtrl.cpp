@@ -38,12 +38,8 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
   GetDefaultCell(false, false)->SetBackClr(kWhite);
 
   m_rowCount = rows;
-  m_colCount = cols;
-  m_fixedRowCount = fixedRows;
-  m_fixedColCount = fixedCols;
   m_weights.assign(std::size_t(cols), 0);
   m_visible.assign(std::size_t(cols), 1);
-  m_rowHeights.assign(std::size_t(rows), 0);
 
   CGridCtrl::SetRowCount(rows);
   SetColumnCount(cols);
@@ -53,8 +49,6 @@ void CQORGridCtrl::SetupGrid(int rows, int cols, int fixedRows, int fixedCols)
   EnableRangeSelection(false);
   SetTrackFocusCell(false);
 
-  for (int row = 0; row < rows; ++row)
-    m_rowHeights[std::size_t(row)] = GetRowHeight(row);
   for (int row = fixedRows; row < rows; ++row)
     InitRow(row);
   m_initialised = true;
@@ -77,12 +71,8 @@ void CQORGridCtrl::SetRowCount(int rows)
   if (m_highlightedRow >= rows)
     m_highlightedRow = -1;
   CGridCtrl::SetRowCount(rows);
-  m_rowHeights.resize(std::size_t(rows), 0);
-  for (int row = old; row < rows; ++row) {
-    m_rowHeights[std::size_t(row)] = GetRowHeight(row);
-    if (row >= GetFixedRowCount())
-      InitRow(row);
-  }
+  for (int row = std::max(old, GetFixedRowCount()); row < rows; ++row)
+    InitRow(row);
   FitColumns();
 }
 
@@ -165,11 +155,6 @@ void CQORGridCtrl::SetColumnWeight(int col, int weight)
 {
   if (col >= 0 && col < int(m_weights.size()))
     m_weights[std::size_t(col)] = weight;
-}
-
-int CQORGridCtrl::GetColumnWeight(int col) const
-{
-  return col >= 0 && col < int(m_weights.size()) ? m_weights[std::size_t(col)] : 0;
 }
 
 void CQORGridCtrl::SetColumnVisible(int col, bool visible, bool refit)

@@ -54,7 +54,6 @@ class CQORGridCtrl : public CGridCtrl {
   // A check box is disabled; any other cell turns grey and read-only, or white and plain.
   void SetCellReadOnly(int row, int col, bool readOnly);
   void SetColumnWeight(int col, int weight);
-  int GetColumnWeight(int col) const;
   void SetColumnVisible(int col, bool visible, bool refit = true);
   bool IsColumnVisible(int col) const;
   // Widths by weight over the client width, hidden columns 0, the last visible column widened.
@@ -71,12 +70,9 @@ class CQORGridCtrl : public CGridCtrl {
   // Takes the keyboard focus and makes the cell the focus cell ((-1, -1): none).
   void SelectCell(int row, int col);
 
-  void SetTabNavigation(bool on) { m_tabNavigation = on; }
-  bool GetTabNavigation() const { return m_tabNavigation; }
   // Another grid tells this one that the focus arrives by Shift+Tab.
   void SetEnteredBackwards(bool backwards) { m_enteredBackwards = backwards; }
   bool HasFocusState() const { return m_hasFocusState; }
-  bool IsInitialised() const { return m_initialised; }
 
   // Checks the records against their keys and cells; the reason goes to problem.
   bool CheckCellRecords(std::string* problem = nullptr) const;
@@ -117,15 +113,10 @@ class CQORGridCtrl : public CGridCtrl {
   std::unordered_map<long long, std::unique_ptr<cellInfo>> m_records;
   std::unordered_map<long long, std::string> m_marks;  // key as m_records; the tooltip text
   int m_rowCount = -1;
-  int m_colCount = -1;
-  int m_fixedRowCount = -1;
-  int m_fixedColCount = -1;
   int m_highlightedRow = -1;
   std::vector<int> m_weights;
   std::vector<int> m_visible;
-  std::vector<int> m_rowHeights;
   bool m_initialised = false;
-  bool m_tabNavigation = true;
   bool m_hasFocusState = false;
   bool m_enteredBackwards = false;
   bool m_committing = false;

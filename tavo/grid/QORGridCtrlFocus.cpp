@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+#include "tavo/grid/GridNavigation.h"
 #include "tavo/grid/QORGridCtrl.h"
 
 namespace {
@@ -54,8 +55,6 @@ void CQORGridCtrl::SelectCell(int row, int col)
 
 bool CQORGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool backwards)
 {
-  if (!m_tabNavigation)
-    return false;
   const CCellID first = FirstEditableCell();
   const CCellID last = LastEditableCell();
   if (IsValid(first) && IsValid(last) && GetFocusCell() != (backwards ? first : last))
@@ -77,8 +76,6 @@ bool CQORGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool backwards)
 void CQORGridCtrl::focusInEvent(QFocusEvent* event)
 {
   CGridCtrl::focusInEvent(event);
-  if (!m_tabNavigation)
-    return;
   const CCellID focus = GetFocusCell();
   if (IsMouseActionInProgress() || event->reason() == Qt::MouseFocusReason) {
     SelectCell(focus.row, focus.col);
@@ -115,12 +112,12 @@ void CQORGridCtrl::focusOutEvent(QFocusEvent* event)
 
 CCellID CQORGridCtrl::FirstEditableCell() const
 {
-  return FindNextCell(CCellID(), false, false, true);
+  return FindNextCell(Model(), CCellID(), false, false, true);
 }
 
 CCellID CQORGridCtrl::LastEditableCell() const
 {
-  return FindNextCell(CCellID(), true, false, true);
+  return FindNextCell(Model(), CCellID(), true, false, true);
 }
 
 // --- private helpers ---

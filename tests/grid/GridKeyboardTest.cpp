@@ -1,4 +1,5 @@
-// Keyboard navigation and focus hand-over as walks of (key -> focus cell, editing, focused widget).
+// The keyboard in a dialog: focus hand-over, edits carried on by keys, Delete and the clipboard,
+// as walks of (key -> focus cell, editing, focused widget).
 #include <QApplication>
 #include <QClipboard>
 #include <array>
@@ -13,17 +14,13 @@ constexpr auto kShift = Qt::ShiftModifier;
 constexpr auto kCtrl = Qt::ControlModifier;
 const CCellID kNoCell;
 
-TEST_F(GridKeyboard, TabWalksTheEditableCellsAndHandsTheFocusOn)
+TEST_F(GridKeyboard, TabHandsTheFocusOnAtEitherEndOfTheGrid)
 {
-  // Into the grid from the field before it; then through the cells that take the focus
-  // (column 2 is read-only, column 3 hidden); out past the button without text; and back.
+  // Into the grid from the field before it, along its cells (the moves themselves are the
+  // navigation table's), out past the button without text, and back.
   Walk({
       {Qt::Key_Tab, kNone, {1, 0}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, {1, 1}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, {1, 4}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, {2, 0}, false, "gridProperties"},
-      {Qt::Key_Tab, kShift, {1, 4}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, {2, 0}, false, "gridProperties"},
+      {Qt::Key_PageDown, kNone, {3, 0}, false, "gridProperties"},
       {Qt::Key_End, kCtrl, {3, 4}, false, "gridProperties"},
       {Qt::Key_Tab, kNone, kNoCell, false, "btnAfter"},
       {Qt::Key_Tab, kShift, kNoCell, false, "btnNoText"},      // the dialog's own order
@@ -34,54 +31,27 @@ TEST_F(GridKeyboard, TabWalksTheEditableCellsAndHandsTheFocusOn)
   });
 }
 
-TEST_F(GridKeyboard, TabWhileEditingCarriesTheEditOnAndOutOfTheGrid)
+TEST_F(GridKeyboard, KeysThatEndAnEditCarryItOnAndOutOfTheGrid)
 {
-  FocusCell(2, 4);
+  FocusCell(1, 4);
+  Type("7");
+  Walk({{Qt::Key_Enter, kNone, {2, 0}, true, "inPlaceEdit"}});  // Enter acts as Tab
+  EXPECT_EQ(Text(1, 4), "7");
+  EXPECT_EQ(Editor()->selectedText(), "k2") << "opened by Tab: the text is selected";
+  Type("a");
   Walk({
+      {Qt::Key_Return, kNone, {2, 1}, false, "gridProperties"},  // the check box has no editor
+      {Qt::Key_Tab, kNone, {2, 4}, false, "gridProperties"},
       {Qt::Key_F2, kNone, {2, 4}, true, "inPlaceEdit"},
       {Qt::Key_Tab, kNone, {3, 0}, true, "inPlaceEdit"},
-      {Qt::Key_Tab, kNone, {3, 1}, false, "gridProperties"},  // the check box has no editor
+      {Qt::Key_Tab, kNone, {3, 1}, false, "gridProperties"},
       {Qt::Key_Tab, kNone, {3, 4}, false, "gridProperties"},
       {Qt::Key_Return, kNone, {3, 4}, true, "inPlaceEdit"},
       {Qt::Key_Return, kNone, kNoCell, false, "btnAfter"},  // Enter as Tab on the last cell
   });
-  EXPECT_EQ(grid->Count("OnCellChanged"), 3);
+  EXPECT_EQ(Text(2, 0), "a");
+  EXPECT_EQ(grid->Count("OnCellChanged"), 5);
   EXPECT_FALSE(grid->HasFocusState());
-}
-
-TEST_F(GridKeyboard, ArrowsPagesHomeAndEnd)
-{
-  FocusCell(2, 0);
-  Walk({
-      {Qt::Key_Right, kNone, {2, 1}, false, "gridProperties"},
-      {Qt::Key_Right, kNone, {2, 4}, false, "gridProperties"},
-      {Qt::Key_Right, kNone, {2, 0}, false, "gridProperties"},  // wraps within the row
-      {Qt::Key_Left, kNone, {2, 4}, false, "gridProperties"},
-      {Qt::Key_Down, kNone, {3, 4}, false, "gridProperties"},
-      {Qt::Key_Down, kNone, {3, 4}, false, "gridProperties"},  // the last row holds
-      {Qt::Key_PageUp, kNone, {1, 4}, false, "gridProperties"},
-      {Qt::Key_Up, kNone, {1, 4}, false, "gridProperties"},  // never into the header
-      {Qt::Key_Home, kNone, {1, 0}, false, "gridProperties"},
-      {Qt::Key_End, kNone, {1, 4}, false, "gridProperties"},  // the last shown column
-      {Qt::Key_PageDown, kNone, {3, 4}, false, "gridProperties"},
-      {Qt::Key_Home, kCtrl, {1, 0}, false, "gridProperties"},
-  });
-}
-
-TEST_F(GridKeyboard, RefusingCellsAreSkippedUntilNoneIsLeft)
-{
-  grid->SetCellReadOnly(2, 1, true);  // a disabled box refuses the focus
-  grid->SetCellReadOnly(2, 4, true);
-  FocusCell(2, 0);
-  Walk({{Qt::Key_Tab, kNone, {3, 0}, false, "gridProperties"}});
-  for (int row = 1; row < 4; ++row) {
-    for (int col : {0, 1, 4})
-      grid->SetCellReadOnly(row, col, true);
-  }
-  // No cell takes the focus: the walk goes on over every shown cell.
-  Walk({{Qt::Key_Right, kNone, {3, 1}, false, "gridProperties"},
-        {Qt::Key_Right, kNone, {3, 2}, false, "gridProperties"},
-        {Qt::Key_Right, kNone, {3, 4}, false, "gridProperties"}});
 }
 
 TEST_F(GridKeyboard, CellKeyDownSeesTheCellAfterTheMove)

@@ -20,20 +20,17 @@ void GridDialogTest::SetUp()
   dialog = std::make_unique<QDialog>();
   dialog->setObjectName("dlgTest");
   auto* layout = new QVBoxLayout(dialog.get());
-  before = new QLineEdit("vorher", dialog.get());
-  before->setObjectName("edtBefore");
-  grid = new CRecordingGrid(dialog.get());
-  grid->setObjectName("gridProperties");
-  noText = new QPushButton(QString(), dialog.get());
-  noText->setObjectName("btnNoText");
-  after = new QPushButton("Weiter", dialog.get());
-  after->setObjectName("btnAfter");
-  after->setAutoDefault(false);
+  const auto add = [&](auto* widget, const char* name) {
+    widget->setObjectName(name);
+    layout->addWidget(widget);
+    return widget;
+  };
+  before = add(new QLineEdit("vorher"), "edtBefore");
+  grid = add(new CRecordingGrid, "gridProperties");
+  noText = add(new QPushButton(QString()), "btnNoText");
+  after = add(new QPushButton("Weiter"), "btnAfter");
   noText->setAutoDefault(false);
-  layout->addWidget(before);
-  layout->addWidget(grid);
-  layout->addWidget(noText);
-  layout->addWidget(after);
+  after->setAutoDefault(false);
 
   grid->SetupGrid(4, 5, 1, 0);
   const char* headers[] = {"Kurz", "Typ", "Formel", "Dim", "Wert"};
@@ -67,21 +64,6 @@ void GridDialogTest::TearDown()
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QPoint GridDialogTest::CellCentre(int row, int col) const
-{
-  return grid->GetCellRect(row, col).center();
-}
-
-void GridDialogTest::Click(int row, int col, Qt::MouseButton button)
-{
-  ClickAt(CellCentre(row, col), button);
-}
-
-void GridDialogTest::ClickAt(const QPoint& point, Qt::MouseButton button)
-{
-  QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, point);
-}
-
 void GridDialogTest::FocusCell(int row, int col)
 {
   grid->SelectCell(row, col);
@@ -106,11 +88,6 @@ QString GridDialogTest::FocusName() const
 {
   const QWidget* focus = QApplication::focusWidget();
   return focus != nullptr ? focus->objectName() : QStringLiteral("<none>");
-}
-
-QLineEdit* GridDialogTest::Editor() const
-{
-  return grid->GetInPlaceEdit();
 }
 
 void GridDialogTest::Walk(const std::vector<Step>& steps)

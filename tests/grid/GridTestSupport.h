@@ -11,12 +11,19 @@
 
 #include "tavo/grid/QORGridCtrl.h"
 
+// Gives a base grid its rows and columns, the first of them fixed.
+inline void Shape(CGridCtrl& grid, int rows, int cols, int fixedRows = 0, int fixedCols = 0)
+{
+  grid.SetRowCount(rows);
+  grid.SetColumnCount(cols);
+  grid.SetFixedRowCount(fixedRows);
+  grid.SetFixedColumnCount(fixedCols);
+}
+
 // Records every hook call that the tests look at.
 class CRecordingGrid : public CQORGridCtrl {
  public:
   using CQORGridCtrl::CQORGridCtrl;
-  using CQORGridCtrl::FirstEditableCell;
-  using CQORGridCtrl::LastEditableCell;
 
   struct Call {
     std::string hook;
@@ -42,9 +49,12 @@ class GridDialogTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  QPoint CellCentre(int row, int col) const;
-  void Click(int row, int col, Qt::MouseButton button = Qt::LeftButton);
-  void ClickAt(const QPoint& point, Qt::MouseButton button = Qt::LeftButton);
+  QPoint CellCentre(int row, int col) const { return grid->GetCellRect(row, col).center(); }
+  void Click(int row, int col, Qt::MouseButton button = Qt::LeftButton) { ClickAt(CellCentre(row, col), button); }
+  void ClickAt(const QPoint& point, Qt::MouseButton button = Qt::LeftButton)
+  {
+    QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, point);
+  }
   // Puts the keyboard focus into the grid on the cell, with no editor open.
   void FocusCell(int row, int col);
   // Sends the key to whichever widget has the keyboard focus, as a keyboard would.
@@ -52,7 +62,7 @@ class GridDialogTest : public ::testing::Test {
   void Type(const QString& text);
   QString Text(int row, int col) const { return grid->GetItemText(row, col); }
   QString FocusName() const;
-  QLineEdit* Editor() const;
+  QLineEdit* Editor() const { return grid->GetInPlaceEdit(); }
 
   // One step of a keyboard walk and what must hold after it.
   struct Step {
