@@ -23,9 +23,7 @@ class CountingGrid : public CGridCtrl {
 TEST(GridCells, ReplacingTheClassKeepsEveryAttribute)
 {
   CountingGrid grid;
-  grid.SetRowCount(3);
-  grid.SetColumnCount(3);
-  grid.SetFixedRowCount(1);
+  Shape(grid, 3, 3, 1);
   grid.SetItemText(1, 1, "Träger");
   grid.SetItemFgColour(1, 1, GridRgb(1, 2, 3));
   grid.SetItemBkColour(1, 1, GridRgb(224, 224, 224));
@@ -63,8 +61,7 @@ TEST(GridCells, RegistryMakesRegisteredClasses)
   EXPECT_FALSE(RegisterGridCellClass("CTaggedCell", [] { return std::make_unique<CTaggedCell>(); }));
   EXPECT_FALSE(RegisterGridCellClass(CGridCell::kClassName, [] { return std::make_unique<CTaggedCell>(); }));
   CGridCtrl grid;
-  grid.SetRowCount(1);
-  grid.SetColumnCount(1);
+  Shape(grid, 1, 1);
   ASSERT_TRUE(grid.SetCellClass(0, 0, "CTaggedCell"));
   EXPECT_STREQ(grid.GetCell(0, 0)->ClassName(), "CTaggedCell");
   EXPECT_EQ(CreateGridCell("unknown"), nullptr);
@@ -73,10 +70,7 @@ TEST(GridCells, RegistryMakesRegisteredClasses)
 TEST(GridCells, DefaultCellsSupplyUnsetAttributes)
 {
   CGridCtrl grid;
-  grid.SetRowCount(3);
-  grid.SetColumnCount(3);
-  grid.SetFixedRowCount(1);
-  grid.SetFixedColumnCount(1);
+  Shape(grid, 3, 3, 1, 1);
   grid.GetDefaultCell(false, false)->SetBackClr(GridRgb(255, 255, 255));
   grid.GetDefaultCell(true, false)->SetBackClr(GridRgb(10, 20, 30));
   grid.GetDefaultCell(true, true)->SetMargin(7);
@@ -93,8 +87,7 @@ TEST(GridCells, DefaultCellsSupplyUnsetAttributes)
 TEST(GridCells, OperationsOutsideTheGridFail)
 {
   CGridCtrl grid;
-  grid.SetRowCount(2);
-  grid.SetColumnCount(2);
+  Shape(grid, 2, 2);
   EXPECT_EQ(grid.GetCell(2, 0), nullptr);
   EXPECT_EQ(grid.GetCell(0, -1), nullptr);
   EXPECT_FALSE(grid.SetItemText(5, 5, "x"));
@@ -109,10 +102,7 @@ TEST(GridCells, OperationsOutsideTheGridFail)
 TEST(GridCells, FocusCellInTheFixedAreaMovesToTheData)
 {
   CGridCtrl grid;
-  grid.SetRowCount(4);
-  grid.SetColumnCount(3);
-  grid.SetFixedRowCount(1);
-  grid.SetFixedColumnCount(1);
+  Shape(grid, 4, 3, 1, 1);
   grid.SetFocusCell(0, 0);
   EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 1));
   grid.SetFocusCell(0, 2);
@@ -129,8 +119,7 @@ TEST(GridCells, FocusCellInTheFixedAreaMovesToTheData)
 TEST(GridCells, ShrinkingFreesEveryRemovedCell)
 {
   CountingGrid grid;
-  grid.SetRowCount(4);
-  grid.SetColumnCount(3);
+  Shape(grid, 4, 3);
   grid.SetRowCount(2);
   EXPECT_EQ(grid.freed, 6);
   grid.SetColumnCount(1);

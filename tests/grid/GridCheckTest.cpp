@@ -75,37 +75,18 @@ TEST_F(GridCheck, ADisabledBoxIgnoresClicksAndSpaceButIsDrawnInactive)
   EXPECT_EQ(grid->GetItemBkColour(1, 1), CQORGridCtrl::kReadOnlyColour) << "only the box is switched";
 }
 
-TEST_F(GridCheck, SetCheckCallsNoHookAndReturnsThePreviousState)
+TEST_F(GridCheck, SetCheckCallsNoHookAndTheTextIsEmpty)
 {
   EXPECT_FALSE(grid->SetCheck(1, 1, true));
-  EXPECT_TRUE(grid->SetCheck(1, 1, true));
+  EXPECT_TRUE(grid->SetCheck(1, 1, true)) << "the previous state";
   EXPECT_TRUE(grid->SetCheck(1, 1, false));
   EXPECT_FALSE(grid->SetCheck(1, 0, true)) << "no check box there";
   EXPECT_FALSE(grid->GetCheck(1, 0));
   EXPECT_EQ(grid->Count("OnCheckChanged"), 0);
-}
-
-TEST_F(GridCheck, TextOfACheckBoxCellIsEmpty)
-{
   grid->SetCellText(2, 1, "hidden text");
   EXPECT_EQ(grid->GetItemText(2, 1), "hidden text");
   EXPECT_EQ(grid->GetCellText(2, 1), "");
   EXPECT_EQ(grid->GetCellText(2, 0), "k2");
-}
-
-TEST(GridCheckGeometry, TheBoxSitsByTheMarginAndHalfTheRoom)
-{
-  CQORGridCtrl grid;
-  grid.SetupGrid(2, 1, 1, 0);
-  grid.SetCellType(1, 0, 3);
-  auto* box = dynamic_cast<CGridCellCheck*>(grid.GetCell(1, 0));
-  ASSERT_NE(box, nullptr);
-  const int size = box->BoxSize();
-  const int margin = box->EffectiveMargin();
-  EXPECT_EQ(box->CheckBoxRect(QRect(10, 20, 100, 30)),
-            QRect(10 + margin - 1 + (100 - size) / 2, 20 + margin - 1, size, size));
-  EXPECT_EQ(box->CheckBoxRect(QRect(10, 20, size + 1, 30)).left(), 10 + margin - 1) << "less than a pixel of room";
-  EXPECT_EQ(box->GetCellExtent() - grid.GetCell(0, 0)->GetCellExtent(), QSize(size + 2 * margin, size + 2 * margin));
 }
 
 }  // namespace

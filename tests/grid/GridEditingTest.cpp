@@ -5,7 +5,7 @@ namespace {
 
 using GridEditing = GridDialogTest;
 
-TEST_F(GridEditing, TypingALetterReplacesTheTextAndLeavesTheEditorOpen)
+TEST_F(GridEditing, TypingALetterReplacesTheTextAndEscapePutsItBack)
 {
   FocusCell(1, 0);
   Key(Qt::Key_X);
@@ -17,66 +17,37 @@ TEST_F(GridEditing, TypingALetterReplacesTheTextAndLeavesTheEditorOpen)
   EXPECT_EQ(Editor()->text(), "xyz");
   EXPECT_EQ(Text(1, 0), "k1") << "nothing is committed while the editor is open";
   EXPECT_EQ(grid->Count("OnCellChanged"), 0);
+  Key(Qt::Key_Escape);
+  EXPECT_FALSE(grid->IsEditing());
+  EXPECT_EQ(Text(1, 0), "k1");
+  EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 0)) << "Escape moves nowhere";
+  EXPECT_EQ(FocusName(), "gridProperties");
+  EXPECT_TRUE(dialog->isVisible()) << "the Escape went to the editor, not the dialog";
 }
 
 TEST_F(GridEditing, StartKeysPlaceTheCaretOrSelectTheText)
 {
-  FocusCell(1, 4);  // "1.5"
-  Key(Qt::Key_F2);
-  ASSERT_TRUE(grid->IsEditing());
-  EXPECT_FALSE(Editor()->hasSelectedText());
-  EXPECT_EQ(Editor()->cursorPosition(), 3);
-  Key(Qt::Key_Escape);
-
-  Key(Qt::Key_Backspace);
-  ASSERT_TRUE(grid->IsEditing());
-  EXPECT_EQ(Editor()->text(), "1.") << "the backspace is replayed at the end";
-  Key(Qt::Key_Escape);
-
-  Key(Qt::Key_Space);
-  ASSERT_TRUE(grid->IsEditing());
-  EXPECT_EQ(Editor()->text(), "1.5");
-  EXPECT_EQ(Editor()->selectedText(), "1.5") << "a blank selects the text";
-  Key(Qt::Key_Escape);
-
-  Key(Qt::Key_Return);
-  ASSERT_TRUE(grid->IsEditing());
-  EXPECT_FALSE(Editor()->hasSelectedText());
-  EXPECT_EQ(Editor()->cursorPosition(), 3);
-}
-
-TEST_F(GridEditing, EnterEndsTheEditMovesOnAndOpensTheNextEditor)
-{
-  FocusCell(1, 0);
-  Type("a");
-  Key(Qt::Key_Return);
-  EXPECT_EQ(Text(1, 0), "a");
-  EXPECT_EQ(grid->calls, (std::vector<CRecordingGrid::Call>{{"OnCellChanged", 1, 0}}));
-  // Enter acts as Tab: the check box of column 1 is next; it has no editor, so none opens.
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
-  EXPECT_FALSE(grid->IsEditing());
-  EXPECT_EQ(FocusName(), "gridProperties");
-
+  const struct {
+    int key;
+    const char* text;
+    const char* selected;
+    int caret;
+  } kStarts[] = {
+      {Qt::Key_F2, "1.5", "", 3},
+      {Qt::Key_Backspace, "1.", "", 2},  // replayed at the end
+      {Qt::Key_Space, "1.5", "1.5", 3},  // a blank selects the text
+      {Qt::Key_Return, "1.5", "", 3},
+  };
   FocusCell(1, 4);
-  Type("7");
-  Key(Qt::Key_Enter);
-  EXPECT_EQ(Text(1, 4), "7");
-  ASSERT_TRUE(grid->IsEditing());
-  EXPECT_EQ(grid->GetEditCell(), CCellID(2, 0));
-  EXPECT_EQ(Editor()->selectedText(), "k2") << "opened by Tab: the text is selected";
-  EXPECT_EQ(FocusName(), "inPlaceEdit");
-}
-
-TEST_F(GridEditing, EscapeRestoresTheTextAndMovesNowhere)
-{
-  FocusCell(2, 4);
-  Type("99");
-  Key(Qt::Key_Escape);
-  EXPECT_FALSE(grid->IsEditing());
-  EXPECT_EQ(Text(2, 4), "2.5");
-  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 4));
-  EXPECT_EQ(FocusName(), "gridProperties");
-  EXPECT_TRUE(dialog->isVisible()) << "the Escape went to the editor, not the dialog";
+  for (const auto& start : kStarts) {
+    SCOPED_TRACE(QKeySequence(start.key).toString().toStdString());
+    Key(start.key);
+    ASSERT_TRUE(grid->IsEditing());
+    EXPECT_EQ(Editor()->text(), start.text);
+    EXPECT_EQ(Editor()->selectedText(), start.selected);
+    EXPECT_EQ(Editor()->cursorPosition(), start.caret);
+    Key(Qt::Key_Escape);
+  }
 }
 
 TEST_F(GridEditing, ArrowsMoveTheCaretUnlessCtrlOrVerticalEndsTheEdit)
@@ -99,25 +70,20 @@ TEST_F(GridEditing, ArrowsMoveTheCaretUnlessCtrlOrVerticalEndsTheEdit)
   EXPECT_EQ(grid->GetEditCell(), CCellID(2, 0));
 }
 
-TEST_F(GridEditing, LosingTheFocusCommitsOnce)
-{
-  FocusCell(3, 0);
-  Type("neu");
-  after->setFocus(Qt::OtherFocusReason);
-  EXPECT_FALSE(grid->IsEditing());
-  EXPECT_EQ(Text(3, 0), "neu");
-  EXPECT_EQ(grid->Count("OnCellChanged"), 1);
-  EXPECT_EQ(FocusName(), "btnAfter");
-}
-
-TEST_F(GridEditing, GetCellTextEndsAnOpenEdit)
+TEST_F(GridEditing, ReadingTheTextOrLosingTheFocusCommitsOnce)
 {
   FocusCell(3, 4);
   Type("4");
   EXPECT_EQ(grid->GetCellText(3, 4), "4");
   EXPECT_FALSE(grid->IsEditing());
-  EXPECT_EQ(grid->Count("OnCellChanged"), 1);
-  EXPECT_EQ(FocusName(), "gridProperties") << "the focus stays in the grid";
+  EXPECT_EQ(FocusName(), "gridProperties") << "reading the text keeps the focus in the grid";
+  FocusCell(3, 0);
+  Type("neu");
+  after->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(grid->IsEditing());
+  EXPECT_EQ(Text(3, 0), "neu");
+  EXPECT_EQ(grid->calls, (std::vector<CRecordingGrid::Call>{{"OnCellChanged", 3, 4}, {"OnCellChanged", 3, 0}}));
+  EXPECT_EQ(FocusName(), "btnAfter");
 }
 
 TEST_F(GridEditing, ReadOnlyCellsAndVetoesOpenNoEditor)

@@ -75,9 +75,7 @@ TEST_F(GridMouse, RightReleaseShowsNoMenuAndChangesNothing)
 TEST(GridMouseBase, RightReleaseMovesTheFocusAndNotifiesTheOwner)
 {
   CGridCtrl grid;
-  grid.SetRowCount(3);
-  grid.SetColumnCount(3);
-  grid.SetFixedRowCount(1);
+  Shape(grid, 3, 3, 1);
   grid.resize(300, 200);
   grid.show();
   std::vector<std::array<int, 3>> notes;
@@ -94,21 +92,19 @@ TEST(GridMouseBase, RightReleaseMovesTheFocusAndNotifiesTheOwner)
 
 TEST_F(GridMouse, DraggingAHeaderBorderResizesTheColumn)
 {
+  const auto drag = [&](const QPoint& from, const QPoint& to) {
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, grid->viewport()->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &move);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, to);
+  };
   const int width = grid->GetColumnWidth(0);
   const QRect header = grid->GetCellRect(0, 0);
   const QPoint border(header.right() + 1, header.center().y());
-  QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, border);
-  QMouseEvent move(QEvent::MouseMove, border + QPoint(25, 0), grid->viewport()->mapToGlobal(border + QPoint(25, 0)),
-                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &move);
-  QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, border + QPoint(25, 0));
+  drag(border, border + QPoint(25, 0));
   EXPECT_EQ(grid->GetColumnWidth(0), width + 25);
-
-  QTest::mousePress(grid->viewport(), Qt::LeftButton, Qt::NoModifier, border + QPoint(25, 0));
-  QMouseEvent shrink(QEvent::MouseMove, QPoint(-50, border.y()), grid->viewport()->mapToGlobal(QPoint(-50, border.y())),
-                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(grid->viewport(), &shrink);
-  QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, QPoint(1, border.y()));
+  drag(border + QPoint(25, 0), QPoint(-50, border.y()));
   EXPECT_EQ(grid->GetColumnWidth(0), 1) << "no narrower than a pixel";
   EXPECT_FALSE(grid->GetFocusCell().IsValid()) << "resizing selects nothing";
 }
