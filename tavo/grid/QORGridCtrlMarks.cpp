@@ -11,11 +11,11 @@ void CQORGridCtrl::SetCellMark(int row, int col, const std::string& tip)
   if (!IsValid(row, col) || IsCellFixed(row, col))
     return;
   if (tip.empty())
-    marks_.erase(RecordKey(row, col));
+    m_marks.erase(RecordKey(row, col));
   else
-    marks_[RecordKey(row, col)] = tip;
+    m_marks[RecordKey(row, col)] = tip;
   const bool readOnly = GetCellType(row, col) == kCellCheck || GetCell(row, col)->IsReadOnly();
-  const bool highlighted = row == highlightedRow_ && tip.empty();
+  const bool highlighted = row == m_highlightedRow && tip.empty();
   SetItemBkColour(row, col,
                   highlighted ? (IsCellEditable(row, col) ? kHighlightColour : kHighlightReadOnlyColour)
                               : RestingColour(row, col, readOnly));
@@ -24,8 +24,8 @@ void CQORGridCtrl::SetCellMark(int row, int col, const std::string& tip)
 
 std::string CQORGridCtrl::GetCellMark(int row, int col) const
 {
-  const auto mark = marks_.find(RecordKey(row, col));
-  return mark == marks_.end() ? std::string() : mark->second;
+  const auto mark = m_marks.find(RecordKey(row, col));
+  return mark == m_marks.end() ? std::string() : mark->second;
 }
 
 // ---- handlers ---------------------------------------------------------------------------------
@@ -35,8 +35,8 @@ bool CQORGridCtrl::viewportEvent(QEvent* event)
   if (event->type() == QEvent::ToolTip) {
     const auto* help = static_cast<QHelpEvent*>(event);
     const CCellID cell = GetCellFromPt(help->pos());
-    const auto mark = marks_.find(RecordKey(cell.row, cell.col));
-    if (IsValid(cell) && mark != marks_.end()) {
+    const auto mark = m_marks.find(RecordKey(cell.row, cell.col));
+    if (IsValid(cell) && mark != m_marks.end()) {
       QToolTip::showText(help->globalPos(), QString::fromStdString(mark->second), viewport(),
                          GetCellRect(cell.row, cell.col));
       return true;
@@ -49,7 +49,7 @@ bool CQORGridCtrl::viewportEvent(QEvent* event)
 
 GridColour CQORGridCtrl::RestingColour(int row, int col, bool readOnly) const
 {
-  if (marks_.count(RecordKey(row, col)) != 0)
+  if (m_marks.count(RecordKey(row, col)) != 0)
     return kMarkedColour;
   return readOnly ? kReadOnlyColour : kWhite;
 }
