@@ -36,11 +36,9 @@ DatabaseRecalcResult RecalculateDatabase(CTavoHandler& handler, bool save)
     }
     if (!save || QODOM_GetFingerPrint(file) == before)
       continue;
-    const QODOM_DOCUMENT document = QODOM_GetDocument(file);
-    if (QODOM_ChangedOnDisk(document))
-      result.errors.push_back(QODOM_GetPath(document) + ": changed on disk since it was read; not overwritten");
-    else if (!handler.SaveFile(file))
-      result.errors.push_back(QODOM_LastSaveError());
+    std::string error;
+    if (handler.SaveUnlessChangedOnDisk(file, nullptr, error) != CTavoHandler::SaveOutcome::kSaved)
+      result.errors.push_back(error);
   }
   return result;
 }

@@ -108,6 +108,20 @@ bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
   return QODOM_SaveDoc(QODOM_GetDocument(file));
 }
 
+CTavoHandler::SaveOutcome CTavoHandler::SaveUnlessChangedOnDisk(
+    QODOM_ELEMENT file, const std::function<bool(const std::string& path)>& overwrite, std::string& error) const
+{
+  const QODOM_DOCUMENT document = QODOM_GetDocument(file);
+  if (QODOM_ChangedOnDisk(document) && !(overwrite && overwrite(QODOM_GetPath(document)))) {
+    error = QODOM_GetPath(document) + ": changed on disk since it was read; not overwritten";
+    return SaveOutcome::kChangedOnDisk;
+  }
+  if (SaveFile(file))
+    return SaveOutcome::kSaved;
+  error = QODOM_LastSaveError();
+  return SaveOutcome::kFailed;
+}
+
 // --- lists ---
 
 std::vector<QODOM_ELEMENT> CTavoHandler::SearchedFiles() const

@@ -5,6 +5,7 @@
 #include "tavo/material/TavoObj.h"
 #include "tavo/outside/QODOM.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,12 @@ class CTavoHandler {
 
   // Saves the document that holds the element; false (with QODOM_LastSaveError) on failure.
   bool SaveFile(QODOM_ELEMENT file) const;
+  enum class SaveOutcome { kSaved, kChangedOnDisk, kFailed };
+  // Saves like SaveFile unless someone changed the file on disk since it was read; then
+  // `overwrite`, when given, decides with the file's path. When the file was not saved, `error`
+  // names its path and the reason.
+  SaveOutcome SaveUnlessChangedOnDisk(QODOM_ELEMENT file, const std::function<bool(const std::string& path)>& overwrite,
+                                      std::string& error) const;
 
   // "DIN 1045-I" (capital I) is looked up as "DIN 1045-1".
   static std::string NormalizeNormName(const std::string& norm);

@@ -7,8 +7,8 @@
 // TavoEditDlgFiles.cpp (saving, closing, protocol, help), TavoEditDlgObjects.cpp (copy, delete,
 // priority).
 
+#include "tavo/material/ObjectActions.h"
 #include "tavo/outside/QODOM.h"
-#include "tavo/tavoEdit/ObjectActions.h"
 #include "tavo/tavoEdit/TavoCmdLineInfo.h"
 
 #include <QDialog>

@@ -83,18 +83,20 @@ bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
   // A file that did not open was reported at the start and is never written.
   if (!file)
     return false;
-  const QODOM_DOCUMENT document = QODOM_GetDocument(file);
-  if (QODOM_ChangedOnDisk(document)) {
+  const auto overwrite = [this](const std::string& path) {
     std::string question = Translate(kChangedOnDisk);
     const auto slot = question.find("%s");
     if (slot != std::string::npos)
-      question.replace(slot, 2, QODOM_GetPath(document));
-    if (m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) != CEditorPrompts::Answer::Yes)
-      return false;
+      question.replace(slot, 2, path);
+    return m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) == CEditorPrompts::Answer::Yes;
+  };
+  std::string error;
+  switch (m_handler.SaveUnlessChangedOnDisk(file, overwrite, error)) {
+    case CTavoHandler::SaveOutcome::kSaved: return true;
+    case CTavoHandler::SaveOutcome::kChangedOnDisk: return false;
+    case CTavoHandler::SaveOutcome::kFailed: break;
   }
-  if (m_handler.SaveFile(file))
-    return true;
-  m_prompts.Ask(this, Translate(kSaveFailed) + QODOM_LastSaveError(), CEditorPrompts::Buttons::Ok, false);
+  m_prompts.Ask(this, Translate(kSaveFailed) + error, CEditorPrompts::Buttons::Ok, false);
   return false;
 }
 

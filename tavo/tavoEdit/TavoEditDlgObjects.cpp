@@ -72,9 +72,7 @@ void CTavoEditDlg::OnDeleteObject()
     return;
   ObjectPath path = SelectedPath();
   path.objekt = m_lists[kObjekt]->currentText().toStdString();
-  CTavoObj object;
-  m_handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
-  if (!object.inUserFile && !m_start.qorMode)
+  if (!MayDelete(m_handler, path, m_start.qorMode))
     return;
 
   std::string question = Translate("Sind Sie sicher, dass sie das Objekt '%s' löschen wollen?");

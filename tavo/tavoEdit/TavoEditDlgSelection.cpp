@@ -86,7 +86,7 @@ void CTavoEditDlg::OnSelChangeObjekt()
 
   m_save->setEnabled(true);
   m_copy->setEnabled(looked && !object.propertyElements.empty());
-  m_delete->setEnabled((m_copy->isEnabled() && object.inUserFile) || m_start.qorMode);
+  m_delete->setEnabled(CanEdit(m_start.qorMode, m_copy->isEnabled() && object.inUserFile));
   m_priority->setEnabled(m_start.qorMode);
   UpdateObjectData(false);
 }

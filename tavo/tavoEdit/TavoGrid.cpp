@@ -65,7 +65,7 @@ void CTavoGrid::InitRow(int row)
     else
       SetCellText(row, col, "");
     const bool valueColumn = col >= kColWert && col <= kColWert + 8;
-    SetCellReadOnly(row, col, !(qorMode || (inUserFile && valueColumn)));
+    SetCellReadOnly(row, col, !CanEdit(qorMode, inUserFile && valueColumn));
   }
 }
 

@@ -3,7 +3,8 @@
 // edit rights by mode and file, and formula rows that follow every edit.
 
 #include "tavo/grid/QORGridCtrl.h"
-#include "tavo/tavoEdit/PropertyRows.h"
+#include "tavo/material/ObjectActions.h"
+#include "tavo/material/PropertyRows.h"
 
 class CTavoGrid : public CQORGridCtrl {
   Q_OBJECT
@@ -36,7 +37,7 @@ class CTavoGrid : public CQORGridCtrl {
   virtual bool ExchangeRowData(bool saveAndValidate);
 
  private:
-  bool Editable() const { return qorMode || inUserFile; }
+  bool Editable() const { return CanEdit(qorMode, inUserFile); }
   void LoadRows();
   void CollectRows();
   // Recalculates the rows as they stand, formula rows included, and marks the value cell of each

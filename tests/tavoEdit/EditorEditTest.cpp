@@ -106,26 +106,6 @@ TEST_F(EditorTest, ViewingAnObjectWithUnchangedValuesAsksNothing)
   EXPECT_TRUE(prompts.asked.empty());
 }
 
-TEST_F(EditorTest, PropertyWithoutKurznameGetsNoRowAndTheRowsAfterItKeepTheirElements)
-{
-  const std::string user = MaterialFile(R"(<Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
-      <Objekt Name="Eigen">
-        <Eigenschaft Kurzname="a" Wert01="1"/>
-        <Eigenschaft Name="ohne Kurzname" Wert01="9"/>
-        <Eigenschaft Kurzname="b" Wert01="2"/>
-      </Objekt></Norm></Unterkategorie></Kategorie>
-)");
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start, StandardFixture(), user);
-  EXPECT_EQ(dialog->Grid()->GetRowCount(), 3);
-  Edit("b", CTavoGrid::kColWert, "5");
-  dialog->OnSaveChanges();
-  const std::string saved = ReadFile(db->UserPath());
-  EXPECT_NE(saved.find(R"(<Eigenschaft Name="ohne Kurzname" Wert01="9"/>)"), std::string::npos) << saved;
-  EXPECT_NE(saved.find(R"(Kurzname="b" Wert01="5")"), std::string::npos) << saved;
-}
-
 TEST_F(EditorTest, RightsFollowModeAndFile)
 {
   // Normal mode, object of the standard file: nothing editable, not even the check box.

@@ -1,4 +1,4 @@
-#include "tavo/tavoEdit/ObjectActions.h"
+#include "tavo/material/ObjectActions.h"
 
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
@@ -64,6 +64,13 @@ bool CopyObject(CTavoHandler& handler, const ObjectPath& source, const CopyTarge
   else
     QODOM_DeleteAttr(copy, kPrioritaet);
   return true;
+}
+
+bool MayDelete(CTavoHandler& handler, ObjectPath& path, bool qorMode)
+{
+  CTavoObj object;
+  handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
+  return CanEdit(qorMode, object.inUserFile);
 }
 
 void DeleteObject(CTavoHandler& handler, const ObjectPath& path)

@@ -1,4 +1,4 @@
-#include "tavo/tavoEdit/PropertyRows.h"
+#include "tavo/material/PropertyRows.h"
 
 #include <algorithm>
 
