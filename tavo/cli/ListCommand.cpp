@@ -16,15 +16,7 @@ void AddListCommand(CLI::App& app, const CliOptions& options, int& status)
       status = kExitFileError;
       return;
     }
-    std::vector<std::string> list;
-    const auto& n = *names;
-    switch (n.size()) {
-      case 0: handler->ListKategorien(list); break;
-      case 1: handler->ListUnterkategorien(n[0], list); break;
-      case 2: handler->ListNormen(n[0], n[1], list); break;
-      default: handler->ListObjekte(n[0], n[1], n[2], list); break;
-    }
-    for (const std::string& entry : list)
+    for (const std::string& entry : handler->ListLevel(*names))
       std::cout << entry << "\n";
     status = kExitOk;
   });

@@ -13,7 +13,6 @@ using namespace vocabulary;
 namespace {
 
 constexpr int kObjektLevel = 4;
-constexpr const char* kLevelTags[] = {"", kKategorie, kUnterkategorie, kNorm, kObjekt};
 
 std::string JoinNames(const std::vector<std::string>& names)
 {
@@ -90,7 +89,7 @@ void CMaterialCheck::CheckChildren(QODOM_ELEMENT parent, int level, const std::v
                    std::to_string(QODOM_GetLine(first->second)) + "; the later one wins");
       continue;
     }
-    if (level >= kObjektLevel || tag != kLevelTags[level + 1]) {
+    if (level >= kObjektLevel || tag != kLevelElements[level]) {
       Report(child, names, "unknown element <" + tag + "> under <" + parentTag + ">; it is ignored");
       continue;
     }
@@ -191,18 +190,6 @@ void CMaterialCheck::CheckRecalculatedValues()
 
 // --- checks across both files ---
 
-std::vector<std::string> CMaterialCheck::ListOf(int level, const std::vector<std::string>& parentNames) const
-{
-  std::vector<std::string> list;
-  switch (level) {
-    case 1: m_handler.ListKategorien(list); break;
-    case 2: m_handler.ListUnterkategorien(parentNames[0], list); break;
-    case 3: m_handler.ListNormen(parentNames[0], parentNames[1], list); break;
-    default: m_handler.ListObjekte(parentNames[0], parentNames[1], parentNames[2], list); break;
-  }
-  return list;
-}
-
 // Entries that share a priority within one list: the list shows the loser elsewhere than its
 // priority says. Level lists keep the first occurrence of a name, the object list the last.
 void CMaterialCheck::CheckSharedPriorities()
@@ -219,7 +206,7 @@ void CMaterialCheck::CheckSharedPriorities()
       kept.try_emplace(entry.names.back(), &entry);
   }
   for (const auto& [key, kept] : lists) {
-    const std::vector<std::string> list = ListOf(key.first, key.second);
+    const std::vector<std::string> list = m_handler.ListLevel(key.second);
     for (const auto& [name, entry] : kept) {
       const auto shownAt = std::find(list.begin(), list.end(), name);
       const auto priority = static_cast<std::size_t>(entry->priority);
@@ -228,7 +215,7 @@ void CMaterialCheck::CheckSharedPriorities()
         continue;
       Report(entry->element, entry->names,
              "the Prioritaet " + std::to_string(priority) + " is also held by \"" + list[priority] +
-                 "\"; the list shows this " + kLevelTags[entry->level] + " at position " +
+                 "\"; the list shows this " + kLevelElements[entry->level - 1] + " at position " +
                  std::to_string(shownAt - list.begin()) + " instead");
     }
   }

@@ -48,7 +48,6 @@ class CMaterialCheck {
   void CheckRecalculatedValues();
   void CheckSharedPriorities();
   void CheckHiddenObjects();
-  std::vector<std::string> ListOf(int level, const std::vector<std::string>& parentNames) const;
   void Report(QODOM_ELEMENT element, const std::vector<std::string>& names, const std::string& message,
               bool note = false);
 

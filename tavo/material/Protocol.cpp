@@ -1,5 +1,6 @@
 #include "tavo/material/Protocol.h"
 
+#include "tavo/material/DatabaseWalk.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/material/Vocabulary.h"
 #include "tavo/outside/VBT.h"
@@ -13,41 +14,24 @@ using namespace vocabulary;
 
 namespace {
 
-// The lists of every level, gathered before writing so that the total of objects is known.
-struct CodeEntry {
+// An entry of a list: its level (0 Kategorie ... 3 Objekt) and name, in walk order. The whole
+// outline is gathered before writing so that the total of objects is known.
+struct OutlineEntry {
+  int level;
   std::string name;
-  std::vector<std::string> objects;
-};
-struct SubcategoryEntry {
-  std::string name;
-  std::vector<CodeEntry> codes;
-};
-struct CategoryEntry {
-  std::string name;
-  std::vector<SubcategoryEntry> subcategories;
 };
 
-std::vector<CategoryEntry> GatherLists(const CTavoHandler& handler, int& objectCount)
+std::vector<OutlineEntry> GatherOutline(const CTavoHandler& handler, int& objectCount)
 {
-  std::vector<CategoryEntry> categories;
-  std::vector<std::string> names;
-  handler.ListKategorien(names);
-  for (const std::string& kat : names) {
-    CategoryEntry& category = categories.emplace_back(CategoryEntry{kat, {}});
-    std::vector<std::string> ukats;
-    handler.ListUnterkategorien(kat, ukats);
-    for (const std::string& ukat : ukats) {
-      SubcategoryEntry& subcategory = category.subcategories.emplace_back(SubcategoryEntry{ukat, {}});
-      std::vector<std::string> norms;
-      handler.ListNormen(kat, ukat, norms);
-      for (const std::string& norm : norms) {
-        CodeEntry& code = subcategory.codes.emplace_back(CodeEntry{norm, {}});
-        handler.ListObjekte(kat, ukat, norm, code.objects);
-        objectCount += static_cast<int>(code.objects.size());
-      }
-    }
-  }
-  return categories;
+  std::vector<OutlineEntry> outline;
+  WalkListedDatabase(handler, [&](const std::vector<std::string>& names) {
+    const int level = static_cast<int>(names.size()) - 1;
+    outline.push_back({level, names.back()});
+    if (level == kLevelCount - 1)
+      ++objectCount;
+    return true;
+  });
+  return outline;
 }
 
 std::string Translate(const std::string& text)
@@ -138,7 +122,7 @@ bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string&
                     const ProtocolProgress& progress)
 {
   int total = 0;
-  const std::vector<CategoryEntry> categories = GatherLists(handler, total);
+  const std::vector<OutlineEntry> outline = GatherOutline(handler, total);
 
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
@@ -146,31 +130,27 @@ bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string&
     return false;
   }
   ProtocolWriter writer(file);
-  const QODOM_ELEMENT standard = handler.StandardFile();
+  // The names and the standard file's elements from the root down to the current entry; the
+  // properties of the levels come from the standard file, those of an object from its lookup.
+  std::string names[kLevelCount];
+  QODOM_ELEMENT elements[kLevelCount] = {handler.StandardFile()};
   int done = 0;
-  for (const CategoryEntry& category : categories) {
-    const QODOM_ELEMENT katElement = QODOM_FindFirstChildWithAttr(standard, kName, category.name.c_str());
-    writer.Header(0, "Kategorie", Translate(category.name));
-    writer.Properties(1, katElement);
-    for (const SubcategoryEntry& subcategory : category.subcategories) {
-      const QODOM_ELEMENT ukatElement = QODOM_FindFirstChildWithAttr(katElement, kName, subcategory.name.c_str());
-      writer.Header(1, "Unterkategorie", Translate(subcategory.name));
-      writer.Properties(2, ukatElement);
-      for (const CodeEntry& code : subcategory.codes) {
-        const std::string normalized = CTavoHandler::NormalizeNormName(code.name);
-        writer.Header(2, "Norm", Translate(code.name));
-        writer.Properties(3, QODOM_FindFirstChildWithAttr(ukatElement, kName, normalized.c_str()));
-        for (const std::string& name : code.objects) {
-          writer.Header(3, "Objekt", name);
-          CTavoObj object;
-          std::string objekt = name;
-          handler.GetObj(object, category.name, subcategory.name, code.name, objekt);
-          writer.Properties(4, object.objectElement);
-          if (progress)
-            progress(++done, total);
-        }
-      }
+  for (const auto& [level, name] : outline) {
+    names[level] = name;
+    if (level == kLevelCount - 1) {
+      writer.Header(level, kObjekt, name);
+      CTavoObj object;
+      std::string objekt = name;
+      handler.GetObj(object, names[0], names[1], names[2], objekt);
+      writer.Properties(level + 1, object.objectElement);
+      if (progress)
+        progress(++done, total);
+      continue;
     }
+    const std::string searched = level == 2 ? CTavoHandler::NormalizeNormName(name) : name;
+    elements[level + 1] = QODOM_FindFirstChildWithAttr(elements[level], kName, searched.c_str());
+    writer.Header(level, kLevelElements[level], Translate(name));
+    writer.Properties(level + 1, elements[level + 1]);
   }
   if (!writer.Finish() || !file.commit()) {
     error = Failure(path, file);

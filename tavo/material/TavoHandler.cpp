@@ -34,7 +34,7 @@ CTavoHandler::CTavoHandler(const std::string& logPath)
 {
   UseStoredAngleUnit();
   WriteStartupLog(logPath, "CTavoHandler():110");
-  OpenStandard();
+  OpenFile(kStandard);
   m_objectKey.clear();
   WriteStartupLog(logPath, "CTavoHandler():115");
   EnsureUserOpen(true);
@@ -57,43 +57,30 @@ void CTavoHandler::SetTrestle64(bool trestle64)
 
 void CTavoHandler::EnsureStandardOpen(bool open)
 {
-  if (open == (m_files[kStandard] != 0))
-    return;
-  if (open)
-    OpenStandard();
-  else
-    CloseFile(kStandard);
-  m_objectKey.clear();
+  EnsureOpen(kStandard, open);
 }
 
 void CTavoHandler::EnsureUserOpen(bool open)
 {
-  if (m_trestle64) {
-    CloseFile(kUser);
-    if (open)
-      OpenUser();
-    m_objectKey.clear();
+  EnsureOpen(kUser, open);
+}
+
+void CTavoHandler::EnsureOpen(int index, bool open)
+{
+  // With trestle64 the user file is closed and opened again on every request.
+  const bool reopen = index == kUser && m_trestle64;
+  if (!reopen && open == (m_files[index] != 0))
     return;
-  }
-  if (open == (m_files[kUser] != 0))
-    return;
+  CloseFile(index);
   if (open)
-    OpenUser();
-  else
-    CloseFile(kUser);
+    OpenFile(index);
   m_objectKey.clear();
 }
 
-void CTavoHandler::OpenStandard()
+void CTavoHandler::OpenFile(int index)
 {
-  m_files[kStandard] = QOTAVO_OpenStandard();
-  m_openErrors[kStandard] = QOTAVO_LastError();
-}
-
-void CTavoHandler::OpenUser()
-{
-  m_files[kUser] = QOTAVO_OpenUser(m_trestle64 ? 1 : 0);
-  m_openErrors[kUser] = QOTAVO_LastError();
+  m_files[index] = index == kStandard ? QOTAVO_OpenStandard() : QOTAVO_OpenUser(m_trestle64 ? 1 : 0);
+  m_openErrors[index] = QOTAVO_LastError();
 }
 
 void CTavoHandler::CloseFile(int index)
@@ -153,44 +140,23 @@ void ForEachEntry(const CTavoHandler& handler, const std::vector<std::string>& p
         visit(entry);
 }
 
-int LevelList(const CTavoHandler& handler, const std::vector<std::string>& path, const char* tag,
-              std::vector<std::string>& list)
-{
-  LevelListBuilder builder;
-  ForEachEntry(handler, path, tag, [&](QODOM_ELEMENT entry) {
-    builder.Add(QODOM_GetString(entry, kName), QODOM_GetInt(entry, kPrioritaet));
-  });
-  list = builder.Build();
-  return static_cast<int>(list.size());
-}
-
 }  // namespace
 
-int CTavoHandler::ListKategorien(std::vector<std::string>& list) const
+std::vector<std::string> CTavoHandler::ListLevel(const std::vector<std::string>& names) const
 {
-  return LevelList(*this, {}, kKategorie, list);
-}
-
-int CTavoHandler::ListUnterkategorien(const std::string& kat, std::vector<std::string>& list) const
-{
-  return LevelList(*this, {kat}, kUnterkategorie, list);
-}
-
-int CTavoHandler::ListNormen(const std::string& kat, const std::string& ukat, std::vector<std::string>& list) const
-{
-  return LevelList(*this, {kat, ukat}, kNorm, list);
-}
-
-int CTavoHandler::ListObjekte(const std::string& kat, const std::string& ukat, const std::string& norm,
-                              std::vector<std::string>& list) const
-{
+  if (names.size() < 3) {
+    LevelListBuilder builder;
+    ForEachEntry(*this, names, kLevelElements[names.size()], [&](QODOM_ELEMENT entry) {
+      builder.Add(QODOM_GetString(entry, kName), QODOM_GetInt(entry, kPrioritaet));
+    });
+    return builder.Build();
+  }
   ObjectListBuilder builder;
-  ForEachEntry(*this, {kat, ukat, NormalizeNormName(norm)}, kObjekt, [&](QODOM_ELEMENT entry) {
+  ForEachEntry(*this, {names[0], names[1], NormalizeNormName(names[2])}, kObjekt, [&](QODOM_ELEMENT entry) {
     const bool hasPriority = *QODOM_GetString(entry, kPrioritaet) != '\0';
     builder.Add(QODOM_GetString(entry, kName), hasPriority, QODOM_GetInt(entry, kPrioritaet));
   });
-  list = builder.Build();
-  return static_cast<int>(list.size());
+  return builder.Build();
 }
 
 std::string CTavoHandler::NormalizeNormName(const std::string& norm)

@@ -24,11 +24,23 @@ class CTavoHandler {
   // With trestle64 every request to open reopens the user file.
   void EnsureUserOpen(bool open);
 
-  int ListKategorien(std::vector<std::string>& list) const;
-  int ListUnterkategorien(const std::string& kat, std::vector<std::string>& list) const;
-  int ListNormen(const std::string& kat, const std::string& ukat, std::vector<std::string>& list) const;
+  // The list of the level below the names (none: the Kategorien; kat: its Unterkategorien; kat,
+  // ukat: the Normen; kat, ukat, norm: the Objekte), in priority order. At most three names.
+  std::vector<std::string> ListLevel(const std::vector<std::string>& names) const;
+  int ListKategorien(std::vector<std::string>& list) const { return Assign(list, ListLevel({})); }
+  int ListUnterkategorien(const std::string& kat, std::vector<std::string>& list) const
+  {
+    return Assign(list, ListLevel({kat}));
+  }
+  int ListNormen(const std::string& kat, const std::string& ukat, std::vector<std::string>& list) const
+  {
+    return Assign(list, ListLevel({kat, ukat}));
+  }
   int ListObjekte(const std::string& kat, const std::string& ukat, const std::string& norm,
-                  std::vector<std::string>& list) const;
+                  std::vector<std::string>& list) const
+  {
+    return Assign(list, ListLevel({kat, ukat, norm}));
+  }
 
   // Saves the document that holds the element; false (with QODOM_LastSaveError) on failure.
   bool SaveFile(QODOM_ELEMENT file) const;
@@ -72,8 +84,13 @@ class CTavoHandler {
   std::vector<QODOM_ELEMENT> FindLevelElements(QODOM_ELEMENT root, const std::vector<std::string>& names) const;
 
  private:
-  void OpenStandard();
-  void OpenUser();
+  static int Assign(std::vector<std::string>& list, std::vector<std::string> entries)
+  {
+    list = std::move(entries);
+    return static_cast<int>(list.size());
+  }
+  void EnsureOpen(int index, bool open);
+  void OpenFile(int index);
   void CloseFile(int index);
 
   std::string m_objectKey;

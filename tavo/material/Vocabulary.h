@@ -12,6 +12,9 @@ inline constexpr const char* kUnterkategorie = "Unterkategorie";
 inline constexpr const char* kNorm = "Norm";
 inline constexpr const char* kObjekt = "Objekt";
 inline constexpr const char* kEigenschaft = "Eigenschaft";
+// The element of each level from the top: below a path of n names stand kLevelElements[n].
+inline constexpr const char* kLevelElements[] = {kKategorie, kUnterkategorie, kNorm, kObjekt};
+inline constexpr int kLevelCount = 4;
 
 // Attributes
 inline constexpr const char* kName = "Name";

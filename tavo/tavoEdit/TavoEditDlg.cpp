@@ -53,17 +53,15 @@ void CTavoEditDlg::CreateControls()
 {
   auto* selectionRow = new QHBoxLayout;
   selectionRow->addWidget(new QLabel(QString::fromUtf8("Gewähltes Objekt:"), this));
-  for (int level = 0; level < 4; ++level) {
+  for (int level = 0; level < kLevelCount; ++level) {
     m_lists[level] = new QComboBox(this);
     m_lists[level]->setObjectName(kListNames[level]);
     m_lists[level]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_lists[level]->setMinimumContentsLength(12);
     selectionRow->addWidget(m_lists[level], 1);
   }
-  connect(m_lists[kKategorie], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeKategorie);
-  connect(m_lists[kUnterkategorie], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeUnterkategorie);
-  connect(m_lists[kNorm], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeNorm);
-  connect(m_lists[kObjekt], &QComboBox::activated, this, &CTavoEditDlg::OnSelChangeObjekt);
+  for (int level = 0; level < kLevelCount; ++level)
+    connect(m_lists[level], &QComboBox::activated, this, [this, level] { OnSelChange(static_cast<Level>(level)); });
 
   m_save = Button("Geänderte Werte speichern", "btnSaveChanges", this);     // 1010
   m_copy = Button("Kopie erstellen", "btnCopyObject", this);                // 1007
@@ -125,11 +123,9 @@ void CTavoEditDlg::OnInitDialog()
   m_handler.EnsureUserOpen(true);
   TakeFingerprints();
 
-  std::vector<std::string> kategorien;
-  m_handler.ListKategorien(kategorien);
-  FillList(kKategorie, kategorien, true);
+  FillList(kKategorie, m_handler.ListLevel({}), true);
   m_lists[kKategorie]->setCurrentIndex(0);
-  OnSelChangeKategorie();
+  OnSelChange(kKategorie);
 
   SelectStart(kKategorie, m_start.kat);
   SelectStart(kUnterkategorie, m_start.ukat);

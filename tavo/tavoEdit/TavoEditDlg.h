@@ -14,6 +14,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,7 +29,7 @@ class CTavoEditDlg : public QDialog {
   Q_OBJECT
 
  public:
-  enum Level { kKategorie = 0, kUnterkategorie = 1, kNorm = 2, kObjekt = 3 };
+  enum Level { kKategorie = 0, kUnterkategorie = 1, kNorm = 2, kObjekt = 3, kLevelCount = 4 };
 
   CTavoEditDlg(CTavoHandler& handler, CEditorPrompts& prompts, const StartValues& start, QWidget* parent = nullptr);
   ~CTavoEditDlg() override;
@@ -39,10 +40,9 @@ class CTavoEditDlg : public QDialog {
   // text; false: the other way round.
   virtual void UpdateObjectData(bool saveAndValidate);
 
-  void OnSelChangeKategorie();
-  void OnSelChangeUnterkategorie();
-  void OnSelChangeNorm();
-  void OnSelChangeObjekt();
+  // A new line in the list of the level: commits the grid into the object shown so far, then
+  // rebuilds the lists below from the documents (first line current) down to the object.
+  void OnSelChange(Level level);
   void OnSaveChanges();
   void OnCopyObject();
   void OnDeleteObject();
@@ -69,14 +69,21 @@ class CTavoEditDlg : public QDialog {
 
  private:
   void CreateControls();
+  void ShowSelectedObject();
   void StoreObject();
   void FillList(Level level, const std::vector<std::string>& names, bool translated);
   void SelectStart(Level level, const std::string& wanted);
-  bool AllListsHaveLines() const;
+  // The lists of the first `levels` levels have a current line.
+  bool ListsHaveLines(int levels) const;
   // The selection indexes name an object (none is -1).
   bool SelectionComplete() const;
   ObjectPath SelectedPath() const;  // by the selection indexes
   ObjectPath CurrentPath() const;   // by the lists' current lines
+  // The names of the first `levels` levels by the lists' current lines.
+  std::vector<std::string> CurrentNames(int levels) const;
+  // Commits the grid; then the selected object (the Objekt list's current line), or nothing
+  // while a list has no line or the selection names no object.
+  std::optional<ObjectPath> CommitSelectedObject();
   void TakeFingerprints();
   // Saves one file; a failure is shown with the path and the reason.
   bool SaveFileReporting(QODOM_ELEMENT file);

@@ -16,18 +16,17 @@ void CTavoEditDlg::OnPriorityChanged()
 {
   UpdateObjectData(true);
   const std::optional<int> priority = ReadPriorityText(m_priorityText);
-  if (!priority || !AllListsHaveLines())
+  if (!priority || !ListsHaveLines(kLevelCount))
     return;
   SetObjectPriority(m_handler, CurrentPath(), *priority);
 }
 
 void CTavoEditDlg::OnCopyObject()
 {
-  UpdateObjectData(true);
-  if (!AllListsHaveLines() || !SelectionComplete())
+  const std::optional<ObjectPath> selected = CommitSelectedObject();
+  if (!selected)
     return;
-  ObjectPath source = SelectedPath();
-  source.objekt = m_lists[kObjekt]->currentText().toStdString();
+  const ObjectPath& source = *selected;
 
   std::vector<std::string> lines;
   for (int i = 0; i < m_lists[kObjekt]->count(); ++i)
@@ -56,22 +55,21 @@ void CTavoEditDlg::OnCopyObject()
     m_prompts.Ask(this, "Fehler beim Öffnen der Benutzer-Materialdatei!", CEditorPrompts::Buttons::Ok, false);
     return;
   }
-  OnSelChangeNorm();
+  OnSelChange(kNorm);
   int line = -1;
   for (int i = 0; i < m_lists[kObjekt]->count(); ++i)
     if (m_lists[kObjekt]->itemText(i).toStdString() == dialog.newName)
       line = i;
   m_lists[kObjekt]->setCurrentIndex(line);
-  OnSelChangeObjekt();
+  OnSelChange(kObjekt);
 }
 
 void CTavoEditDlg::OnDeleteObject()
 {
-  UpdateObjectData(true);
-  if (!AllListsHaveLines() || !SelectionComplete())
+  std::optional<ObjectPath> selected = CommitSelectedObject();
+  if (!selected)
     return;
-  ObjectPath path = SelectedPath();
-  path.objekt = m_lists[kObjekt]->currentText().toStdString();
+  ObjectPath& path = *selected;
   if (!MayDelete(m_handler, path, m_start.qorMode))
     return;
 
@@ -83,5 +81,5 @@ void CTavoEditDlg::OnDeleteObject()
     return;
   DeleteObject(m_handler, path);
   m_selection[kObjekt] = -1;
-  OnSelChangeNorm();
+  OnSelChange(kNorm);
 }

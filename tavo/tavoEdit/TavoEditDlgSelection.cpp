@@ -15,66 +15,33 @@
 
 // --- the four lists ---
 
-void CTavoEditDlg::OnSelChangeKategorie()
+void CTavoEditDlg::OnSelChange(Level level)
 {
   UpdateObjectData(true);
-  m_selection = {m_lists[kKategorie]->currentIndex(), -1, -1, -1};
-  m_lists[kUnterkategorie]->clear();
-  m_names[kUnterkategorie].clear();
-  if (m_lists[kKategorie]->currentIndex() >= 0) {
-    std::vector<std::string> names;
-    m_handler.ListUnterkategorien(m_names[kKategorie][m_selection[kKategorie]], names);
-    FillList(kUnterkategorie, names, true);
-    m_lists[kUnterkategorie]->setCurrentIndex(0);
+  m_selection[level] = m_lists[level]->currentIndex();
+  std::fill(m_selection.begin() + level + 1, m_selection.end(), -1);
+  if (level == kObjekt) {
+    ShowSelectedObject();
+    return;
   }
-  OnSelChangeUnterkategorie();
+  const auto below = static_cast<Level>(level + 1);
+  m_lists[below]->clear();
+  m_names[below].clear();
+  if (ListsHaveLines(below)) {
+    FillList(below, m_handler.ListLevel(CurrentNames(below)), below != kObjekt);
+    m_lists[below]->setCurrentIndex(0);
+  }
+  OnSelChange(below);
 }
 
-void CTavoEditDlg::OnSelChangeUnterkategorie()
+void CTavoEditDlg::ShowSelectedObject()
 {
-  UpdateObjectData(true);
-  m_selection[kUnterkategorie] = m_lists[kUnterkategorie]->currentIndex();
-  m_selection[kNorm] = m_selection[kObjekt] = -1;
-  m_lists[kNorm]->clear();
-  m_names[kNorm].clear();
-  if (m_lists[kKategorie]->currentIndex() >= 0 && m_lists[kUnterkategorie]->currentIndex() >= 0) {
-    std::vector<std::string> names;
-    m_handler.ListNormen(m_names[kKategorie][m_lists[kKategorie]->currentIndex()],
-                         m_names[kUnterkategorie][m_lists[kUnterkategorie]->currentIndex()], names);
-    FillList(kNorm, names, true);
-    m_lists[kNorm]->setCurrentIndex(0);
-  }
-  OnSelChangeNorm();
-}
-
-void CTavoEditDlg::OnSelChangeNorm()
-{
-  UpdateObjectData(true);
-  m_selection[kNorm] = m_lists[kNorm]->currentIndex();
-  m_selection[kObjekt] = -1;
-  m_lists[kObjekt]->clear();
-  m_names[kObjekt].clear();
-  if (m_lists[kKategorie]->currentIndex() >= 0 && m_lists[kUnterkategorie]->currentIndex() >= 0 &&
-      m_lists[kNorm]->currentIndex() >= 0) {
-    const ObjectPath path = CurrentPath();
-    std::vector<std::string> names;
-    m_handler.ListObjekte(path.kat, path.ukat, path.norm, names);
-    FillList(kObjekt, names, false);
-    m_lists[kObjekt]->setCurrentIndex(0);
-  }
-  OnSelChangeObjekt();
-}
-
-void CTavoEditDlg::OnSelChangeObjekt()
-{
-  UpdateObjectData(true);
-  m_selection[kObjekt] = m_lists[kObjekt]->currentIndex();
   m_grid->rows.Clear();
   m_rowElements.clear();
 
   CTavoObj object;
   m_priorityText.clear();
-  const bool looked = AllListsHaveLines();
+  const bool looked = ListsHaveLines(kLevelCount);
   if (looked) {
     ObjectPath path = CurrentPath();
     m_handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
@@ -126,19 +93,15 @@ void CTavoEditDlg::SelectStart(Level level, const std::string& wanted)
   if (line < 0)
     line = list->count() > 0 ? 0 : -1;
   list->setCurrentIndex(line);
-  switch (level) {
-    case kKategorie: OnSelChangeKategorie(); break;
-    case kUnterkategorie: OnSelChangeUnterkategorie(); break;
-    case kNorm: OnSelChangeNorm(); break;
-    case kObjekt: OnSelChangeObjekt(); break;
-  }
+  OnSelChange(level);
   if (level != kObjekt && !wanted.empty())
     list->setEnabled(false);
 }
 
-bool CTavoEditDlg::AllListsHaveLines() const
+bool CTavoEditDlg::ListsHaveLines(int levels) const
 {
-  return std::all_of(m_lists.begin(), m_lists.end(), [](const QComboBox* list) { return list->currentIndex() >= 0; });
+  return std::all_of(m_lists.begin(), m_lists.begin() + levels,
+                     [](const QComboBox* list) { return list->currentIndex() >= 0; });
 }
 
 bool CTavoEditDlg::SelectionComplete() const
@@ -150,6 +113,24 @@ ObjectPath CTavoEditDlg::SelectedPath() const
 {
   return {m_names[kKategorie][m_selection[kKategorie]], m_names[kUnterkategorie][m_selection[kUnterkategorie]],
           m_names[kNorm][m_selection[kNorm]], m_lists[kObjekt]->itemText(m_selection[kObjekt]).toStdString()};
+}
+
+std::optional<ObjectPath> CTavoEditDlg::CommitSelectedObject()
+{
+  UpdateObjectData(true);
+  if (!ListsHaveLines(kLevelCount) || !SelectionComplete())
+    return std::nullopt;
+  ObjectPath path = SelectedPath();
+  path.objekt = m_lists[kObjekt]->currentText().toStdString();
+  return path;
+}
+
+std::vector<std::string> CTavoEditDlg::CurrentNames(int levels) const
+{
+  std::vector<std::string> names;
+  for (int level = 0; level < levels; ++level)
+    names.push_back(m_names[level][m_lists[level]->currentIndex()]);
+  return names;
 }
 
 ObjectPath CTavoEditDlg::CurrentPath() const

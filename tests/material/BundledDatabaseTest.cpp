@@ -184,31 +184,24 @@ TEST_F(BundledDatabase, EveryFormulaEvaluatesCleanlyWithTheObjectsNames)
 {
   // A misspelt name would count as 0 without a word; here it shows as a notice.
   int formulas = 0;
-  std::vector<std::string> kats, ukats, norms, objects;
-  m_handler->ListKategorien(kats);
-  for (const std::string& kat : kats) {
-    m_handler->ListUnterkategorien(kat, ukats);
-    for (const std::string& ukat : std::vector<std::string>(ukats)) {
-      m_handler->ListNormen(kat, ukat, norms);
-      for (const std::string& norm : std::vector<std::string>(norms)) {
-        m_handler->ListObjekte(kat, ukat, norm, objects);
-        for (const std::string& name : std::vector<std::string>(objects)) {
-          const CTavoObj obj = Get(*m_handler, kat, ukat, norm, name);
-          CQORParser parser;
-          for (const auto& [shortName, text] : obj.values)
-            parser.SetVariable(shortName, "", "", ReadLeadingDouble(text));
-          for (const auto& [shortName, formula] : obj.formulas) {
-            ++formulas;
-            double result = 0;
-            EXPECT_TRUE(parser.Evaluate(formula, result)) << name << " " << shortName;
-            EXPECT_TRUE(parser.m_warnings.empty()) << name << " " << shortName << ": " << parser.m_warnings[0].text;
-            EXPECT_TRUE(std::isfinite(result)) << name << " " << shortName;
-            EXPECT_EQ(FormatLg(result), obj.values.at(shortName)) << name << " " << shortName;
-          }
-        }
-      }
+  WalkListedDatabase(*m_handler, [&](const std::vector<std::string>& names) {
+    if (names.size() < 4)
+      return true;
+    const std::string& name = names[3];
+    const CTavoObj obj = Get(*m_handler, names[0], names[1], names[2], name);
+    CQORParser parser;
+    for (const auto& [shortName, text] : obj.values)
+      parser.SetVariable(shortName, "", "", ReadLeadingDouble(text));
+    for (const auto& [shortName, formula] : obj.formulas) {
+      ++formulas;
+      double result = 0;
+      EXPECT_TRUE(parser.Evaluate(formula, result)) << name << " " << shortName;
+      EXPECT_TRUE(parser.m_warnings.empty()) << name << " " << shortName << ": " << parser.m_warnings[0].text;
+      EXPECT_TRUE(std::isfinite(result)) << name << " " << shortName;
+      EXPECT_EQ(FormatLg(result), obj.values.at(shortName)) << name << " " << shortName;
     }
-  }
+    return false;
+  });
   EXPECT_GT(formulas, 350);
 }
 

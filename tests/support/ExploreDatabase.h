@@ -2,7 +2,7 @@
 // Walks a material database as a user clicking through the editor would: every list of every
 // level, and the object lookup on every object listed.
 
-#include "tavo/material/TavoHandler.h"
+#include "tavo/material/DatabaseWalk.h"
 
 #include <functional>
 
@@ -10,31 +10,18 @@
 inline int ExploreDatabase(CTavoHandler& handler, const std::function<void(const std::string& path)>& looked = nullptr)
 {
   int objects = 0;
-  std::vector<std::string> kats, ukats, norms, objekte;
-  handler.ListKategorien(kats);
-  for (const std::string& kat : kats) {
-    if (kat.empty())
-      continue;
-    handler.ListUnterkategorien(kat, ukats);
-    for (const std::string& ukat : std::vector<std::string>(ukats)) {
-      if (ukat.empty())
-        continue;
-      handler.ListNormen(kat, ukat, norms);
-      for (const std::string& norm : std::vector<std::string>(norms)) {
-        if (norm.empty())
-          continue;
-        handler.ListObjekte(kat, ukat, norm, objekte);
-        for (std::string objekt : std::vector<std::string>(objekte)) {
-          if (objekt.empty())
-            continue;
-          CTavoObj object;
-          handler.GetObj(object, kat, ukat, norm, objekt);
-          ++objects;
-          if (looked)
-            looked(kat + "/" + ukat + "/" + norm + "/" + objekt);
-        }
-      }
-    }
-  }
+  WalkListedDatabase(handler, [&](const std::vector<std::string>& names) {
+    if (names.back().empty())
+      return false;
+    if (names.size() < 4)
+      return true;
+    CTavoObj object;
+    std::string objekt = names[3];
+    handler.GetObj(object, names[0], names[1], names[2], objekt);
+    ++objects;
+    if (looked)
+      looked(names[0] + "/" + names[1] + "/" + names[2] + "/" + objekt);
+    return false;
+  });
   return objects;
 }

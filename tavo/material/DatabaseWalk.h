@@ -1,0 +1,21 @@
+#pragma once
+// One walk over the database as its lists show it, for everything that visits the whole
+// database: the protocol, the checks, the tests. A Kategorie comes before its Unterkategorien,
+// and they come before the next Kategorie.
+
+#include "tavo/material/TavoHandler.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Hears of each entry with the names from Kategorie down to the entry itself (one to four names;
+// the empty slots of a list too) and answers whether the walk goes below it.
+using ListedEntryVisitor = std::function<bool(const std::vector<std::string>& names)>;
+
+// Visits every entry of every list in list order, as ListLevel gives them.
+void WalkListedDatabase(const CTavoHandler& handler, const ListedEntryVisitor& visit);
+
+// Every element of the level `depth` (1 Kategorie ... 4 Objekt) in the file, in document order,
+// listed or not.
+std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT root, int depth);
