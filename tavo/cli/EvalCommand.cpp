@@ -61,7 +61,7 @@ std::vector<std::string> ProtectEvalFormula(const std::vector<std::string>& argu
   return protectedArguments;
 }
 
-void AddEvalCommand(CLI::App& app, const CliOptions& /*options*/, int& status)
+void AddEvalCommand(CLI::App& app, const CliOptions&, int& status)
 {
   auto* command = app.add_subcommand("eval", "Evaluate a formula with variables");
   auto formula = std::make_shared<std::string>();

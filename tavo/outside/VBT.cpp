@@ -55,7 +55,7 @@ bool VBT_HasCatalogue()
   return TheCatalogue().translator != nullptr;
 }
 
-std::string VBT_Translate(const char* /*group*/, const char* /*module*/, const char* section, const std::string& text)
+std::string VBT_Translate(const char*, const char*, const char* section, const std::string& text)
 {
   Catalogue& catalogue = TheCatalogue();
   if (!catalogue.chosen)

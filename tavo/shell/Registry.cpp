@@ -66,7 +66,7 @@ bool CRegistry::Connect(RegistryRoot root, const char* computerName)
   return true;
 }
 
-bool CRegistry::Open(const std::string& subKeyPath, unsigned /*accessRights*/)
+bool CRegistry::Open(const std::string& subKeyPath, unsigned)
 {
   m_openKey.reset();
   if (!m_connected)

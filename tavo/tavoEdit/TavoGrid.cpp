@@ -77,7 +77,7 @@ void CTavoGrid::OnCheckChanged(int row, int col)
   RecalculateRows(false);  // a row that is no longer a formula loses its mark
 }
 
-void CTavoGrid::OnCellChanged(int row, int col, int /*type*/)
+void CTavoGrid::OnCellChanged(int row, int col, int)
 {
   const bool ticked = GetCheck(row, kColTyp);
   if ((col == kColWert && !ticked) || (col == kColFormel && ticked))

@@ -20,13 +20,13 @@ class QORParser : public ::testing::Test {
   std::vector<int> Codes() const
   {
     std::vector<int> codes;
-    for (const CParserWarning& warning : parser.m_warnings) {
+    for (const CParserWarning& warning : m_parser.m_warnings) {
       codes.push_back(warning.code);
     }
     return codes;
   }
 
-  CQORParser parser;
+  CQORParser m_parser;
 };
 
 TEST_F(QORParser, Evaluates)
@@ -92,53 +92,53 @@ TEST_F(QORParser, FailuresLeaveTheResultAndReportOnce)
   };
   for (const auto& row : rows) {
     double result = 42;
-    EXPECT_FALSE(parser.Evaluate(row.formula, result)) << row.formula;
+    EXPECT_FALSE(m_parser.Evaluate(row.formula, result)) << row.formula;
     EXPECT_EQ(result, 42) << row.formula;
     EXPECT_EQ(Codes(), row.codes) << row.formula;
-    EXPECT_EQ(parser.m_warnings.back().text, row.text) << row.formula;
+    EXPECT_EQ(m_parser.m_warnings.back().text, row.text) << row.formula;
   }
 }
 
 TEST_F(QORParser, AssignmentsDoNotReachTheTable)
 {
-  parser.SetVariable("x", "", "", 1);
+  m_parser.SetVariable("x", "", "", 1);
   double result = 0;
-  ASSERT_TRUE(parser.Evaluate("x = 5; z = 2", result));
-  ASSERT_TRUE(parser.Evaluate("x + z", result));
+  ASSERT_TRUE(m_parser.Evaluate("x = 5; z = 2", result));
+  ASSERT_TRUE(m_parser.Evaluate("x + z", result));
   EXPECT_EQ(result, 1);
   EXPECT_EQ(Codes(), std::vector<int>{32});
 }
 
 TEST_F(QORParser, SetVariableWarnsWhenAValueIsReplaced)
 {
-  parser.SetVariable("x", "", "", 1);
-  parser.SetVariable("a\\x", "", "", 1.000000001);
-  EXPECT_TRUE(parser.m_warnings.empty());
-  parser.SetVariable("b\\x", "", "", 2);
-  parser.SetVariable("x", "", "", 2.345);
-  ASSERT_EQ(parser.m_warnings.size(), 2u);
-  EXPECT_EQ(parser.m_warnings[0].code, 1);
-  EXPECT_EQ(parser.m_warnings[0].text, "x wird überschrieben mit 2.00");
-  EXPECT_EQ(parser.m_warnings[1].text, "x wird überschrieben mit 2.35");
+  m_parser.SetVariable("x", "", "", 1);
+  m_parser.SetVariable("a\\x", "", "", 1.000000001);
+  EXPECT_TRUE(m_parser.m_warnings.empty());
+  m_parser.SetVariable("b\\x", "", "", 2);
+  m_parser.SetVariable("x", "", "", 2.345);
+  ASSERT_EQ(m_parser.m_warnings.size(), 2u);
+  EXPECT_EQ(m_parser.m_warnings[0].code, 1);
+  EXPECT_EQ(m_parser.m_warnings[0].text, "x wird überschrieben mit 2.00");
+  EXPECT_EQ(m_parser.m_warnings[1].text, "x wird überschrieben mit 2.35");
 
   double result = 0;
-  ASSERT_TRUE(parser.Evaluate("x", result));
+  ASSERT_TRUE(m_parser.Evaluate("x", result));
   EXPECT_EQ(result, 2.345);
-  EXPECT_TRUE(parser.m_warnings.empty()) << "the evaluation empties the list first";
+  EXPECT_TRUE(m_parser.m_warnings.empty()) << "the evaluation empties the list first";
 }
 
 TEST_F(QORParser, CollectVariablesSortsByFullNameAndKeepsEveryBit)
 {
   const double values[] = {0.1, 1.0 / 3, -0.0, 4.9e-324, std::numeric_limits<double>::infinity(), 1e300};
-  parser.SetVariable("c", "", "", values[0]);
-  parser.SetVariable("b\\y", "", "", values[1]);
-  parser.SetVariable("a\\x", "L", "mm", values[2]);
-  parser.SetVariable("B", "", "", values[3]);
-  parser.SetVariable("z\\w\\v", "", "", values[4]);
-  parser.SetVariable("ä", "", "", values[5]);
+  m_parser.SetVariable("c", "", "", values[0]);
+  m_parser.SetVariable("b\\y", "", "", values[1]);
+  m_parser.SetVariable("a\\x", "L", "mm", values[2]);
+  m_parser.SetVariable("B", "", "", values[3]);
+  m_parser.SetVariable("z\\w\\v", "", "", values[4]);
+  m_parser.SetVariable("ä", "", "", values[5]);
   std::vector<std::string> fullNames{"kept"}, labels{"kept"}, units{"kept"};
   std::vector<double> collected{-1};
-  parser.CollectVariables(fullNames, labels, units, collected);
+  m_parser.CollectVariables(fullNames, labels, units, collected);
 
   EXPECT_EQ(fullNames, (std::vector<std::string>{"kept", "B", "a\\x", "b\\y", "c", "z\\w\\v", "ä"}));
   EXPECT_EQ(labels, (std::vector<std::string>{"kept", "", "L", "", "", "", ""}));
@@ -155,13 +155,13 @@ TEST_F(QORParser, CollectVariablesSortsByFullNameAndKeepsEveryBit)
 // the evaluation must see the variables exactly as listed.
 TEST_F(QORParser, EvaluationSeesTheVariablesAsListed)
 {
-  parser.SetVariable("x", "a|b", "", 5);
+  m_parser.SetVariable("x", "a|b", "", 5);
   std::vector<std::string> fullNames, labels, units;
   std::vector<double> values;
-  parser.CollectVariables(fullNames, labels, units, values);
+  m_parser.CollectVariables(fullNames, labels, units, values);
   EXPECT_EQ(fullNames, std::vector<std::string>{"x|a"});
   double result = -1;
-  ASSERT_TRUE(parser.Evaluate("x", result));
+  ASSERT_TRUE(m_parser.Evaluate("x", result));
   EXPECT_EQ(result, 0);
   EXPECT_EQ(Codes(), std::vector<int>{32});
 
@@ -173,14 +173,14 @@ TEST_F(QORParser, EvaluationSeesTheVariablesAsListed)
 
 TEST_F(QORParser, LaterOfTwoFullNamesWithOneShortNameWins)
 {
-  parser.SetVariable("b\\x", "", "", 1);
-  parser.SetVariable("a\\x", "", "", 2);
+  m_parser.SetVariable("b\\x", "", "", 1);
+  m_parser.SetVariable("a\\x", "", "", 2);
   std::vector<std::string> fullNames, labels, units;
   std::vector<double> values;
-  parser.CollectVariables(fullNames, labels, units, values);
+  m_parser.CollectVariables(fullNames, labels, units, values);
   EXPECT_EQ(fullNames, std::vector<std::string>{"a\\x"});
   double result = 0;
-  ASSERT_TRUE(parser.Evaluate("x", result));
+  ASSERT_TRUE(m_parser.Evaluate("x", result));
   EXPECT_EQ(result, 2);
 }
 
