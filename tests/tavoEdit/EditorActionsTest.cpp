@@ -29,17 +29,17 @@ TEST_F(EditorTest, CopyUnderATakenNameAsksAgainThenCopiesIntoTheUserFile)
   start.kat = "Stahl";
   Open(start, StandardFixture(), "");
   std::string proposed;
-  prompts.copyRuns = {[&](CCopyDlg& dialog) {
-                        proposed = dialog.priorityText;
-                        dialog.newName = "S235";
-                        return true;
-                      },
-                      CopyAs("S235 eigen")};
+  m_prompts.copyRuns = {[&](CCopyDlg& dialog) {
+                          proposed = dialog.priorityText;
+                          dialog.newName = "S235";
+                          return true;
+                        },
+                        CopyAs("S235 eigen")};
   Control<QPushButton>("btnCopyObject")->click();
 
   EXPECT_EQ(proposed, "");  // the normal mode proposes nothing: the copy gets no priority
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_EQ(prompts.asked[0], "Der angegebene Name existiert schon!");
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_EQ(m_prompts.asked[0], "Der angegebene Name existiert schon!");
   EXPECT_EQ(List(3)->currentText(), "S235 eigen");
   EXPECT_EQ(Cell("fy", CTavoGrid::kColWert), "235");
   EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
@@ -52,13 +52,13 @@ TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFile)
   Open(start);
   std::string proposed;
   int intoUser = -1;
-  prompts.copyRuns = {[&](CCopyDlg& dialog) {
+  m_prompts.copyRuns = {[&](CCopyDlg& dialog) {
     proposed = dialog.priorityText;
     intoUser = dialog.intoUserFile;
     dialog.newName = "C25/30";
     return true;
   }};
-  dialog->OnCopyObject();
+  m_dialog->OnCopyObject();
   EXPECT_EQ(proposed, "3");  // priorities 0, 1 and the user's 2
   EXPECT_EQ(intoUser, 0);
   EXPECT_EQ(List(3)->currentText(), "C25/30");
@@ -67,11 +67,11 @@ TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFile)
 TEST_F(EditorTest, CancelledCopyChangesNothing)
 {
   Open();
-  prompts.copyRuns = {[](CCopyDlg&) { return false; }};
-  dialog->OnCopyObject();
+  m_prompts.copyRuns = {[](CCopyDlg&) { return false; }};
+  m_dialog->OnCopyObject();
   EXPECT_EQ(List(3)->count(), 3);
-  dialog->OnCancel();
-  EXPECT_TRUE(prompts.asked.empty());
+  m_dialog->OnCancel();
+  EXPECT_TRUE(m_prompts.asked.empty());
 }
 
 TEST_F(EditorTest, DeletingAUserObjectAsksThenRebuildsTheObjectList)
@@ -79,24 +79,24 @@ TEST_F(EditorTest, DeletingAUserObjectAsksThenRebuildsTheObjectList)
   StartValues start;
   start.objekt = "Eigen";
   Open(start);
-  prompts.answers = {CEditorPrompts::Answer::No};
-  dialog->OnDeleteObject();
-  EXPECT_EQ(prompts.asked.back(), "Sind Sie sicher, dass sie das Objekt 'Eigen' löschen wollen?");
+  m_prompts.answers = {CEditorPrompts::Answer::No};
+  m_dialog->OnDeleteObject();
+  EXPECT_EQ(m_prompts.asked.back(), "Sind Sie sicher, dass sie das Objekt 'Eigen' löschen wollen?");
   EXPECT_EQ(List(3)->currentText(), "Eigen");
 
-  prompts.answers = {CEditorPrompts::Answer::Yes};
-  dialog->OnDeleteObject();
+  m_prompts.answers = {CEditorPrompts::Answer::Yes};
+  m_dialog->OnDeleteObject();
   EXPECT_EQ(List(3)->findText("Eigen"), -1);
   EXPECT_EQ(List(3)->currentIndex(), 0);
-  EXPECT_EQ(dialog->Selection(CTavoEditDlg::kObjekt), List(3)->currentIndex());
+  EXPECT_EQ(m_dialog->Selection(CTavoEditDlg::kObjekt), List(3)->currentIndex());
 }
 
 TEST_F(EditorTest, NormalModeDoesNotDeleteStandardObjects)
 {
   Open();
-  prompts.answers = {CEditorPrompts::Answer::Yes};
-  dialog->OnDeleteObject();
-  EXPECT_TRUE(prompts.asked.empty());
+  m_prompts.answers = {CEditorPrompts::Answer::Yes};
+  m_dialog->OnDeleteObject();
+  EXPECT_TRUE(m_prompts.asked.empty());
   EXPECT_EQ(List(3)->count(), 3);
 }
 
@@ -106,12 +106,12 @@ TEST_F(EditorTest, PriorityFieldStoresANumberAndIgnoresTheRest)
   start.qorMode = true;
   Open(start);
   QLineEdit* priority = Control<QLineEdit>("edtPriority");
-  const auto stored = [&] { return DocumentPriority(handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"); };
+  const auto stored = [&] { return DocumentPriority(m_handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"); };
   priority->setText("abc");
-  dialog->OnPriorityChanged();
+  m_dialog->OnPriorityChanged();
   EXPECT_EQ(stored(), "0");
   priority->setText(" 12 ");
-  dialog->OnPriorityChanged();
+  m_dialog->OnPriorityChanged();
   EXPECT_EQ(stored(), "12");
 }
 
@@ -126,15 +126,15 @@ TEST_F(EditorTest, TypedPriorityIsStoredBeforeTheClosingQuestionsHoweverTheEdito
     StartValues start;
     start.qorMode = true;
     Open(start);
-    dialog->show();
+    m_dialog->show();
     QLineEdit* priority = Control<QLineEdit>("edtPriority");
     priority->setFocus();
     priority->selectAll();
     QTest::keyClicks(priority, "7");
-    prompts.answers = {CEditorPrompts::Answer::Cancel};  // the dialog stays open to be looked at
-    close(*dialog);
-    EXPECT_EQ(prompts.asked, std::vector<std::string>{kStandardChanged});
-    EXPECT_EQ(DocumentPriority(handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"), "7");
-    prompts.asked.clear();
+    m_prompts.answers = {CEditorPrompts::Answer::Cancel};  // the dialog stays open to be looked at
+    close(*m_dialog);
+    EXPECT_EQ(m_prompts.asked, std::vector<std::string>{kStandardChanged});
+    EXPECT_EQ(DocumentPriority(m_handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"), "7");
+    m_prompts.asked.clear();
   }
 }

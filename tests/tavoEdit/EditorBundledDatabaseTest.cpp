@@ -37,8 +37,8 @@ TEST_F(EditorTest, ClosingAfterViewingEveryBundledObjectAsksNothing)
     };
     visit(0);
     EXPECT_EQ(objects, 51);
-    dialog->OnCancel();
-    EXPECT_EQ(prompts.asked, std::vector<std::string>{}) << (qorMode ? "QOR mode" : "normal mode");
-    prompts.asked.clear();
+    m_dialog->OnCancel();
+    EXPECT_EQ(m_prompts.asked, std::vector<std::string>{}) << (qorMode ? "QOR mode" : "normal mode");
+    m_prompts.asked.clear();
   }
 }

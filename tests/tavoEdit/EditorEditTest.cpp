@@ -59,9 +59,9 @@ TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommi
   Edit("fck", CTavoGrid::kColWert, "12.5");
   EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "25");
   Choose(3, "C20/25");
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck"), "12.5");
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2"), "25");
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "alt", "Wert02"), "x");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), "12.5");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2"), "25");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "alt", "Wert02"), "x");
 }
 
 TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStaysOpen)
@@ -72,17 +72,17 @@ TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStay
   Edit("fck", CTavoGrid::kColWert, "40");
   Choose(3, "C20/25");
 
-  prompts.answers = {CEditorPrompts::Answer::Cancel};
-  dialog->OnCancel();
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_NE(prompts.asked[0].find("Benutzer - Materialdatei"), std::string::npos);
-  EXPECT_NE(handler->UserFile(), 0u);  // still open
+  m_prompts.answers = {CEditorPrompts::Answer::Cancel};
+  m_dialog->OnCancel();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find("Benutzer - Materialdatei"), std::string::npos);
+  EXPECT_NE(m_handler->UserFile(), 0u);  // still open
   EXPECT_EQ(List(3)->currentText(), "C20/25");
 
-  prompts.answers = {CEditorPrompts::Answer::Yes};
-  dialog->OnCancel();
-  EXPECT_EQ(handler->UserFile(), 0u);
-  EXPECT_NE(ReadFile(db->UserPath()).find("Wert01=\"40\""), std::string::npos);
+  m_prompts.answers = {CEditorPrompts::Answer::Yes};
+  m_dialog->OnCancel();
+  EXPECT_EQ(m_handler->UserFile(), 0u);
+  EXPECT_NE(ReadFile(m_db->UserPath()).find("Wert01=\"40\""), std::string::npos);
 }
 
 TEST_F(EditorTest, SaveInNormalModeLeavesTheStandardFileAloneAndItsQuestionStands)
@@ -90,27 +90,27 @@ TEST_F(EditorTest, SaveInNormalModeLeavesTheStandardFileAloneAndItsQuestionStand
   Open();
   Choose(3, "C30/37");  // recalculation changes the code-level values in the standard document
   Control<QPushButton>("btnSaveChanges")->click();
-  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());
+  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());
 
-  dialog->OnCancel();
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_NE(prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
-  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());  // answered No
+  m_dialog->OnCancel();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
+  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());  // answered No
 }
 
 TEST_F(EditorTest, ViewingAnObjectWithUnchangedValuesAsksNothing)
 {
   Open();
   Choose(3, "C20/25");
-  dialog->OnCancel();
-  EXPECT_TRUE(prompts.asked.empty());
+  m_dialog->OnCancel();
+  EXPECT_TRUE(m_prompts.asked.empty());
 }
 
 TEST_F(EditorTest, RightsFollowModeAndFile)
 {
   // Normal mode, object of the standard file: nothing editable, not even the check box.
   Open();
-  CTavoGrid* grid = dialog->Grid();
+  CTavoGrid* grid = m_dialog->Grid();
   for (int col : {0, 1, 2, 3, 4, 14})
     EXPECT_TRUE(ReadOnly(grid, Row("fck"), col)) << col;
   EXPECT_FALSE(Control<QPushButton>("btnDeleteObject")->isEnabled());
@@ -137,8 +137,8 @@ TEST_F(EditorTest, RightsFollowModeAndFile)
   grid->OnCheckChanged(row, CTavoGrid::kColTyp);
   EXPECT_FALSE(ReadOnly(grid, row, CTavoGrid::kColWert));
   EXPECT_TRUE(ReadOnly(grid, row, CTavoGrid::kColFormel));
-  dialog->OnSaveChanges();
-  const std::string saved = ReadFile(db->UserPath());
+  m_dialog->OnSaveChanges();
+  const std::string saved = ReadFile(m_db->UserPath());
   EXPECT_EQ(saved.find("Formel"), std::string::npos) << saved;
   EXPECT_NE(saved.find(R"(Kurzname="fck2" Name="Doppelt" Wert01="50")"), std::string::npos) << saved;
 }
@@ -148,7 +148,7 @@ TEST_F(EditorTest, QorModeMakesEverythingEditableAndShowsKnoten)
   StartValues start;
   start.qorMode = true;
   Open(start);
-  CTavoGrid* grid = dialog->Grid();
+  CTavoGrid* grid = m_dialog->Grid();
   EXPECT_TRUE(grid->IsColumnVisible(CTavoGrid::kColKnoten));
   EXPECT_EQ(Cell("fcm", CTavoGrid::kColKnoten), "EC2");
   EXPECT_EQ(Cell("fck", CTavoGrid::kColKnoten), "C20/25");
@@ -159,8 +159,8 @@ TEST_F(EditorTest, QorModeMakesEverythingEditableAndShowsKnoten)
   // A formula edited in the grid is computed at once and stored with its value.
   Edit("fcd", CTavoGrid::kColFormel, "fck/1.5 + fcm");
   EXPECT_EQ(Cell("fcd", CTavoGrid::kColWert), "41.3333");
-  dialog->OnSaveChanges();
-  EXPECT_NE(ReadFile(db->StandardPath()).find(R"(Formel="fck/1.5 + fcm" Wert01="41.3333")"), std::string::npos);
+  m_dialog->OnSaveChanges();
+  EXPECT_NE(ReadFile(m_db->StandardPath()).find(R"(Formel="fck/1.5 + fcm" Wert01="41.3333")"), std::string::npos);
 }
 
 TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
@@ -168,27 +168,27 @@ TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
   StartValues start;
   start.objekt = "Eigen";
   Open(start);
-  const std::string original = ReadFile(db->UserPath());
+  const std::string original = ReadFile(m_db->UserPath());
   Edit("fck", CTavoGrid::kColWert, "33");
 
   {
     // While this lives, no file of the process may grow beyond 64 bytes, which binds root too.
     FileSizeLimit limit(64);
-    dialog->OnSaveChanges();
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_NE(prompts.asked[0].find(db->UserPath()), std::string::npos) << prompts.asked[0];
+    m_dialog->OnSaveChanges();
+    ASSERT_EQ(m_prompts.asked.size(), 1u);
+    EXPECT_NE(m_prompts.asked[0].find(m_db->UserPath()), std::string::npos) << m_prompts.asked[0];
 
-    prompts.answers = {CEditorPrompts::Answer::Yes};
-    dialog->OnCancel();
+    m_prompts.answers = {CEditorPrompts::Answer::Yes};
+    m_dialog->OnCancel();
   }
-  ASSERT_EQ(prompts.asked.size(), 3u);  // the failure, the question, the failure again
-  EXPECT_NE(prompts.asked[1].find("Benutzer - Materialdatei"), std::string::npos);
-  EXPECT_NE(handler->UserFile(), 0u);  // the dialog stays open with the edit
+  ASSERT_EQ(m_prompts.asked.size(), 3u);  // the failure, the question, the failure again
+  EXPECT_NE(m_prompts.asked[1].find("Benutzer - Materialdatei"), std::string::npos);
+  EXPECT_NE(m_handler->UserFile(), 0u);  // the dialog stays open with the edit
   EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "33");
-  EXPECT_EQ(ReadFile(db->UserPath()), original);
+  EXPECT_EQ(ReadFile(m_db->UserPath()), original);
 
-  prompts.answers = {CEditorPrompts::Answer::Yes};
-  dialog->OnCancel();
-  EXPECT_EQ(handler->UserFile(), 0u);
-  EXPECT_NE(ReadFile(db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
+  m_prompts.answers = {CEditorPrompts::Answer::Yes};
+  m_dialog->OnCancel();
+  EXPECT_EQ(m_handler->UserFile(), 0u);
+  EXPECT_NE(ReadFile(m_db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
 }

@@ -16,9 +16,9 @@ TEST_F(EditorTest, TypingAValueAndEnterRecomputesTheFormulaRows)
   StartValues start;
   start.objekt = "Eigen";
   Open(start);
-  dialog->show();
-  QApplication::setActiveWindow(dialog.get());
-  CTavoGrid* grid = dialog->Grid();
+  m_dialog->show();
+  QApplication::setActiveWindow(m_dialog.get());
+  CTavoGrid* grid = m_dialog->Grid();
   grid->SelectCell(Row("fck"), CTavoGrid::kColWert);
   ASSERT_EQ(QApplication::focusWidget(), grid);
 
@@ -30,24 +30,24 @@ TEST_F(EditorTest, TypingAValueAndEnterRecomputesTheFormulaRows)
 
   EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "40");
   EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "80");
-  dialog->OnSaveChanges();
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2"), "80");
+  m_dialog->OnSaveChanges();
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2"), "80");
 }
 
 TEST_F(EditorTest, EnterDoesNothingAndEscapeClosesLikeSchliessen)
 {
   Open();
-  dialog->show();
-  QApplication::setActiveWindow(dialog.get());
+  m_dialog->show();
+  QApplication::setActiveWindow(m_dialog.get());
   Control<QPushButton>("btnSaveChanges")->setFocus();
-  QTest::keyClick(dialog.get(), Qt::Key_Return);
-  EXPECT_TRUE(dialog->isVisible());
-  EXPECT_NE(handler->StandardFile(), 0u);
+  QTest::keyClick(m_dialog.get(), Qt::Key_Return);
+  EXPECT_TRUE(m_dialog->isVisible());
+  EXPECT_NE(m_handler->StandardFile(), 0u);
 
-  QTest::keyClick(dialog.get(), Qt::Key_Escape);
-  EXPECT_FALSE(dialog->isVisible());
-  EXPECT_EQ(handler->StandardFile(), 0u);
-  EXPECT_EQ(handler->UserFile(), 0u);
+  QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+  EXPECT_FALSE(m_dialog->isVisible());
+  EXPECT_EQ(m_handler->StandardFile(), 0u);
+  EXPECT_EQ(m_handler->UserFile(), 0u);
 }
 
 TEST_F(EditorTest, ProtocolGoesToTheChosenFile)
@@ -55,15 +55,15 @@ TEST_F(EditorTest, ProtocolGoesToTheChosenFile)
   StartValues start;
   start.qorMode = true;
   Open(start);
-  prompts.saveFile = db->Folder().Path("material.txt");
+  m_prompts.saveFile = m_db->Folder().Path("material.txt");
   Control<QPushButton>("btnProtocol")->click();
-  const std::string protocol = ReadFile(*prompts.saveFile);
+  const std::string protocol = ReadFile(*m_prompts.saveFile);
   EXPECT_EQ(protocol.rfind("\nKategorie: Beton\n", 0), 0u) << protocol;
   EXPECT_NE(protocol.find("\t\t\tObjekt: Eigen\n"), std::string::npos);
-  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_TRUE(m_prompts.asked.empty());
 
-  prompts.saveFile = db->Folder().Write("plain", "x") + "/material.txt";
-  dialog->OnProtocol();
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_NE(prompts.asked[0].find(*prompts.saveFile), std::string::npos) << prompts.asked[0];
+  m_prompts.saveFile = m_db->Folder().Write("plain", "x") + "/material.txt";
+  m_dialog->OnProtocol();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find(*m_prompts.saveFile), std::string::npos) << m_prompts.asked[0];
 }

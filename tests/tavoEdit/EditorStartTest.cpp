@@ -15,7 +15,7 @@ TEST_F(EditorTest, StartWithoutValuesShowsTheFirstObject)
   EXPECT_EQ(Cell("fcm", CTavoGrid::kColWert), "28");
   EXPECT_TRUE(Control<QPushButton>("btnProtocol")->isHidden());
   EXPECT_FALSE(Control<QLineEdit>("edtPriority")->isEnabled());
-  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_TRUE(m_prompts.asked.empty());
 }
 
 TEST_F(EditorTest, StartKategorieThatMatchesSelectsAndDisablesItsList)
@@ -66,12 +66,12 @@ TEST_F(EditorTest, StartWithTheWholePathInQorMode)
 TEST_F(EditorTest, FileThatFailsToOpenIsReportedWithItsReason)
 {
   Open({}, StandardFixture(), "<Materialdatei>\n<Kategorie>\n");
-  dialog->ReportOpenErrors();
-  ASSERT_EQ(prompts.asked.size(), 1u);
-  EXPECT_NE(prompts.asked[0].find(db->UserPath() + ":"), std::string::npos) << prompts.asked[0];
+  m_dialog->ReportOpenErrors();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find(m_db->UserPath() + ":"), std::string::npos) << m_prompts.asked[0];
   // Closing writes nothing into the file that failed.
-  dialog->OnCancel();
-  EXPECT_EQ(ReadFile(db->UserPath()), "<Materialdatei>\n<Kategorie>\n");
+  m_dialog->OnCancel();
+  EXPECT_EQ(ReadFile(m_db->UserPath()), "<Materialdatei>\n<Kategorie>\n");
 }
 
 TEST_F(EditorTest, EnglishEditorHidesTheHelpButtonAndKeepsTheDocumentsGerman)
@@ -88,9 +88,9 @@ TEST_F(EditorTest, EnglishEditorHidesTheHelpButtonAndKeepsTheDocumentsGerman)
 
   // A long name shown in translation is not written back translated; one the user changed is.
   EXPECT_EQ(Cell("fck", CTavoGrid::kColName), "Characteristic cylinder compressive strength");
-  dialog->OnSaveChanges();
-  EXPECT_EQ(ReadFile(db->StandardPath()), StandardFixture());
+  m_dialog->OnSaveChanges();
+  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());
   Edit("fck", CTavoGrid::kColName, "Druckfestigkeit");
-  dialog->OnSaveChanges();
-  EXPECT_NE(ReadFile(db->StandardPath()).find(R"(Kurzname="fck" Name="Druckfestigkeit")"), std::string::npos);
+  m_dialog->OnSaveChanges();
+  EXPECT_NE(ReadFile(m_db->StandardPath()).find(R"(Kurzname="fck" Name="Druckfestigkeit")"), std::string::npos);
 }

@@ -101,10 +101,10 @@ std::string UserFixture()
 
 void EditorTest::Open(const StartValues& start, const std::string& standard, const std::string& user)
 {
-  db = std::make_unique<TestDatabase>(standard, user);
-  handler = db->Open();
-  dialog = std::make_unique<CTavoEditDlg>(*handler, prompts, start);
-  dialog->OnInitDialog();
+  m_db = std::make_unique<TestDatabase>(standard, user);
+  m_handler = m_db->Open();
+  m_dialog = std::make_unique<CTavoEditDlg>(*m_handler, m_prompts, start);
+  m_dialog->OnInitDialog();
 }
 
 QComboBox* EditorTest::List(int level) const
@@ -116,10 +116,10 @@ QComboBox* EditorTest::List(int level) const
 template <typename T>
 T* EditorTest::Control(const char* name) const
 {
-  T* control = dialog->findChild<T*>(name);
+  T* control = m_dialog->findChild<T*>(name);
   if (!control) {
     QStringList names;
-    for (QWidget* child : dialog->findChildren<QWidget*>())
+    for (QWidget* child : m_dialog->findChildren<QWidget*>())
       if (!child->objectName().isEmpty())
         names << child->objectName();
     ADD_FAILURE() << "no control " << name << "; the dialog has: " << names.join(", ").toStdString();
@@ -141,7 +141,7 @@ void EditorTest::Choose(int level, const std::string& text)
 
 int EditorTest::Row(const std::string& kurzname) const
 {
-  CTavoGrid* grid = dialog->Grid();
+  CTavoGrid* grid = m_dialog->Grid();
   for (int r = 1; r < grid->GetRowCount(); ++r)
     if (grid->GetCellText(r, CTavoGrid::kColKurzname) == kurzname)
       return r;
@@ -152,14 +152,14 @@ std::string EditorTest::Cell(const std::string& kurzname, int column) const
 {
   const int row = Row(kurzname);
   EXPECT_GT(row, 0) << kurzname;
-  return row ? dialog->Grid()->GetCellText(row, column) : std::string();
+  return row ? m_dialog->Grid()->GetCellText(row, column) : std::string();
 }
 
 void EditorTest::Edit(const std::string& kurzname, int column, const std::string& text)
 {
   const int row = Row(kurzname);
   ASSERT_GT(row, 0) << kurzname;
-  CTavoGrid* grid = dialog->Grid();
+  CTavoGrid* grid = m_dialog->Grid();
   grid->SetCellText(row, column, text);
   grid->OnCellChanged(row, column, 0);
 }

@@ -63,8 +63,8 @@ class EditorTest : public ::testing::Test {
   // The Prioritaet of the element at the path "Kat/Ukat/Norm/Objekt".
   static std::string DocumentPriority(QODOM_ELEMENT file, const std::string& path);
 
-  std::unique_ptr<TestDatabase> db;
-  std::unique_ptr<CTavoHandler> handler;
-  ScriptedPrompts prompts;
-  std::unique_ptr<CTavoEditDlg> dialog;
+  std::unique_ptr<TestDatabase> m_db;
+  std::unique_ptr<CTavoHandler> m_handler;
+  ScriptedPrompts m_prompts;
+  std::unique_ptr<CTavoEditDlg> m_dialog;
 };
