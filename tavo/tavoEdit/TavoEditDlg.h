@@ -69,6 +69,7 @@ class CTavoEditDlg : public QDialog {
 
  private:
   void CreateControls();
+  // The object of the lists' current lines into the grid, and the buttons it allows.
   void ShowSelectedObject();
   void StoreObject();
   void FillList(Level level, const std::vector<std::string>& names, bool translated);

@@ -3,7 +3,6 @@
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
 #include "tavo/material/TavoHandler.h"
-#include "tavo/material/TavoObj.h"
 #include "tavo/tavoEdit/CopyDlg.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 
