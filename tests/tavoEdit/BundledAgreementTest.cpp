@@ -53,10 +53,10 @@ TEST_F(EditorTest, ShowAndTheEditorAgreeOnEveryBundledObjectUnderEachAngleUnit)
   for (const char* unit : {"0", "1", "2"}) {
     config.Write("QOR/vantorplan.conf", std::string("[General]\nangleUnit=") + unit + "\n");
     SetAngleUnitProvider(ReadAngleUnitSetting);  // the store is read anew for this unit
-    dialog.reset();                              // the previous unit's editor goes before its handler
-    handler.reset();
+    m_dialog.reset();                            // the previous unit's editor goes before its handler
+    m_handler.reset();
     Open({}, bundled, "");
-    CTavoGrid* grid = dialog->Grid();
+    CTavoGrid* grid = m_dialog->Grid();
     int objects = 0;
     for (const std::string& kat : Entries(List(0))) {
       Choose(0, kat);
@@ -68,7 +68,7 @@ TEST_F(EditorTest, ShowAndTheEditorAgreeOnEveryBundledObjectUnderEachAngleUnit)
             Choose(3, objekt);
             ++objects;
             const ProcessResult shown =
-                Tavo({"--standard", db->StandardPath(), "--user", db->UserPath(), "show", kat, ukat, norm, objekt});
+                Tavo({"--standard", m_db->StandardPath(), "--user", m_db->UserPath(), "show", kat, ukat, norm, objekt});
             const std::vector<std::string> lines = Split(shown.out, '\n');
             ASSERT_EQ(static_cast<int>(lines.size()), grid->GetRowCount() - 1) << objekt;
             for (int r = 1; r < grid->GetRowCount(); ++r) {

@@ -52,8 +52,8 @@ TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommi
   Edit("fck", CTavoGrid::kColWert, "2,5");
   EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "5");
   Choose(3, "C20/25");
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck"), "2.5");
-  EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2"), "5");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), "2.5");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2"), "5");
 
   Choose(3, "Eigen");
   Edit("fck", CTavoGrid::kColWert, "12.5");

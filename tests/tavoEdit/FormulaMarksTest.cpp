@@ -31,7 +31,7 @@ TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
   StartValues start;
   start.objekt = "Eigen";
   Open(start);
-  CTavoGrid* grid = dialog->Grid();
+  CTavoGrid* grid = m_dialog->Grid();
   for (const Case& c : cases) {
     Edit("alt", CTavoGrid::kColWert, c.alt);
     Edit("fck2", CTavoGrid::kColFormel, c.formula);
@@ -43,7 +43,7 @@ TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
 
     // Stored and shown again: the mark comes with the object, and nothing but the edit is written.
     Choose(3, "C20/25");
-    EXPECT_EQ(DocumentValue(handler->UserFile(), kUserPath, "fck2", "Formel"), c.formula);
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2", "Formel"), c.formula);
     Choose(3, "Eigen");
     EXPECT_EQ(grid->GetCellMark(Row("fck2"), CTavoGrid::kColWert), c.german) << c.formula;
 
