@@ -3,7 +3,7 @@
 #include "tavo/grid/GridCtrl.h"
 #include "tavo/grid/InPlaceEdit.h"
 
-bool CGridCell::Edit(const QRect& rect, const QPoint& /*point*/, int firstChar)
+bool CGridCell::Edit(const QRect& rect, const QPoint&, int firstChar)
 {
   CGridCtrl* grid = GetGrid();
   if (grid == nullptr || IsEditing())

@@ -92,12 +92,12 @@ int CGridCellBase::EffectiveMargin() const
 
 // --- operations ---
 
-bool CGridCellBase::Edit(const QRect& /*rect*/, const QPoint& /*point*/, int /*firstChar*/)
+bool CGridCellBase::Edit(const QRect&, const QPoint&, int)
 {
   return false;
 }
 
-bool CGridCellBase::ValidateEdit(const QString& /*text*/)
+bool CGridCellBase::ValidateEdit(const QString&)
 {
   return true;
 }

@@ -83,8 +83,8 @@ class CGridCellBase {
   virtual void EndEdit() {}
   // The open in-place editor, or null.
   virtual CInPlaceEdit* GetEditWnd() const { return nullptr; }
-  virtual void OnClick(const QPoint& /*point*/) {}
-  virtual void OnRClick(const QPoint& /*point*/) {}
+  virtual void OnClick(const QPoint&) {}
+  virtual void OnRClick(const QPoint&) {}
 
  protected:
   // Text rectangle: the cell less its margin.

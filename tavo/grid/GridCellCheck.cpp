@@ -52,7 +52,7 @@ bool CGridCellCheck::OnSpaceKey()
   return true;
 }
 
-bool CGridCellCheck::Edit(const QRect& /*rect*/, const QPoint& /*point*/, int /*firstChar*/)
+bool CGridCellCheck::Edit(const QRect&, const QPoint&, int)
 {
   return false;  // a box has no text to edit
 }

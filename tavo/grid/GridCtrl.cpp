@@ -301,16 +301,16 @@ int CGridCtrl::SendMessageToParent(int row, int col, int code)
 
 // --- hooks ---
 
-void CGridCtrl::OnCheckChanged(int /*row*/, int /*col*/) {}
-void CGridCtrl::OnComboSelChanged(int /*row*/, int /*col*/, int /*index*/) {}
-void CGridCtrl::OnButtonClicked(int /*row*/, int /*col*/) {}
-void CGridCtrl::OnSelectingCell(int /*row*/, int /*col*/) {}
-void CGridCtrl::OnCellKeyDown(int /*row*/, int /*col*/, int /*key*/) {}
-QString CGridCtrl::GetCellTipText(int /*row*/, int /*col*/)
+void CGridCtrl::OnCheckChanged(int, int) {}
+void CGridCtrl::OnComboSelChanged(int, int, int) {}
+void CGridCtrl::OnButtonClicked(int, int) {}
+void CGridCtrl::OnSelectingCell(int, int) {}
+void CGridCtrl::OnCellKeyDown(int, int, int) {}
+QString CGridCtrl::GetCellTipText(int, int)
 {
   return QString();
 }
-bool CGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool /*backwards*/)
+bool CGridCtrl::TabOutOfGrid(int, int, bool)
 {
   return false;
 }

@@ -69,7 +69,7 @@ void CGridCtrl::OnEditSelectAll()
 // --- handlers ---
 
 // Tab must reach keyPressEvent: the grid decides itself when the focus leaves it.
-bool CGridCtrl::focusNextPrevChild(bool /*next*/)
+bool CGridCtrl::focusNextPrevChild(bool)
 {
   return false;
 }

@@ -112,7 +112,7 @@ void CGridCtrl::resizeEvent(QResizeEvent* event)
   UpdateScrollBars();
 }
 
-void CGridCtrl::scrollContentsBy(int /*dx*/, int /*dy*/)
+void CGridCtrl::scrollContentsBy(int, int)
 {
   StopEditing();
   Invalidate();

@@ -158,7 +158,7 @@ bool CGridCtrl::viewportEvent(QEvent* event)
 
 // --- hooks ---
 
-void CGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers /*modifiers*/, const QPoint& point)
+void CGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers, const QPoint& point)
 {
   DefaultRightButtonUp(point);
 }

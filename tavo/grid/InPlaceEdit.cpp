@@ -53,7 +53,7 @@ void CInPlaceEdit::EndEdit(int key, Qt::KeyboardModifiers modifiers)
 
 // --- handlers ---
 
-bool CInPlaceEdit::focusNextPrevChild(bool /*next*/)
+bool CInPlaceEdit::focusNextPrevChild(bool)
 {
   return false;  // Tab reaches keyPressEvent and ends the edit
 }

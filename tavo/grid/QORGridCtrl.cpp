@@ -194,7 +194,7 @@ void CQORGridCtrl::SetHeaderText(int row, int col, const std::string& text)
   SetItemText(row, col, FromUtf8(text));
 }
 
-void CQORGridCtrl::Redraw(bool /*erase*/)
+void CQORGridCtrl::Redraw(bool)
 {
   Invalidate();
 }
@@ -273,20 +273,20 @@ void CQORGridCtrl::FinishCellEdit(int row, int col, const QString& text)
 }
 
 // The editor registers no context-menu entries: releasing the right button does nothing.
-void CQORGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers /*modifiers*/, const QPoint& /*point*/) {}
+void CQORGridCtrl::OnRightButtonUp(Qt::KeyboardModifiers, const QPoint&) {}
 
 void CQORGridCtrl::InitGrid() {}
-void CQORGridCtrl::OnCellChanged(int /*row*/, int /*col*/, int /*type*/) {}
+void CQORGridCtrl::OnCellChanged(int, int, int) {}
 
-void CQORGridCtrl::OnEditStarted(int row, int col, int /*type*/)
+void CQORGridCtrl::OnEditStarted(int row, int col, int)
 {
   SetFocusCell(row, col);
   m_hasFocusState = true;
 }
 
-void CQORGridCtrl::OnCellClicked(int /*row*/, int /*col*/) {}
-void CQORGridCtrl::InitRow(int /*row*/) {}
-void CQORGridCtrl::OnMenuCommand(int /*row*/, int /*col*/, int /*id*/) {}
+void CQORGridCtrl::OnCellClicked(int, int) {}
+void CQORGridCtrl::InitRow(int) {}
+void CQORGridCtrl::OnMenuCommand(int, int, int) {}
 
 // --- handlers ---
 

@@ -53,7 +53,7 @@ void CQORGridCtrl::SelectCell(int row, int col)
 
 // --- hooks ---
 
-bool CQORGridCtrl::TabOutOfGrid(int /*row*/, int /*col*/, bool backwards)
+bool CQORGridCtrl::TabOutOfGrid(int, int, bool backwards)
 {
   const CCellID first = FirstEditableCell();
   const CCellID last = LastEditableCell();

@@ -10,7 +10,7 @@ int CRecordingGrid::Count(const std::string& hook) const
   return int(std::count_if(calls.begin(), calls.end(), [&](const Call& call) { return call.hook == hook; }));
 }
 
-void CRecordingGrid::OnCellChanged(int row, int col, int /*type*/)
+void CRecordingGrid::OnCellChanged(int row, int col, int)
 {
   calls.push_back({"OnCellChanged", row, col});
 }

@@ -101,7 +101,7 @@ TEST(QORGridColours, ReadOnlyAndHighlightColours)
 TEST(QORGridCommit, ANestedCommitDoesNothing)
 {
   struct NestingGrid : CQORGridCtrl {
-    void OnCellChanged(int row, int col, int /*type*/) override
+    void OnCellChanged(int row, int col, int) override
     {
       changes.push_back({row, col});
       if (row == 1)
