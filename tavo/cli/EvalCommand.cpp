@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "tavo/material/MaterialLibrary.h"
+#include "tavo/outside/VBT.h"
 #include "tavo/text/NumberText.h"
 
 namespace {
@@ -85,7 +86,7 @@ void AddEvalCommand(CLI::App& app, const CliOptions&, int& status)
     }
     const FormulaOutcome outcome = EvaluateFormula(*formula, variables);
     for (const CParserWarning& warning : outcome.warnings) {
-      std::cerr << warning.code << "\t" << warning.text << "\n";
+      std::cerr << warning.code << "\t" << (VBT_SpeaksGerman() ? warning.text : warning.english) << "\n";
     }
     if (outcome.evaluated) {
       std::cout << FormatG17(outcome.value) << "\n";

@@ -209,7 +209,8 @@ double ExpressionEvaluator::Variable(std::string_view name)
 {
   double value = 0;
   if (!Find(name, value)) {
-    m_log.Note(kCodeUndefinedVariable, "'" + std::string(name) + "' nicht definiert");
+    m_log.Note(kCodeUndefinedVariable, "'" + std::string(name) + "' nicht definiert",
+               "'" + std::string(name) + "' not defined");
     SetVariable(name, 0);
   }
   const Token op = m_tokens.Kind();

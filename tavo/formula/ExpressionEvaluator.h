@@ -35,6 +35,7 @@ class ExpressionEvaluator {
   double Evaluate();
 
   const std::vector<std::string>& Messages() const { return m_log.Messages(); }
+  const std::vector<std::string>& EnglishMessages() const { return m_log.EnglishMessages(); }
   const std::vector<int>& Codes() const { return m_log.Codes(); }
 
  private:

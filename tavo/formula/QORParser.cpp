@@ -26,7 +26,7 @@ bool IsPlain(std::string_view text)
 void AppendMessages(const ExpressionEvaluator& evaluator, std::vector<CParserWarning>& warnings)
 {
   for (std::size_t i = 0; i < evaluator.Messages().size(); ++i) {
-    warnings.push_back({evaluator.Codes()[i], evaluator.Messages()[i]});
+    warnings.push_back({evaluator.Codes()[i], evaluator.Messages()[i], evaluator.EnglishMessages()[i]});
   }
 }
 
@@ -45,7 +45,8 @@ void CQORParser::SetVariable(const std::string& fullName, const std::string& lab
   VariableRecord& record = m_variables.Enter(fullName, created);
   if (!created && std::fabs(record.value - value) > 1e-8) {
     const std::string shortName(AsCString(record.ShortName()));
-    m_warnings.push_back({kCodeOverwritten, shortName + " wird überschrieben mit " + FormatFixed2(value)});
+    m_warnings.push_back({kCodeOverwritten, shortName + " wird überschrieben mit " + FormatFixed2(value),
+                          shortName + " is overwritten with " + FormatFixed2(value)});
   }
   record.label = label;
   record.unitText = unitText;
@@ -89,7 +90,7 @@ bool CQORParser::Evaluate(const std::string& formula, double& result)
   if (evaluator && !evaluator->Messages().empty()) {
     AppendMessages(*evaluator, m_warnings);
   } else {
-    m_warnings.push_back({kCodeBadNumber, failure});
+    m_warnings.push_back({kCodeBadNumber, failure, failure});
   }
   return false;
 }

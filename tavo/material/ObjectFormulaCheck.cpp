@@ -3,6 +3,7 @@
 #include "tavo/formula/FormulaCode.h"
 #include "tavo/formula/QORParser.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/outside/VBT.h"
 #include "tavo/text/NumberText.h"
 
 #include <cstring>
@@ -48,7 +49,7 @@ std::string Joined(const std::vector<CParserWarning>& warnings, int codes)
   std::string text;
   for (const CParserWarning& warning : warnings)
     if (warning.code & codes)
-      text += (text.empty() ? "" : "; ") + warning.text;
+      text += (text.empty() ? "" : "; ") + (VBT_SpeaksGerman() ? warning.text : warning.english);
   return text;
 }
 

@@ -12,6 +12,7 @@ namespace {
 
 struct Catalogue {
   bool chosen = false;
+  std::string language;
   std::unique_ptr<QTranslator> translator;
 };
 
@@ -34,13 +35,16 @@ void Choose(const std::string& requested, const std::string& folder)
   Catalogue& catalogue = TheCatalogue();
   catalogue.chosen = true;
   catalogue.translator.reset();
+  catalogue.language = "de";
   const std::string language = requested.empty() ? ConfiguredLanguage() : requested;
   if (language.empty() || language == "de")
     return;
-  const std::string where = folder.empty() ? NativePath(ProgramRootFolder() + "\\translations") : folder;
+  const std::string where = folder.empty() ? NativePath(ProgramDataFolder() + "\\translations") : folder;
   auto translator = std::make_unique<QTranslator>();
-  if (translator->load(QString::fromStdString("tavo_" + language), QString::fromStdString(where)))
+  if (translator->load(QString::fromStdString("tavo_" + language), QString::fromStdString(where))) {
     catalogue.translator = std::move(translator);
+    catalogue.language = language;
+  }
 }
 
 }  // namespace
@@ -53,6 +57,18 @@ void VBT_SetLanguage(const std::string& language, const std::string& folder)
 bool VBT_HasCatalogue()
 {
   return TheCatalogue().translator != nullptr;
+}
+
+std::string VBT_Language()
+{
+  if (!TheCatalogue().chosen)
+    Choose("", "");
+  return TheCatalogue().language;
+}
+
+bool VBT_SpeaksGerman()
+{
+  return VBT_Language() == "de";
 }
 
 std::string VBT_Translate(const char*, const char*, const char* section, const std::string& text)

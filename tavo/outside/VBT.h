@@ -15,3 +15,9 @@ void VBT_SetLanguage(const std::string& language, const std::string& folder = ""
 
 // True when a catalogue is loaded.
 bool VBT_HasCatalogue();
+
+// The language of the texts shown: that of the loaded catalogue, else "de" (the program's own).
+std::string VBT_Language();
+
+// True when the texts shown are the program's own German ones.
+bool VBT_SpeaksGerman();
