@@ -18,7 +18,8 @@ std::unique_ptr<CTavoHandler> OpenDatabase(const CliOptions& options)
   Override("TAVO_STANDARD_FILE", options.standardFile);
   Override(options.trestle64 ? "TAVO_USER_FILE_64" : "TAVO_USER_FILE", options.userFile);
 
-  auto handler = std::make_unique<CTavoHandler>();
+  // The start-up log belongs to the editor; a script's every call would only lengthen it.
+  auto handler = std::make_unique<CTavoHandler>(std::string());
   if (options.trestle64) {
     handler->SetTrestle64(true);
     handler->EnsureUserOpen(true);

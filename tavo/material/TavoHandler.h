@@ -11,7 +11,7 @@
 
 class CTavoHandler {
  public:
-  // Writes three lines to the start-up log at `logPath` around opening both files.
+  // Writes three lines to the start-up log at `logPath` around opening both files; "" writes none.
   explicit CTavoHandler(const std::string& logPath);
   CTavoHandler();
   ~CTavoHandler();

@@ -35,7 +35,7 @@ QODOM_ELEMENT Open(const std::string& path, const char* emptyRootTag)
 
 std::string QOTAVO_StandardFilePath()
 {
-  return FromEnvironment("TAVO_STANDARD_FILE", NativePath(ProgramRootFolder() + "\\data\\Materialdatei.xml"));
+  return FromEnvironment("TAVO_STANDARD_FILE", NativePath(ProgramDataFolder() + "\\data\\Materialdatei.xml"));
 }
 
 std::string QOTAVO_UserFilePath(int selector)

@@ -3,11 +3,17 @@
 #include "tavo/shell/ProgramRootFolder.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QString>
 #include <QUrl>
 
-void OpenHelpFile(const std::string& relativePath)
+HelpOpening OpenHelpFile(const std::string& relativePath)
 {
-  const std::string path = NativePath(ProgramRootFolder() + "\\" + relativePath);
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+  HelpOpening result;
+  result.path = NativePath(ProgramDataFolder() + "\\" + relativePath);
+  const QString path = QString::fromStdString(result.path);
+  result.exists = QFileInfo(path).isFile();
+  // A missing document would only make the launcher show an error of its own, if any.
+  result.opened = result.exists && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  return result;
 }

@@ -48,6 +48,18 @@ std::string ProgramRootFolder()
   return ProgramRootFolderOf(ExecutablePath());
 }
 
+std::string ProgramDataFolderOf(const std::string& rootFolder)
+{
+  const std::string installed = rootFolder + NativePath("\\share\\tavoEdit");
+  std::error_code error;
+  return std::filesystem::is_directory(installed, error) ? installed : rootFolder;
+}
+
+std::string ProgramDataFolder()
+{
+  return ProgramDataFolderOf(ProgramRootFolder());
+}
+
 std::string NativePath(std::string path)
 {
   for (char& c : path)

@@ -8,6 +8,11 @@ std::string ProgramRootFolder();
 // The same cut applied to a given executable path (a path without a separator yields "").
 std::string ProgramRootFolderOf(const std::string& executablePath);
 
+// The folder that holds data/, help/ and translations/: share/tavoEdit below the program root in
+// an installation (bin/ beside share/), the program root itself in a build.
+std::string ProgramDataFolder();
+std::string ProgramDataFolderOf(const std::string& rootFolder);
+
 // The full path of the running executable.
 std::string ExecutablePath();
 

@@ -25,6 +25,24 @@ bool SplitKeyPath(const std::string& path, QString& organisation, QString& appli
 
 }  // namespace
 
+bool IsFileStore(QSettings::Format format)
+{
+#ifdef _WIN32
+  return format != QSettings::NativeFormat && format != QSettings::Registry32Format &&
+         format != QSettings::Registry64Format;
+#else
+  (void)format;
+  return true;
+#endif
+}
+
+bool RegistryKeyExists(const QSettings& settings, bool storeIsFile)
+{
+  if (storeIsFile)
+    return QFileInfo::exists(settings.fileName());
+  return !settings.allKeys().isEmpty();
+}
+
 CRegistry::CRegistry() = default;
 
 CRegistry::~CRegistry()
@@ -77,7 +95,7 @@ bool CRegistry::Open(const std::string& subKeyPath, unsigned)
     return Fail(kRegistryFileNotFound);
   const auto scope = m_root == RegistryRoot::CurrentUser ? QSettings::UserScope : QSettings::SystemScope;
   auto settings = std::make_unique<QSettings>(QSettings::NativeFormat, scope, organisation, application);
-  if (!QFileInfo::exists(settings->fileName()))
+  if (!RegistryKeyExists(*settings, IsFileStore(settings->format())))
     return Fail(kRegistryFileNotFound);
 
   m_openKey = std::move(settings);

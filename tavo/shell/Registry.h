@@ -2,7 +2,15 @@
 #include <memory>
 #include <string>
 
-class QSettings;
+#include <QSettings>
+
+// Whether the key of an opened store exists. A store kept in a file (every format on Linux) has
+// it when its file does; the registry (the native format on Windows) keeps no file, and a key
+// there exists when it holds values.
+bool RegistryKeyExists(const QSettings& settings, bool storeIsFile);
+
+// Whether stores of this format are files.
+bool IsFileStore(QSettings::Format format);
 
 // The predefined roots of the settings store.
 enum class RegistryRoot {

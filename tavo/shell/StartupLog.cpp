@@ -2,7 +2,11 @@
 
 #include "tavo/shell/ProgramRootFolder.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <thread>
 
@@ -32,6 +36,8 @@ std::string FormatLogTimeStamp(std::chrono::system_clock::time_point time)
 
 void WriteStartupLog(const std::string& path, const std::string& message)
 {
+  if (path.empty())
+    return;
   std::FILE* file = nullptr;
   for (int attempt = 0; attempt < kOpenAttempts && !file; ++attempt) {
     file = std::fopen(path.c_str(), "a");
@@ -47,5 +53,28 @@ void WriteStartupLog(const std::string& path, const std::string& message)
 
 std::string StartupLogPath()
 {
-  return ProgramRootFolder() + NativePath("\\startup.log");
+  return StartupLogPathFor(ProgramRootFolder(), StartupLogStateFolder());
+}
+
+std::string StartupLogPathFor(const std::string& rootFolder, const std::string& stateFolder)
+{
+  // The retries are for a log that another start holds for a moment; a folder that cannot be
+  // written stays so, and waiting for it would only delay every start.
+  const QString inRoot = QString::fromStdString(rootFolder + NativePath("\\startup.log"));
+  const QFileInfo rootLog(inRoot);
+  if (QFileInfo(QString::fromStdString(rootFolder)).isWritable() && (!rootLog.exists() || rootLog.isWritable()))
+    return inRoot.toStdString();
+  const QString state = QString::fromStdString(stateFolder);
+  if (stateFolder.empty() || !QDir().mkpath(state) || !QFileInfo(state).isWritable())
+    return "";
+  return QDir(state).filePath("startup.log").toStdString();
+}
+
+std::string StartupLogStateFolder()
+{
+  const char* state = std::getenv("XDG_STATE_HOME");
+  if (state && *state == '/')
+    return std::string(state) + "/QOR/tavoEdit";
+  const QString home = QDir::homePath();
+  return home.isEmpty() ? std::string() : (home + "/.local/state/QOR/tavoEdit").toStdString();
 }

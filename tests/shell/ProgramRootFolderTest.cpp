@@ -1,5 +1,9 @@
 #include "tavo/shell/ProgramRootFolder.h"
 
+#include "tests/support/TestFiles.h"
+
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 TEST(ProgramRootFolder, IsTheFolderAboveTheExecutablesFolder)
@@ -22,4 +26,12 @@ TEST(ProgramRootFolder, OfThisProcessHoldsItsExecutable)
 TEST(ProgramRootFolder, NativePathTurnsBackslashes)
 {
   EXPECT_EQ(NativePath("help\\Materialeditor.pdf"), "help/Materialeditor.pdf");
+}
+
+TEST(ProgramRootFolder, DataLieInShareWhenInstalledElseInTheRoot)
+{
+  TestFolder build, installed;
+  ASSERT_TRUE(QDir().mkpath(QString::fromStdString(installed.Path("share/tavoEdit/data"))));
+  EXPECT_EQ(ProgramDataFolderOf(build.Root()), build.Root());
+  EXPECT_EQ(ProgramDataFolderOf(installed.Root()), installed.Path("share/tavoEdit"));
 }

@@ -76,3 +76,25 @@ TEST_F(SettingsStore, ReportsTheErrorCodesOfTheStore)
   EXPECT_TRUE(registry.Close());
   EXPECT_EQ(registry.RootName(), "");
 }
+
+// The registry keeps no file: there a key exists when it holds values, and the missing file of a
+// file store must not count against it (else the angle unit would always read as radians).
+TEST(RegistryKey, ExistsByFileOrByValuesAsTheStoreKeepsIt)
+{
+  TestFolder folder;
+  QSettings empty(QString::fromStdString(folder.Path("empty.conf")), QSettings::IniFormat);
+  QSettings holding(QString::fromStdString(folder.Path("unsaved.conf")), QSettings::IniFormat);
+  holding.setValue("angleUnit", "1");  // held, not yet in a file
+  QSettings saved(QString::fromStdString(folder.Write("saved.conf", "[General]\nangleUnit=2\n")), QSettings::IniFormat);
+  struct Row {
+    const QSettings& settings;
+    bool storeIsFile, exists;
+  } rows[] = {
+      {holding, false, true}, {empty, false, false}, {saved, false, true},
+      {holding, true, false}, {empty, true, false},  {saved, true, true},
+  };
+  for (const Row& row : rows)
+    EXPECT_EQ(RegistryKeyExists(row.settings, row.storeIsFile), row.exists)
+        << row.settings.fileName().toStdString() << " file store: " << row.storeIsFile;
+  EXPECT_TRUE(IsFileStore(QSettings::IniFormat));
+}

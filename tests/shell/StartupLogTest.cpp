@@ -45,3 +45,26 @@ TEST(StartupLog, GivesUpSilentlyAfterTenAttempts)
   EXPECT_GE(waited, milliseconds{190});
   EXPECT_EQ(ReadFile(file), "x");
 }
+
+TEST(StartupLog, GoesWhereItCanBeWrittenOrNowhere)
+{
+  TestFolder folder;
+  // A folder below a regular file can be neither written nor created, not even by root.
+  const std::string blocked = folder.Write("plain", "x") + "/root";
+  const std::string state = folder.Path("state/QOR/tavoEdit");
+  struct Row {
+    std::string root, state, expected;
+  } rows[] = {
+      {folder.Root(), state, folder.Path("startup.log")},  // a build: the program root
+      {blocked, state, state + "/startup.log"},            // an installation: the user's state folder, created
+      {blocked, blocked + "/state", ""},                   // nowhere: no log, no waiting
+  };
+  for (const Row& row : rows) {
+    const std::string path = StartupLogPathFor(row.root, row.state);
+    EXPECT_EQ(path, row.expected) << row.root;
+    WriteStartupLog(path, "CTavoHandler():110");
+    if (!path.empty()) {
+      EXPECT_NE(ReadFile(path).find("CTavoHandler():110"), std::string::npos) << path;
+    }
+  }
+}
