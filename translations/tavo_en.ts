@@ -3,6 +3,190 @@
 <TS version="2.1" language="en" sourcelanguage="de">
 <context>
     <name>TavoEdit</name>
+    <!-- the About box, the manual, and the reasons that messages about files end in -->
+    <message>
+        <source>Info über tavoEdit</source>
+        <translation>About tavoEdit</translation>
+    </message>
+    <message>
+        <source>tavoEdit Version 1.0</source>
+        <translation>tavoEdit version 1.0</translation>
+    </message>
+    <message>
+        <source>help\Materialeditor.pdf</source>
+        <translation>help\Materialeditor.en.pdf</translation>
+    </message>
+    <message>
+        <source>Kein Programm konnte das Handbuch öffnen. Sie finden es hier:
+</source>
+        <translation>No program could open the manual. You will find it here:
+</translation>
+    </message>
+    <message>
+        <source>Das Handbuch wurde nicht gefunden:
+</source>
+        <translation>The manual was not found:
+</translation>
+    </message>
+    <message>
+        <source>Datei oder Ordner nicht gefunden</source>
+        <translation>No such file or directory</translation>
+    </message>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Vorgang nicht erlaubt</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Kein Platz mehr auf dem Datenträger</source>
+        <translation>No space left on the device</translation>
+    </message>
+    <message>
+        <source>Speicherkontingent überschritten</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>Der Datenträger ist schreibgeschützt</source>
+        <translation>The device is read-only</translation>
+    </message>
+    <message>
+        <source>Das ist ein Ordner</source>
+        <translation>This is a folder</translation>
+    </message>
+    <message>
+        <source>Ein Teil des Pfades ist kein Ordner</source>
+        <translation>A part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>Der Dateiname ist zu lang</source>
+        <translation>The file name is too long</translation>
+    </message>
+    <message>
+        <source>Zu viele offene Dateien</source>
+        <translation>Too many open files</translation>
+    </message>
+    <message>
+        <source>Ein-/Ausgabefehler</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>Die Datei ist zu groß</source>
+        <translation>The file is too large</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher</source>
+        <translation>Not enough memory</translation>
+    </message>
+    <message>
+        <source>Das Gerät oder die Datei ist belegt</source>
+        <translation>The device or file is busy</translation>
+    </message>
+    <message>
+        <source>Ungültige Verknüpfung über Gerätegrenzen</source>
+        <translation>Invalid link across devices</translation>
+    </message>
+    <message>
+        <source>Datei nicht gefunden</source>
+        <translation>File not found</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen der Datei</source>
+        <translation>Error reading the file</translation>
+    </message>
+    <message>
+        <source>Interner Fehler</source>
+        <translation>Internal error</translation>
+    </message>
+    <message>
+        <source>Unbekannte Auszeichnung nach '&lt;'</source>
+        <translation>Unknown markup after '&lt;'</translation>
+    </message>
+    <message>
+        <source>Fehler in einer Verarbeitungsanweisung oder der XML-Deklaration</source>
+        <translation>Error in a processing instruction or the XML declaration</translation>
+    </message>
+    <message>
+        <source>Fehler in einem Kommentar</source>
+        <translation>Error in a comment</translation>
+    </message>
+    <message>
+        <source>Fehler in einem CDATA-Abschnitt</source>
+        <translation>Error in a CDATA section</translation>
+    </message>
+    <message>
+        <source>Fehler in der Dokumenttyp-Deklaration</source>
+        <translation>Error in the document type declaration</translation>
+    </message>
+    <message>
+        <source>Fehler im Text eines Elements</source>
+        <translation>Error in the text of an element</translation>
+    </message>
+    <message>
+        <source>Fehler im Anfangs-Tag eines Elements</source>
+        <translation>Error in the start tag of an element</translation>
+    </message>
+    <message>
+        <source>Fehler in einem Attribut eines Elements</source>
+        <translation>Error in an attribute of an element</translation>
+    </message>
+    <message>
+        <source>Fehler im End-Tag eines Elements</source>
+        <translation>Error in the end tag of an element</translation>
+    </message>
+    <message>
+        <source>End-Tag passt nicht zum Anfangs-Tag</source>
+        <translation>The end tag does not match the start tag</translation>
+    </message>
+    <message>
+        <source>Kein Wurzelelement gefunden</source>
+        <translation>No root element found</translation>
+    </message>
+    <message>
+        <source>die Datei existiert nicht</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>die Datei enthält kein Wurzelelement</source>
+        <translation>the file holds no root element</translation>
+    </message>
+    <message>
+        <source>mehr als ein Wurzelelement</source>
+        <translation>more than one root element</translation>
+    </message>
+    <message>
+        <source>ein Attribut ist doppelt angegeben</source>
+        <translation>an attribute is given twice</translation>
+    </message>
+    <message>
+        <source>die Datei ist kein gültiger UTF-8-Text</source>
+        <translation>the file is not valid UTF-8 text</translation>
+    </message>
+    <message>
+        <source>nicht genug Speicher, um die Datei zu lesen</source>
+        <translation>not enough memory to read the file</translation>
+    </message>
+    <message>
+        <source>das Dokument ist nicht geöffnet</source>
+        <translation>the document is not open</translation>
+    </message>
+    <message>
+        <source>der neue Inhalt konnte die Datei nicht ersetzen</source>
+        <translation>the new content could not replace the file</translation>
+    </message>
+    <message>
+        <source>kann nicht geschrieben werden</source>
+        <translation>cannot be written</translation>
+    </message>
+    <message>
+        <source>das Schreiben ist fehlgeschlagen</source>
+        <translation>writing failed</translation>
+    </message>
+</context>
+<context>
+    <name>TavoEdit</name>
     <message>
         <source>QO-TAVO  Material Editor</source>
         <translation>QO-TAVO  Material Editor</translation>

@@ -4,6 +4,7 @@
 
 #include "tavo/material/Protocol.h"
 #include "tavo/material/TavoHandler.h"
+#include "tavo/outside/FailureReasons.h"
 #include "tavo/shell/HelpFile.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 
@@ -19,6 +20,8 @@ constexpr const char* kChangedOnDisk =
     "werden?";
 constexpr const char* kSaveFailed =
     "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n";
+constexpr const char* kNoViewer = "Kein Programm konnte das Handbuch öffnen. Sie finden es hier:\n";
+constexpr const char* kManualMissing = "Das Handbuch wurde nicht gefunden:\n";
 constexpr const char* kUserChanged =
     "Die Benutzer - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
 
@@ -67,13 +70,18 @@ void CTavoEditDlg::OnProtocol()
   });
   progress.reset();
   if (!written)
-    m_prompts.Ask(this, Translate("Das Protokoll konnte nicht geschrieben werden:\n") + error,
+    m_prompts.Ask(this, Translate("Das Protokoll konnte nicht geschrieben werden:\n") + VBT_TranslateReasons(error),
                   CEditorPrompts::Buttons::Ok, false);
 }
 
 void CTavoEditDlg::OnHelp()
 {
-  OpenHelpFile(Translate("help\\Materialeditor.pdf"));
+  // Where no launcher takes the manual, the user learns where it lies and can open it himself.
+  const HelpOpening help = OpenHelpFile(Translate("help\\Materialeditor.pdf"));
+  if (help.opened)
+    return;
+  const char* text = help.exists ? kNoViewer : kManualMissing;
+  m_prompts.Ask(this, Translate(text) + help.path, CEditorPrompts::Buttons::Ok, false);
 }
 
 // --- private helpers ---
@@ -96,7 +104,7 @@ bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
     case CTavoHandler::SaveOutcome::kChangedOnDisk: return false;
     case CTavoHandler::SaveOutcome::kFailed: break;
   }
-  m_prompts.Ask(this, Translate(kSaveFailed) + error, CEditorPrompts::Buttons::Ok, false);
+  m_prompts.Ask(this, Translate(kSaveFailed) + VBT_TranslateReasons(error), CEditorPrompts::Buttons::Ok, false);
   return false;
 }
 

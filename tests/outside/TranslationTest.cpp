@@ -1,3 +1,4 @@
+#include "tavo/outside/FailureReasons.h"
 #include "tavo/outside/VBT.h"
 
 #include "tests/support/TestFiles.h"
@@ -25,5 +26,34 @@ TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "CCopytDlg", "Abbrechen"), "Cancel");
   // Names the catalogue cannot know come back unchanged.
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Mein Beton"), "Mein Beton");
+  VBT_SetLanguage("de");
+}
+
+// The reasons that the parser and the system give in English speak the message's language.
+TEST(Translation, ReasonsOfFileMessagesSpeakTheLanguageInUse)
+{
+  struct Row {
+    const char* message;
+    const char* german;
+    const char* english;
+  } rows[] = {
+      {"a.xml:20:146: Error parsing element attribute", "a.xml:20:146: Fehler in einem Attribut eines Elements",
+       "a.xml:20:146: Error in an attribute of an element"},
+      {"a.xml: No space left on device", "a.xml: Kein Platz mehr auf dem Datenträger",
+       "a.xml: No space left on the device"},
+      {"a.xml: cannot be written: Permission denied", "a.xml: kann nicht geschrieben werden: Zugriff verweigert",
+       "a.xml: cannot be written: Permission denied"},
+      {"a.xml:3:1: more than one root element", "a.xml:3:1: mehr als ein Wurzelelement",
+       "a.xml:3:1: more than one root element"},
+      {"a.xml: something else", "a.xml: something else", "a.xml: something else"},
+  };
+  for (const char* language : {"de", "en"}) {
+    VBT_SetLanguage(language);
+    for (const Row& row : rows)
+      EXPECT_EQ(VBT_TranslateReasons(row.message), language == std::string("de") ? row.german : row.english);
+  }
+  // Every reason has its English text in the catalogue.
+  for (const std::string& reason : VBT_ReasonTexts())
+    EXPECT_NE(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", reason), reason) << reason;
   VBT_SetLanguage("de");
 }
