@@ -1,11 +1,16 @@
 #include "tavo/tavoEdit/AboutDlg.h"
 
+#include "tavo/outside/VBTWindow.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
 {
@@ -25,4 +30,10 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row);
   layout->addWidget(buttons);
+
+  VBT_HWNDTranslate("QOR Eingabe", "tavo", "TavoEdit", this);
+  // The window manager elides a caption wider than the window: leave room for a title font a
+  // little larger than ours and for the title bar's buttons.
+  const int captionWidth = QFontMetrics(font()).horizontalAdvance(windowTitle()) * 5 / 4;
+  setMinimumWidth(std::max(captionWidth + 180, sizeHint().width()));
 }

@@ -1,14 +1,18 @@
 #include "tavo/tavoEdit/TavoEditApp.h"
 
+#include "tavo/outside/VBT.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 #include "tavo/tavoEdit/TavoCmdLineInfo.h"
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QPixmap>
+#include <QTranslator>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -36,12 +40,25 @@ QIcon ProgramIcon()
   return icon;
 }
 
+// QApplication keeps a reference to its argument count: it must outlive the application.
+int g_toolkitArgc = 1;
+
 }  // namespace
 
-CTavoEditApp::CTavoEditApp(int& argc, char** argv) : QApplication(argc, argv)
+CTavoEditApp::CTavoEditApp(int argc, char** argv)
+    : QApplication(g_toolkitArgc, argv), m_arguments(argv + std::min(argc, 1), argv + std::max(argc, 0))
 {
   setApplicationName("tavoEdit");
   setWindowIcon(ProgramIcon());
+  LoadToolkitCatalogue();
+}
+
+void CTavoEditApp::LoadToolkitCatalogue()
+{
+  auto* catalogue = new QTranslator(this);
+  const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  if (catalogue->load(QString::fromStdString("qtbase_" + VBT_Language()), folder))
+    installTranslator(catalogue);
 }
 
 bool CTavoEditApp::HasDisplay()
@@ -61,9 +78,8 @@ bool CTavoEditApp::HasDisplay()
 int CTavoEditApp::InitInstance(CTavoHandler& handler)
 {
   CTavoCmdLineInfo commandLine;
-  const QStringList arguments = QApplication::arguments();
-  for (qsizetype i = 1; i < arguments.size(); ++i)
-    commandLine.ParseParam(arguments[i].toStdString());
+  for (const std::string& argument : m_arguments)
+    commandLine.ParseParam(argument);
 
   CDialogPrompts prompts;
   CTavoEditDlg dialog(handler, prompts, commandLine.Interpret());

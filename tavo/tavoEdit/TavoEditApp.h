@@ -3,13 +3,18 @@
 
 #include <QApplication>
 
+#include <string>
+#include <vector>
+
 class CTavoHandler;
 
 class CTavoEditApp : public QApplication {
   Q_OBJECT
 
  public:
-  CTavoEditApp(int& argc, char** argv);
+  // The toolkit sees the program name only, so it consumes none of its own switches (-platform,
+  // -style, ...): every argument reaches the command-line collector.
+  CTavoEditApp(int argc, char** argv);
 
   // Collects the command line, interprets the start values and runs the editor modally; the
   // process ends when it closes.
@@ -17,4 +22,14 @@ class CTavoEditApp : public QApplication {
 
   // True when there is a screen to open a window on (or a platform that needs none).
   static bool HasDisplay();
+
+  // The arguments after the program name, as given.
+  const std::vector<std::string>& Arguments() const { return m_arguments; }
+
+ private:
+  // The toolkit's own catalogue for the language in use, so that standard buttons and the file
+  // dialog speak it too.
+  void LoadToolkitCatalogue();
+
+  std::vector<std::string> m_arguments;
 };

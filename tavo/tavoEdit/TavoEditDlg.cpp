@@ -1,6 +1,7 @@
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
 #include "tavo/material/TavoHandler.h"
+#include "tavo/outside/FailureReasons.h"
 #include "tavo/outside/VBT.h"
 #include "tavo/outside/VBTWindow.h"
 #include "tavo/tavoEdit/AboutDlg.h"
@@ -97,6 +98,10 @@ void CTavoEditDlg::CreateControls()
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   f1->setContext(Qt::WindowShortcut);
   connect(f1, &QShortcut::activated, this, &CTavoEditDlg::OnHelp);
+  // Linux windows have no system menu to hold the about box: Shift+F1 and the context menu do.
+  auto* shiftF1 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+  shiftF1->setContext(Qt::WindowShortcut);
+  connect(shiftF1, &QShortcut::activated, this, &CTavoEditDlg::OnAbout);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(selectionRow);
@@ -154,7 +159,8 @@ void CTavoEditDlg::ReportOpenErrors()
   for (const std::string* error : {&m_handler.StandardOpenError(), &m_handler.UserOpenError()})
     if (!error->empty())
       m_prompts.Ask(this,
-                    Translate("Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n") + *error,
+                    Translate("Die Materialdatei konnte nicht geöffnet werden und wird nicht gespeichert:\n") +
+                        VBT_TranslateReasons(*error),
                     CEditorPrompts::Buttons::Ok, false);
 }
 
@@ -189,6 +195,7 @@ void CTavoEditDlg::contextMenuEvent(QContextMenuEvent* event)
   QMenu menu(this);
   QAction* about = menu.addAction(QString::fromStdString(Translate("Inf&o über tavoEdit...")));
   about->setObjectName("actAbout");
+  about->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
   if (menu.exec(event->globalPos()) == about)
     OnAbout();
 }
