@@ -10,7 +10,8 @@ void AddProtocolCommand(CLI::App& app, const CliOptions& options, int& status)
 {
   auto* command = app.add_subcommand("protocol", "Write the protocol of the whole database (code page 1252)");
   auto path = std::make_shared<std::string>();
-  command->add_option("file", *path, "The protocol file; an existing one is replaced")->required();
+  command->add_option("file", *path, "The protocol file; an existing one is replaced; - writes to standard output")
+      ->required();
   command->callback([&options, &status, path] {
     const auto handler = OpenDatabase(options);
     if (!handler) {

@@ -1,6 +1,9 @@
 // tavo: the material database without a window, for scripts, checks and maintainers.
 
 #include "tavo/cli/Commands.h"
+#include "tavo/cli/UnknownCommand.h"
+
+#include <iostream>
 
 #include <algorithm>
 
@@ -9,6 +12,7 @@ int main(int argc, char** argv)
   CLI::App app{"tavo - the material database of tavoEdit without a window"};
   app.set_help_all_flag("--help-all", "Show help for every command");
   app.require_subcommand(1);
+  app.set_version_flag("--version", std::string("tavo ") + TAVO_VERSION);
 
   CliOptions options;
   app.add_option("--standard", options.standardFile, "The standard material file (default: the editor's)");
@@ -23,6 +27,10 @@ int main(int argc, char** argv)
   AddProtocolCommand(app, options, status);
   AddRecalcCommand(app, options, status);
 
+  if (const auto word = UnknownCommandWord(app, argc, argv)) {
+    std::cerr << "tavo: " << UnknownCommandMessage(app, *word) << "\n";
+    return kExitUsage;
+  }
   try {
     app.name(argc > 0 ? argv[0] : "tavo");
     std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);

@@ -6,7 +6,10 @@
 #include "tavo/outside/VBT.h"
 #include "tavo/text/CodePage.h"
 
+#include <QFile>
 #include <QSaveFile>
+
+#include <cstdio>
 
 #include <vector>
 
@@ -53,7 +56,7 @@ void AppendPadded(std::string& line, const std::string& text, std::size_t width,
 // Collects the text and hands it to the file in large pieces; remembers the first failure.
 class ProtocolWriter {
  public:
-  explicit ProtocolWriter(QSaveFile& file) : m_file(file) {}
+  explicit ProtocolWriter(QIODevice& file) : m_file(file) {}
 
   // A header: an empty line, the indent, the label and the translated or plain name.
   void Header(int indent, const char* label, const std::string& name)
@@ -106,29 +109,21 @@ class ProtocolWriter {
     m_buffer.clear();
   }
 
-  QSaveFile& m_file;
+  QIODevice& m_file;
   std::string m_buffer;
   bool m_ok = true;
 };
 
-std::string Failure(const std::string& path, const QSaveFile& file)
+std::string Failure(const std::string& path, const QIODevice& file)
 {
   return path + ": " + file.errorString().toStdString();
 }
 
-}  // namespace
-
-bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string& error,
-                    const ProtocolProgress& progress)
+// The listing of every level into `file`; false when a write failed.
+bool WriteProtocol(CTavoHandler& handler, QIODevice& file, const ProtocolProgress& progress)
 {
   int total = 0;
   const std::vector<OutlineEntry> outline = GatherOutline(handler, total);
-
-  QSaveFile file(QString::fromStdString(path));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    error = Failure(path, file);
-    return false;
-  }
   ProtocolWriter writer(file);
   // The names and the standard file's elements from the root down to the current entry; the
   // properties of the levels come from the standard file, those of an object from its lookup.
@@ -152,7 +147,28 @@ bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string&
     writer.Header(level, kLevelElements[level], Translate(name));
     writer.Properties(level + 1, elements[level + 1]);
   }
-  if (!writer.Finish() || !file.commit()) {
+  return writer.Finish();
+}
+
+}  // namespace
+
+bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string& error,
+                    const ProtocolProgress& progress)
+{
+  if (path == "-") {
+    QFile out;
+    const bool written = out.open(stdout, QIODevice::WriteOnly | QIODevice::Text) &&
+                         WriteProtocol(handler, out, progress) && out.flush();
+    if (!written)
+      error = Failure("standard output", out);
+    return written;
+  }
+  QSaveFile file(QString::fromStdString(path));
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    error = Failure(path, file);
+    return false;
+  }
+  if (!WriteProtocol(handler, file, progress) || !file.commit()) {
     error = Failure(path, file);
     file.cancelWriting();
     return false;

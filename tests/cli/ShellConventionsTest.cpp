@@ -1,0 +1,90 @@
+// `tavo` follows the shell's conventions: --version, unknown commands named with the closest
+// known one, a missing level told by its name, `-` as standard output, one language at a time.
+
+#include "tests/support/TavoTool.h"
+#include "tests/support/TestFiles.h"
+
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0">
+    <Unterkategorie Name="Normalbeton" Prioritaet="0">
+      <Norm Name="EC2" Prioritaet="0"><Objekt Name="C30/37"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt></Norm>
+    </Unterkategorie>
+  </Kategorie>
+</Materialdatei>
+)";
+
+}  // namespace
+
+TEST(CliConventions, ExitStatusAndMessages)
+{
+  TestFolder folder;
+  const std::vector<std::string> files = {"--standard", folder.Write("std.xml", kStandard), "--user",
+                                          folder.Path("user.xml")};
+  struct Row {
+    std::vector<std::string> arguments;
+    int exitCode;
+    std::string out, err;
+  } rows[] = {
+      {{"lsit"}, 2, "", "tavo: unknown command 'lsit'; did you mean 'list'?\n"},
+      {{"shwo", "Beton"}, 2, "", "tavo: unknown command 'shwo'; did you mean 'show'?\n"},
+      {{"frobnicate"}, 2, "", "tavo: unknown command 'frobnicate'\n"},
+      {{"list", "Beton", "Leichtbeton"}, 1, "", "tavo list: no such level: Beton/Leichtbeton\n"},
+      {{"list", "Holz"}, 1, "", "tavo list: no such level: Holz\n"},
+      {{"list", "Beton", "Normalbeton", "EC2"}, 0, "C30/37\n", ""},
+      {{"--version"}, 0, "tavo 1.0\n", ""},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> arguments = files;
+    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
+    const ProcessResult result = Tavo(arguments);
+    EXPECT_EQ(result.exitCode, row.exitCode) << row.arguments[0] << ": " << result.err;
+    EXPECT_EQ(result.out, row.out) << row.arguments[0];
+    EXPECT_EQ(result.err, row.err) << row.arguments[0];
+  }
+}
+
+TEST(CliConventions, DashWritesTheProtocolToStandardOutput)
+{
+  TestFolder folder;
+  const std::vector<std::string> files = {"--standard", folder.Write("std.xml", kStandard), "--user",
+                                          folder.Path("user.xml")};
+  std::vector<std::string> toFile = files, toOutput = files;
+  toFile.insert(toFile.end(), {"protocol", folder.Path("protocol.txt")});
+  toOutput.insert(toOutput.end(), {"protocol", "-"});
+
+  ASSERT_EQ(Tavo(toFile).exitCode, 0);
+  const ProcessResult result = Tavo(toOutput);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("Objekt: C30/37"), std::string::npos);
+  EXPECT_EQ(result.out, ReadFile(folder.Path("protocol.txt")));
+  EXPECT_FALSE(QFileInfo::exists("-"));
+}
+
+TEST(CliConventions, FormulaTextsInTheLanguageInUseAndNoStartupLog)
+{
+  const std::string log =
+      QFileInfo(QString(std::getenv("TAVO_CLI")) + "/../../startup.log").absoluteFilePath().toStdString();
+  const std::string logBefore = ReadFile(log);
+  struct Row {
+    const char* language;
+    std::string err;
+  } rows[] = {
+      {"de", "64\tDivision durch Null.\n32\t'x' nicht definiert\n"},
+      {"en", "64\tDivide by zero\n32\t'x' not defined\n"},
+  };
+  for (const Row& row : rows) {
+    setenv("TAVO_LANG", row.language, 1);
+    EXPECT_EQ(Tavo({"eval", "1/0"}).err + Tavo({"eval", "x"}).err, row.err) << row.language;
+  }
+  unsetenv("TAVO_LANG");
+  EXPECT_EQ(ReadFile(log), logBefore);  // the start-up log is the editor's
+}
