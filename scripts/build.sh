@@ -1,6 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds tavoEdit into build/ (extra CMake options may follow).
+# Configures and builds tavoEdit into build/. CMake options may follow, and after "--" the
+# arguments of the build itself (for example: -- --target tavoEdit tavo).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja "$@" >/dev/null
-cmake --build build -j"$(nproc)"
+configure=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+  configure+=("$1")
+  shift
+done
+[ "${1:-}" = "--" ] && shift
+cmake -S . -B build -G Ninja "${configure[@]}" >/dev/null
+cmake --build build -j"$(nproc)" "$@"
