@@ -21,7 +21,8 @@ std::vector<CParserWarning> WarningsOf(const std::string& formula, const CQORPar
     const auto value = values.find(name);
     if (value == values.end() || formulas.count(name) != 0 || IsNumberText(value->second))
       continue;
-    found.push_back({kCodeValueNotANumber, "Wert von '" + name + "' ist keine Zahl: '" + value->second + "'"});
+    found.push_back({kCodeValueNotANumber, "Wert von '" + name + "' ist keine Zahl: '" + value->second + "'",
+                     "Value of '" + name + "' is not a number: '" + value->second + "'"});
   }
   return found;
 }
