@@ -31,3 +31,4 @@ void AddCheckCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddShowCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddProtocolCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddRecalcCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddCurveCommand(CLI::App& app, const CliOptions& options, int& status);

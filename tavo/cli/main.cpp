@@ -26,6 +26,7 @@ int main(int argc, char** argv)
   AddShowCommand(app, options, status);
   AddProtocolCommand(app, options, status);
   AddRecalcCommand(app, options, status);
+  AddCurveCommand(app, options, status);
 
   if (const auto word = UnknownCommandWord(app, argc, argv)) {
     std::cerr << "tavo: " << UnknownCommandMessage(app, *word) << "\n";
