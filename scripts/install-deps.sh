@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+  qt6-charts-dev qt6-svg-dev libqt6opengl6-dev
   libpugixml-dev libxxhash-dev libcli11-dev nlohmann-json3-dev fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then

@@ -621,6 +621,78 @@ Overwrite it anyway?</translation>
         <source>Zu viele Würfe in roll (höchstens 1000000).</source>
         <translation>Too many throws in roll (at most 1000000).</translation>
     </message>
+    <message>
+        <source>Parabel-Rechteck</source>
+        <translation>Parabola-rectangle</translation>
+    </message>
+    <message>
+        <source>Bilinear</source>
+        <translation>Bilinear</translation>
+    </message>
+    <message>
+        <source>Nichtlinear</source>
+        <translation>Nonlinear</translation>
+    </message>
+    <message>
+        <source>Charakteristisch</source>
+        <translation>Characteristic</translation>
+    </message>
+    <message>
+        <source>Bemessung, geneigter Ast</source>
+        <translation>Design, inclined branch</translation>
+    </message>
+    <message>
+        <source>Bemessung, horizontaler Ast</source>
+        <translation>Design, horizontal branch</translation>
+    </message>
+    <message>
+        <source>Elastisch-plastisch</source>
+        <translation>Elastic-plastic</translation>
+    </message>
+    <message>
+        <source>%1: %2 fehlt</source>
+        <translation>%1: %2 is missing</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist keine Zahl („%3“)</source>
+        <translation>%1: %2 is not a number (“%3”)</translation>
+    </message>
+    <message>
+        <source>%1: %2 ist nicht positiv (%3)</source>
+        <translation>%1: %2 is not positive (%3)</translation>
+    </message>
+    <message>
+        <source>%1: die Einheit „%3“ von %2 ist unbekannt</source>
+        <translation>%1: the unit “%3” of %2 is unknown</translation>
+    </message>
+    <message>
+        <source>%1: die Parameter ergeben keine Kurve</source>
+        <translation>%1: the parameters give no curve</translation>
+    </message>
+    <message>
+        <source>Als PNG speichern...</source>
+        <translation>Save as PNG...</translation>
+    </message>
+    <message>
+        <source>Als SVG speichern...</source>
+        <translation>Save as SVG...</translation>
+    </message>
+    <message>
+        <source>Diagramm speichern</source>
+        <translation>Save diagram</translation>
+    </message>
+    <message>
+        <source>SVG-Bilder (*.svg)</source>
+        <translation>SVG images (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG-Bilder (*.png)</source>
+        <translation>PNG images (*.png)</translation>
+    </message>
+    <message>
+        <source>das Bild kann nicht geschrieben werden</source>
+        <translation>the picture cannot be written</translation>
+    </message>
 </context>
 <context>
     <name>CCopytDlg</name>

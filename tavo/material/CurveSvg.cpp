@@ -76,7 +76,6 @@ std::string Curve(const Frame& frame, const StressStrainCurve& curve, const char
   for (const CurveMark& mark : curve.marks) {
     svg += "<circle cx=\"" + Number(frame.X(mark.strain)) + "\" cy=\"" + Number(frame.Y(mark.stress)) +
            "\" r=\"4\" fill=\"" + colour + "\"/>\n";
-    svg += Text(frame.X(mark.strain) + 6, frame.Y(mark.stress) - 6, mark.label, "start");
   }
   if (curve.reference) {
     const double y = frame.Y(curve.reference->stress);
@@ -84,6 +83,27 @@ std::string Curve(const Frame& frame, const StressStrainCurve& curve, const char
            "\" y2=\"" + Number(y) + "\" stroke=\"" + colour + "\" stroke-dasharray=\"6 4\"/>\n";
     svg += Text(kWidth - kRight - 4, y - 6, curve.reference->label + " = " + Number(curve.reference->stress), "end");
   }
+  return svg;
+}
+
+// The marks' labels; marks of several curves at one point share one.
+std::string Labels(const Frame& frame, const std::vector<StressStrainCurve>& curves)
+{
+  std::vector<CurveMark> labels;
+  for (const StressStrainCurve& curve : curves) {
+    for (const CurveMark& mark : curve.marks) {
+      const auto same = std::find_if(labels.begin(), labels.end(), [&](const CurveMark& label) {
+        return std::abs(label.strain - mark.strain) < 1e-9 && std::abs(label.stress - mark.stress) < 1e-9;
+      });
+      if (same == labels.end())
+        labels.push_back(mark);
+      else if (same->label.find(mark.label) == std::string::npos)
+        same->label += ", " + mark.label;
+    }
+  }
+  std::string svg;
+  for (const CurveMark& label : labels)
+    svg += Text(frame.X(label.strain) + 6, frame.Y(label.stress) - 6, label.label, "start");
   return svg;
 }
 
@@ -130,5 +150,5 @@ std::string CurvesSvg(const std::vector<StressStrainCurve>& curves, const std::s
            "\" y2=\"" + Number(legendY - 4) + "\" stroke-width=\"2\" stroke=\"" + colour + "\"/>\n";
     svg += Text(kWidth - 270, legendY, curves[i].law->title, "start");
   }
-  return svg + "</svg>\n";
+  return svg + Labels(frame, curves) + "</svg>\n";
 }

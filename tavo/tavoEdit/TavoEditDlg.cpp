@@ -6,6 +6,7 @@
 #include "tavo/outside/VBTWindow.h"
 #include "tavo/tavoEdit/AboutDlg.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
+#include "tavo/tavoEdit/StressStrainPane.h"
 #include "tavo/tavoEdit/TavoGrid.h"
 
 #include <QApplication>
@@ -106,9 +107,9 @@ void CTavoEditDlg::CreateControls()
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(selectionRow);
   layout->addLayout(actionRow);
-  layout->addWidget(m_grid, 1);
+  layout->addWidget(WithStressStrainPane(m_grid, m_prompts, this), 1);
   layout->addLayout(closingRow);
-  resize(1180, 640);
+  resize(1480, 700);
 }
 
 // --- public operations ---

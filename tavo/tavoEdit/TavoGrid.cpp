@@ -177,4 +177,5 @@ void CTavoGrid::RecalculateRows(bool writeValues)
       SetCellText(r, kColWert, FormatGridValue(ReadLeadingDouble(value->second)));
   }
   Redraw();
+  emit valuesShown();
 }

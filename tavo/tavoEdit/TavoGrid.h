@@ -36,6 +36,10 @@ class CTavoGrid : public CQORGridCtrl {
   // false: the arrays into the cells; true: the cells into the arrays.
   virtual bool ExchangeRowData(bool saveAndValidate);
 
+ signals:
+  // The rows were loaded or their formula rows recomputed: the values shown are current.
+  void valuesShown();
+
  private:
   bool Editable() const { return CanEdit(qorMode, inUserFile); }
   void LoadRows();
