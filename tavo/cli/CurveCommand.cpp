@@ -3,11 +3,11 @@
 
 #include "tavo/cli/Commands.h"
 #include "tavo/cli/Database.h"
-#include "tavo/formula/NumberText.h"
 #include "tavo/material/CurveSvg.h"
 #include "tavo/material/MaterialPath.h"
 #include "tavo/material/StressStrainLaws.h"
 #include "tavo/material/TavoObj.h"
+#include "tavo/text/NumberText.h"
 
 #include <QSaveFile>
 #include <nlohmann/json.hpp>

@@ -1,6 +1,6 @@
 #include "tavo/material/CurveSvg.h"
 
-#include "tavo/formula/NumberText.h"
+#include "tavo/text/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "tavo/material/MaterialParameters.h"
 
-#include "tavo/formula/NumberText.h"
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/text/NumberText.h"
 
 #include <cmath>
 #include <optional>

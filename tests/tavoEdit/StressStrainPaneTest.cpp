@@ -44,7 +44,7 @@ TEST_F(EditorTest, DiagramFollowsTheGridAndNamesWhatItLacks)
   start.qorMode = true;
   start.objekt = "C30/37";
   Open(start, kStandard, UserFixture());
-  auto* pane = dialog->findChild<CStressStrainPane*>("paneStressStrain");
+  auto* pane = m_dialog->findChild<CStressStrainPane*>("paneStressStrain");
   ASSERT_NE(pane, nullptr);
   auto* problems = pane->findChild<QLabel*>("lblCurveProblems");
   EXPECT_FALSE(pane->isHidden());
