@@ -1,13 +1,16 @@
 #include "tavo/outside/DocumentReader.h"
 
+#include "tavo/outside/WellFormedness.h"
 #include "tavo/text/CodePage.h"
 #include "tavo/text/Utf8.h"
+#include "tavo/text/WideText.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstring>
 #include <optional>
+#include <unordered_set>
 
 namespace {
 
@@ -22,8 +25,13 @@ std::string Lowercase(std::string text)
   return text;
 }
 
-// The value of encoding="..." in a leading <?xml ...?> declaration, lowercased; "" when none.
-std::string DeclaredEncoding(std::string_view text)
+struct Declared {
+  std::string encoding;  // lowercased; "" when none is declared
+  std::size_t offset = 0;
+};
+
+// The value of encoding="..." in a leading <?xml ...?> declaration and where it stands.
+Declared DeclaredEncoding(std::string_view text)
 {
   // "<?xml" must be followed by white space: "<?xmlFoo ...?>" is a processing instruction, which
   // declares nothing.
@@ -51,7 +59,7 @@ std::string DeclaredEncoding(std::string_view text)
   const auto close = declaration.find(declaration[quote], quote + 1);
   if (close == std::string_view::npos)
     return {};
-  return Lowercase(std::string(declaration.substr(quote + 1, close - quote - 1)));
+  return {Lowercase(std::string(declaration.substr(quote + 1, close - quote - 1))), quote + 1};
 }
 
 std::vector<std::size_t> LineStarts(std::string_view text)
@@ -105,17 +113,18 @@ void ForEachElement(pugi::xml_node root, Visit visit)
   }
 }
 
+// Linear in the number of attributes, however many an element has.
 bool ComparesRepeatedAttribute(pugi::xml_node element)
 {
+  std::unordered_set<std::string_view> names;
   for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
-    for (pugi::xml_attribute b = a.next_attribute(); b; b = b.next_attribute())
-      if (std::strcmp(a.name(), b.name()) == 0)
-        return true;
+    if (!names.insert(a.name()).second)
+      return true;
   return false;
 }
 
-// Comparing every pair of names would cost more than the parse itself on property elements with
-// their fifteen attributes: a signature of each name (its length and two characters) clears the
+// Hashing every name would cost more than the parse itself on property elements with their
+// fifteen attributes: a signature of each name (its length and two characters) clears the
 // elements whose names all differ there, and only the others are compared in full.
 bool HasRepeatedAttribute(pugi::xml_node element)
 {
@@ -153,37 +162,51 @@ pugi::xml_node NotWellFormed(const pugi::xml_document& xml, std::string& reason)
   return offender;
 }
 
-bool IsUtf16Or32(std::string_view bytes)
+// An encoding that the text may declare: UTF-8 (or its subset ASCII) and the Latin code pages
+// for 8-bit text, the family it was found in for wide text.
+bool MayDeclare(const std::string& encoding, const char* wide)
 {
-  if (bytes.size() < 2)
-    return false;
-  const auto b0 = static_cast<unsigned char>(bytes[0]), b1 = static_cast<unsigned char>(bytes[1]);
-  return (b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF) || b0 == 0 || b1 == 0;
+  if (wide)
+    return encoding.rfind(Lowercase(std::string(wide).substr(0, 6)), 0) == 0;
+  return encoding == "utf-8" || encoding == "us-ascii" || IsSingleByteLatin(encoding);
 }
 
-// What the bytes were found to hold: the text to parse (the bytes themselves or their conversion
-// from a Latin code page) and its encoding.
+// Fails with the position of `offset` in `text` and the reason.
+bool Refuse(Document& document, std::string_view text, std::size_t offset, const std::string& reason,
+            std::string& error)
+{
+  document.lineStarts = LineStarts(text);
+  error = document.path + ":" + Position(document.lineStarts, static_cast<std::ptrdiff_t>(offset)) + ": " + reason;
+  return false;
+}
+
+// What the bytes were found to hold: the text to parse, UTF-8, which is the bytes themselves or
+// their conversion from UTF-16/-32 or a Latin code page.
 struct PreparedText {
   std::string converted;
   std::string_view text;
-  pugi::xml_encoding encoding = pugi::encoding_utf8;
 };
 
 // Decides the encoding, records the byte-order mark, the final line break and the line starts,
-// and rejects text that is not UTF-8; false with `error` set then.
+// and rejects text that is not UTF-8 or not well-formed; false with `error` set then.
 bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepared, std::string& error)
 {
-  prepared.text = bytes;
-  if (IsUtf16Or32(bytes)) {
-    prepared.encoding = pugi::encoding_auto;
-    return true;
-  }
-  if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
+  const WideForm wide = DetectWideForm(bytes);
+  if (wide.encoding) {
+    // Written back as UTF-8, as every file is.
+    if (!WideToUtf8(bytes.substr(wide.markSize), wide.encoding, prepared.converted))
+      return Refuse(document, prepared.converted, prepared.converted.size(),
+                    std::string("the file is not valid ") + wide.encoding + " text", error);
+    bytes = prepared.converted;
+  } else if (bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
     document.writeBom = true;
     bytes.remove_prefix(kUtf8Bom.size());
   }
-  const std::string declared = DeclaredEncoding(bytes);
-  const bool declaredLatin = IsSingleByteLatin(declared);
+  const Declared declaredAt = DeclaredEncoding(bytes);
+  const std::string& declared = declaredAt.encoding;
+  if (!declared.empty() && !MayDeclare(declared, wide.encoding))
+    return Refuse(document, bytes, declaredAt.offset, "the encoding \"" + declared + "\" is not supported here", error);
+  const bool declaredLatin = !wide.encoding && IsSingleByteLatin(declared);
   // Validated once: the same answer decides between UTF-8 and Latin and reports the bad byte.
   const std::size_t firstBad = declaredLatin ? std::string_view::npos : FirstInvalidUtf8(bytes);
   const bool latin = declaredLatin || (!document.writeBom && firstBad != std::string_view::npos && declared.empty());
@@ -191,11 +214,10 @@ bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepa
     prepared.converted = LatinToUtf8(bytes, declared);
   prepared.text = latin ? std::string_view(prepared.converted) : bytes;
   document.lineStarts = LineStarts(prepared.text);
-  if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos) {
-    error = document.path + ":" + Position(document.lineStarts, static_cast<std::ptrdiff_t>(bad)) +
-            ": the file is not valid UTF-8 text";
-    return false;
-  }
+  if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos)
+    return Refuse(document, prepared.text, bad, "the file is not valid UTF-8 text", error);
+  if (const std::optional<TextFault> fault = FirstWellFormednessFault(prepared.text))
+    return Refuse(document, prepared.text, fault->offset, fault->reason, error);
   document.finalNewline = !prepared.text.empty() && prepared.text.back() == '\n';
   return true;
 }
@@ -237,7 +259,7 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
     return nullptr;
   // The parser copies the text into a buffer of its own.
   const pugi::xml_parse_result result =
-      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, prepared.encoding);
+      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, pugi::encoding_utf8);
   return CheckParsed(std::move(document), result, error);
 }
 
@@ -253,8 +275,7 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
   }
   // UTF-8 as it stands is parsed where it lies, and the tree keeps the buffer; anything else
   // (a byte-order mark, a conversion, UTF-16) goes the copying way.
-  const bool asItStands =
-      prepared.text.data() == buffer && prepared.text.size() == size && prepared.encoding == pugi::encoding_utf8;
+  const bool asItStands = prepared.text.data() == buffer && prepared.text.size() == size;
   if (asItStands) {
     // With the terminating zero the parser sees the very text that its own copy would hold, so
     // results and error positions are the same.
@@ -263,7 +284,7 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
     return CheckParsed(std::move(document), result, error);
   }
   const pugi::xml_parse_result result =
-      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, prepared.encoding);
+      document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, pugi::encoding_utf8);
   pugi::get_memory_deallocation_function()(buffer);
   return CheckParsed(std::move(document), result, error);
 }

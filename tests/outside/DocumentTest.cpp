@@ -169,6 +169,59 @@ TEST(Document, MalformedTextNamesLineAndColumn)
   }
 }
 
+// What the parser alone would let pass, beyond the corpus's cases: refused where the fault is;
+// what well-formed XML allows around it opens.
+TEST(Document, NotWellFormedTextIsRefusedAtItsPlace)
+{
+  const struct {
+    const char* text;
+    const char* where;  // "LINE:COLUMN" of the fault; nullptr when the text opens
+  } rows[] = {
+      {"<R><![CDATA[ < & ]]></R><!-- c --><?p x?>\n", nullptr},
+      {"<!DOCTYPE R [\n<!ELEMENT R ANY>\n]>\n<R a='&lt;&#x9;&#10;&quot;\"'>&#xFFFD;&#x10FFFF;</R>", nullptr},
+      {"<?xml-stylesheet href='s'?><R/>", nullptr},
+      {"<![CDATA[x]]><R/>", "1:1"},
+      {"<R>a ]]> b</R>", "1:6"},
+      {"<R/>\n<?xml version='1.0'?>", "2:1"},
+      {"<!DOCTYPE R [ %p; ]><R/>", "1:15"},
+      {"<R>&#xFFFE;</R>", "1:4"},
+      {"<R>\xEF\xBF\xBF</R>", "1:4"},
+      {"<R>&#12</R>", "1:4"},
+      {"<R a='1'b='2'/>", "1:9"},
+      {"<R/>&amp;", "1:5"},
+  };
+  for (const auto& row : rows) {
+    std::string error;
+    const QODOM_ELEMENT root = QODOM_ParseDoc(row.text, "/x/f.xml", error);
+    EXPECT_EQ(root != 0, row.where == nullptr) << row.text << "\n" << error;
+    if (row.where) {
+      EXPECT_EQ(error.rfind("/x/f.xml:" + std::string(row.where) + ": ", 0), 0u) << error;
+    }
+    QODOM_CloseDoc(root);
+  }
+}
+
+// Wide texts are converted as a whole; a broken unit is refused at its place.
+TEST(Document, Utf16And32AreReadAsUtf8)
+{
+  const std::u16string text = u"<R a=\"W\u00FCrfel \U0001D11E\"/>";
+  std::string le, be, le32;
+  for (char16_t unit : text) {
+    le += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+    be += {static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF)};
+  }
+  for (char32_t c : std::u32string(U"<R a=\"W\u00FCrfel \U0001D11E\"/>"))
+    le32 += {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF), static_cast<char>(c >> 16), '\0'};
+  for (const std::string& bytes : {le, "\xFE\xFF" + be, "\xFF\xFE" + le, le32}) {
+    ParsedDoc doc(bytes);
+    EXPECT_EQ(doc.Text(), "<R a=\"Würfel \U0001D11E\"/>");
+  }
+  std::string error;
+  const std::string loneSurrogate("<\0R\0/\0>\0\n\0\x00\xD8", 12);
+  EXPECT_EQ(QODOM_ParseDoc(loneSurrogate, "/x/f.xml", error), 0u);
+  EXPECT_EQ(error, "/x/f.xml:2:1: the file is not valid UTF-16LE text");
+}
+
 TEST(Document, SingleByteFilesAreReadAsUtf8)
 {
   // The declaration names the code page and is rewritten to UTF-8; a file that declares nothing

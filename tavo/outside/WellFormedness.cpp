@@ -1,0 +1,342 @@
+// The parser is lenient where a material file must not be: what it lets pass would be kept as
+// text, cut at a NUL or dropped, and the file would change its meaning or its content on the next
+// save. This scan follows the markup just far enough to judge every character where it stands.
+
+#include "tavo/outside/WellFormedness.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr std::size_t kQuotedMost = 24;  // of a reference quoted in a reason
+
+bool IsSpace(char c)
+{
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Letters, digits, the name punctuation and every byte of a multi-byte character.
+bool IsNameChar(char c)
+{
+  const auto u = static_cast<unsigned char>(c);
+  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == ':' ||
+         u == '-' || u == '.' || u >= 0x80;
+}
+
+// The characters a document may hold, written out or as a reference.
+bool IsXmlChar(std::uint32_t c)
+{
+  return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+         (c >= 0x10000 && c <= 0x10FFFF);
+}
+
+bool IsPredefinedEntity(std::string_view name)
+{
+  return name == "lt" || name == "gt" || name == "amp" || name == "quot" || name == "apos";
+}
+
+// The first control character other than tab, line feed and carriage return, or U+FFFE/U+FFFF.
+std::optional<TextFault> FirstForbiddenCharacter(std::string_view text)
+{
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = bytes[i];
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
+      static const char kHex[] = "0123456789ABCDEF";
+      return TextFault{
+          i, std::string("the control character U+00") + kHex[c >> 4] + kHex[c & 15] + " is not allowed in XML"};
+    }
+    if (c == 0xEF && i + 2 < text.size() && bytes[i + 1] == 0xBF && bytes[i + 2] >= 0xBE)
+      return TextFault{i, "the non-character U+FFFE or U+FFFF is not allowed in XML"};
+  }
+  return std::nullopt;
+}
+
+class Scanner {
+ public:
+  explicit Scanner(std::string_view text) : m_text(text) {}
+
+  std::optional<TextFault> Run()
+  {
+    try {
+      while (m_at < m_text.size()) {
+        if (m_text[m_at] == '<')
+          Markup();
+        else
+          Text();
+      }
+    } catch (TextFault& fault) {
+      return std::move(fault);
+    }
+    return std::nullopt;
+  }
+
+ private:
+  [[noreturn]] void Fail(std::size_t offset, std::string reason) { throw TextFault{offset, std::move(reason)}; }
+
+  bool At(std::string_view what) const { return m_text.substr(m_at, what.size()) == what; }
+  char Here() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
+  void SkipSpace()
+  {
+    while (m_at < m_text.size() && IsSpace(m_text[m_at]))
+      ++m_at;
+  }
+  std::string_view Name()
+  {
+    const std::size_t start = m_at;
+    while (m_at < m_text.size() && IsNameChar(m_text[m_at]))
+      ++m_at;
+    return m_text.substr(start, m_at - start);
+  }
+  // Moves past the next `end`, or fails with `unterminated` at `start`.
+  void SkipPast(std::string_view end, std::size_t start, const char* unterminated)
+  {
+    const std::size_t found = m_text.find(end, m_at);
+    if (found == std::string_view::npos)
+      Fail(start, unterminated);
+    m_at = found + end.size();
+  }
+
+  // Character data: only white space outside the root element; no "]]>" inside.
+  void Text()
+  {
+    if (m_depth == 0) {
+      if (!IsSpace(m_text[m_at]))
+        Fail(m_at, m_rootClosed ? "text after the root element" : "text before the root element");
+      ++m_at;
+      return;
+    }
+    while (m_at < m_text.size() && m_text[m_at] != '<') {
+      if (m_text[m_at] == '&')
+        Reference();
+      else if (m_text[m_at] == ']' && At("]]>"))
+        Fail(m_at, "\"]]>\" in text");
+      else
+        ++m_at;
+    }
+  }
+
+  void Markup()
+  {
+    const std::size_t start = m_at;
+    if (At("<!--")) {
+      // A comment ends at its first "--", which must be followed by ">".
+      const std::size_t dashes = m_text.find("--", m_at + 4);
+      if (dashes == std::string_view::npos)
+        Fail(start, "unterminated comment");
+      if (dashes + 2 >= m_text.size() || m_text[dashes + 2] != '>')
+        Fail(dashes, "\"--\" inside a comment");
+      m_at = dashes + 3;
+    } else if (At("<![CDATA[")) {
+      if (m_depth == 0)
+        Fail(start, m_rootClosed ? "text after the root element" : "text before the root element");
+      SkipPast("]]>", start, "unterminated CDATA section");
+    } else if (At("<!DOCTYPE")) {
+      Doctype();
+    } else if (At("<?")) {
+      Instruction();
+    } else if (At("</")) {
+      EndTag();
+    } else if (At("<!")) {
+      Fail(start, "unknown markup declaration");
+    } else {
+      StartTag();
+    }
+  }
+
+  // The declaration "<?xml ...?>" is a processing instruction that only the very first bytes may
+  // hold; no other instruction may take its name in any case.
+  void Instruction()
+  {
+    const std::size_t start = m_at;
+    m_at += 2;
+    const std::string_view target = Name();
+    if (target.empty())
+      Fail(start, "malformed processing instruction");
+    const bool xml =
+        target.size() == 3 && (target[0] | 0x20) == 'x' && (target[1] | 0x20) == 'm' && (target[2] | 0x20) == 'l';
+    if (xml && start != 0)
+      Fail(start, "the XML declaration must stand at the very start of the file");
+    SkipPast("?>", start, "unterminated processing instruction");
+  }
+
+  // Entities are not supported: a declaration is refused where it stands, and so is a reference
+  // to a parameter entity, which only a declaration could give meaning.
+  void Doctype()
+  {
+    const std::size_t start = m_at;
+    if (m_depth > 0 || m_rootClosed)
+      Fail(start, "a doctype after the start of the root element");
+    m_at += 9;
+    while (m_at < m_text.size()) {
+      const char c = m_text[m_at];
+      if (c == '"' || c == '\'') {
+        ++m_at;
+        SkipPast(std::string_view(&c, 1), start, "unterminated doctype");
+      } else if (c == '[') {
+        ++m_at;
+        InternalSubset(start);
+      } else if (c == '>') {
+        ++m_at;
+        return;
+      } else {
+        ++m_at;
+      }
+    }
+    Fail(start, "unterminated doctype");
+  }
+
+  void InternalSubset(std::size_t doctype)
+  {
+    while (m_at < m_text.size()) {
+      const char c = m_text[m_at];
+      if (c == '"' || c == '\'') {
+        ++m_at;
+        SkipPast(std::string_view(&c, 1), doctype, "unterminated doctype");
+      } else if (At("<!--")) {
+        Markup();
+      } else if (At("<?")) {
+        Instruction();
+      } else if (At("<!ENTITY")) {
+        Fail(m_at, "entity declarations (<!ENTITY>) are not supported");
+      } else if (c == '%') {
+        Fail(m_at, "parameter entity references are not supported");
+      } else if (c == ']') {
+        ++m_at;
+        return;
+      } else {
+        ++m_at;
+      }
+    }
+    Fail(doctype, "unterminated doctype");
+  }
+
+  void StartTag()
+  {
+    const std::size_t start = m_at;
+    if (m_rootClosed)
+      Fail(start + 1, "more than one root element");
+    ++m_at;
+    if (Name().empty())
+      Fail(start, "malformed start tag");
+    for (;;) {
+      const std::size_t beforeSpace = m_at;
+      SkipSpace();
+      if (Here() == '>') {
+        ++m_at;
+        ++m_depth;
+        return;
+      }
+      if (At("/>")) {
+        m_at += 2;
+        m_rootClosed = m_depth == 0;
+        return;
+      }
+      if (m_at == beforeSpace)
+        Fail(m_at, m_at < m_text.size() ? "malformed start tag" : "unterminated start tag");
+      Attribute();
+    }
+  }
+
+  // name = "value": the value holds no "<", and each "&" begins a reference.
+  void Attribute()
+  {
+    const std::size_t start = m_at;
+    if (Name().empty())
+      Fail(start, "malformed attribute");
+    SkipSpace();
+    if (Here() != '=')
+      Fail(m_at, "malformed attribute");
+    ++m_at;
+    SkipSpace();
+    const char quote = Here();
+    if (quote != '"' && quote != '\'')
+      Fail(m_at, "an attribute value without quotes");
+    for (++m_at; m_at < m_text.size() && m_text[m_at] != quote;) {
+      if (m_text[m_at] == '<')
+        Fail(m_at, "a raw \"<\" in an attribute value; write it as \"&lt;\"");
+      if (m_text[m_at] == '&')
+        Reference();
+      else
+        ++m_at;
+    }
+    if (m_at == m_text.size())
+      Fail(start, "unterminated attribute value");
+    ++m_at;
+  }
+
+  void EndTag()
+  {
+    const std::size_t start = m_at;
+    m_at += 2;
+    Name();
+    SkipSpace();
+    if (Here() != '>')
+      Fail(start, "malformed end tag");
+    ++m_at;
+    if (m_depth == 0)
+      Fail(start, "an end tag without its start tag");
+    m_rootClosed = --m_depth == 0;
+  }
+
+  // "&#N;", "&#xH;" or one of the five predefined entities; moves past the ";".
+  void Reference()
+  {
+    const std::size_t start = m_at;
+    ++m_at;
+    if (Here() == '#') {
+      ++m_at;
+      const bool hex = Here() == 'x';
+      m_at += hex ? 1 : 0;
+      std::uint32_t value = 0;
+      std::size_t digits = 0;
+      for (;; ++m_at, ++digits) {
+        const char c = Here();
+        int digit = -1;
+        if (c >= '0' && c <= '9')
+          digit = c - '0';
+        else if (hex && (c | 0x20) >= 'a' && (c | 0x20) <= 'f')
+          digit = (c | 0x20) - 'a' + 10;
+        if (digit < 0)
+          break;
+        value = value > 0x10FFFF ? value : value * (hex ? 16 : 10) + static_cast<std::uint32_t>(digit);
+      }
+      if (digits == 0 || Here() != ';')
+        Fail(start, "a malformed character reference");
+      ++m_at;
+      if (!IsXmlChar(value))
+        Fail(start, "the character reference " + Quoted(start) + " names no character that XML allows");
+      return;
+    }
+    const std::string_view name = Name();
+    if (name.empty() || Here() != ';')
+      Fail(start, "a bare \"&\"; write it as \"&amp;\"");
+    ++m_at;
+    if (!IsPredefinedEntity(name))
+      Fail(start, "the entity reference " + Quoted(start) +
+                      " is not supported: only &lt; &gt; &amp; &quot; &apos; and character references are");
+  }
+
+  // The text from `start` to here, shortened when long.
+  std::string Quoted(std::size_t start) const
+  {
+    const std::string_view whole = m_text.substr(start, m_at - start);
+    return whole.size() <= kQuotedMost ? std::string(whole) : std::string(whole.substr(0, kQuotedMost)) + "...";
+  }
+
+  std::string_view m_text;
+  std::size_t m_at = 0;
+  std::size_t m_depth = 0;
+  bool m_rootClosed = false;
+};
+
+}  // namespace
+
+std::optional<TextFault> FirstWellFormednessFault(std::string_view text)
+{
+  std::optional<TextFault> markup = Scanner(text).Run();
+  // The characters are checked up to the markup's fault; the earlier of the two is reported, and
+  // at the same place the control character rather than the markup that it breaks.
+  std::optional<TextFault> character = FirstForbiddenCharacter(markup ? text.substr(0, markup->offset + 1) : text);
+  return character ? character : markup;
+}
