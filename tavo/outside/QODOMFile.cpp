@@ -9,7 +9,14 @@
 #include "tavo/outside/DocumentWriter.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <new>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -47,24 +54,70 @@ QODOM_ELEMENT ReadAllAndParse(QFile& file, const std::string& path, std::string&
   return Store().Add(std::move(document));
 }
 
+// What a file that is no regular file is, for the message that refuses it.
+const char* KindOfFile(mode_t mode)
+{
+  if (S_ISDIR(mode))
+    return "a folder";
+  if (S_ISFIFO(mode))
+    return "a named pipe";
+  if (S_ISSOCK(mode))
+    return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode))
+    return "a device";
+  return "no regular file";
+}
+
+// Opens a regular file for reading. A named pipe or a device could block the open or the read,
+// or never end: such files are refused. The open does not wait, and what was opened is judged,
+// so nothing can be swapped in between a look at the path and the read. -1 with `error` set on
+// failure; errno stays ENOENT when the file does not exist.
+int OpenRegularFile(const std::string& path, struct stat& status, std::string& error)
+{
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    const int reason = errno;
+    error = path + ": " + (reason == ENOENT ? "the file does not exist" : std::strerror(reason));
+    errno = reason;
+    return -1;
+  }
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    error = path + ": " + KindOfFile(status.st_mode) + ", not a regular file: only regular files are read";
+    ::close(fd);
+    errno = EINVAL;
+    return -1;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  return fd;
+}
+
 std::string g_lastSaveError;
 
 }  // namespace
 
 QODOM_ELEMENT QODOM_OpenDoc(const std::string& path, const char* emptyRootTag, std::string& error)
 {
-  QFile file(QString::fromStdString(path));
-  if (!file.exists()) {
-    if (emptyRootTag)
-      return Store().Add(NewDocument(path, emptyRootTag));
-    error = path + ": the file does not exist";
-    return 0;
+  struct stat status {};
+  const int fd = OpenRegularFile(path, status, error);
+  if (fd < 0 && errno == ENOENT && emptyRootTag) {
+    error.clear();
+    return Store().Add(NewDocument(path, emptyRootTag));
   }
-  if (!file.open(QIODevice::ReadOnly)) {
+  if (fd < 0)
+    return 0;
+  QFile file;
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
     error = path + ": " + file.errorString().toStdString();
     return 0;
   }
-  return ReadDocumentFile(file, static_cast<std::size_t>(file.size()), path, error);
+  // A file too large for the memory left is refused like any other that cannot be read.
+  try {
+    return ReadDocumentFile(file, static_cast<std::size_t>(status.st_size), path, error);
+  } catch (const std::bad_alloc&) {
+    error = path + ": not enough memory to read the file";
+    return 0;
+  }
 }
 
 QODOM_ELEMENT ReadDocumentFile(QFile& file, std::size_t size, const std::string& path, std::string& error)
