@@ -11,7 +11,7 @@ packages=(
 )
 if [ "${1:-}" = "--test" ]; then
   packages+=(
-    clang libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
+    clang clang-format libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
     locales xvfb xauth help2man desktop-file-utils appstream
   )
 fi

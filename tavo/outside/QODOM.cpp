@@ -109,6 +109,21 @@ pugi::xml_node FindChild(Document& document, pugi::xml_node parent, pugi::xml_no
   return after ? index->After(after, text) : index->First(text);
 }
 
+enum FindStart { kFirstChild, kNextSibling };
+
+// The find of the four entry points: among the children of `element`, or among the siblings after
+// it; the handle of the match, 0 for none or for a dead handle.
+QODOM_ELEMENT FindFrom(QODOM_ELEMENT element, FindStart start, const char* attribute, const char* text)
+{
+  const LocatedElement located = Store().Locate(element);
+  if (!located)
+    return 0;
+  const bool next = start == kNextSibling;
+  const pugi::xml_node found = FindChild(*located.document, next ? located.node.parent() : located.node,
+                                         next ? located.node : pugi::xml_node(), attribute, text);
+  return Store().HandleOf(*located.document, found);
+}
+
 // Sets the attribute, creating it when missing, and keeps the parent's index by it current.
 void SetAttribute(Document& document, pugi::xml_node node, const char* name, const char* text)
 {
@@ -126,34 +141,22 @@ void SetAttribute(Document& document, pugi::xml_node node, const char* name, con
 
 QODOM_ELEMENT QODOM_FindFirstChild(QODOM_ELEMENT element, const char* tag)
 {
-  const LocatedElement parent = Store().Locate(element);
-  if (!parent)
-    return 0;
-  return Store().HandleOf(*parent.document, FindChild(*parent.document, parent.node, {}, kByTag, tag));
+  return FindFrom(element, kFirstChild, kByTag, tag);
 }
 
 QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag)
 {
-  const LocatedElement child = Store().Locate(element);
-  if (!child)
-    return 0;
-  return Store().HandleOf(*child.document, FindChild(*child.document, child.node.parent(), child.node, kByTag, tag));
+  return FindFrom(element, kNextSibling, kByTag, tag);
 }
 
 QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
 {
-  const LocatedElement parent = Store().Locate(element);
-  if (!parent)
-    return 0;
-  return Store().HandleOf(*parent.document, FindChild(*parent.document, parent.node, {}, name, value));
+  return FindFrom(element, kFirstChild, name, value);
 }
 
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
 {
-  const LocatedElement child = Store().Locate(element);
-  if (!child)
-    return 0;
-  return Store().HandleOf(*child.document, FindChild(*child.document, child.node.parent(), child.node, name, value));
+  return FindFrom(element, kNextSibling, name, value);
 }
 
 QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element)

@@ -64,6 +64,9 @@ void CTavoEditDlg::StoreObject()
 {
   if (!SelectionComplete())
     return;
+  // The shown object is looked up once more before its rows are stored. The cache answers at no
+  // cost unless other objects were looked up since (the protocol, a copy); then the object is read
+  // and recalculated as when it was shown, and the grid's rows are stored over that state.
   ObjectPath path = SelectedPath();
   CTavoObj object;
   m_handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);

@@ -1,6 +1,7 @@
 #pragma once
 // A document parsed from an inline literal that closes itself at the end of the test.
 
+#include "tavo/outside/QODOM.h"
 
 #include <gtest/gtest.h>
 
