@@ -155,20 +155,6 @@ TEST(Document, UneditedDocumentSerialisesToItsOwnBytes)
   }
 }
 
-TEST(Document, MalformedTextNamesLineAndColumn)
-{
-  std::string error;
-  EXPECT_EQ(QODOM_ParseDoc("<R>\n  <A>\n</R>\n", "/x/bad.xml", error), 0u);
-  EXPECT_EQ(error.rfind("/x/bad.xml:3:", 0), 0u) << error;
-
-  const std::string bad[] = {"", "<R>", "<R/><S/>", "text", "<R a='1' a='2'/>"};
-  for (const std::string& text : bad) {
-    error.clear();
-    EXPECT_EQ(QODOM_ParseDoc(text, "/x/bad.xml", error), 0u) << text;
-    EXPECT_EQ(error.rfind("/x/bad.xml:", 0), 0u) << error;
-  }
-}
-
 // What the parser alone would let pass, beyond the corpus's cases: refused where the fault is;
 // what well-formed XML allows around it opens.
 TEST(Document, NotWellFormedTextIsRefusedAtItsPlace)

@@ -5,6 +5,7 @@
 #include "tavo/outside/QODOM.h"
 
 #include "tests/support/TestFiles.h"
+#include "tests/support/WriteFault.h"
 
 #include <gtest/gtest.h>
 
@@ -19,14 +20,9 @@
 #include <random>
 #include <thread>
 
-#include <grp.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-constexpr uid_t kNobody = 65534;
 
 struct ProbeResult {
   int exitCode = -1;
@@ -81,18 +77,6 @@ QStringList FolderEntries(const std::string& folder)
   return QDir(QString::fromStdString(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
-void BecomeNobody()
-{
-  if (geteuid() == 0) {
-    (void)setgroups(0, nullptr);
-    (void)setgid(kNobody);
-    (void)setuid(kNobody);
-    // A process that changed its user may not be traced, which the leak checker of the sanitizer
-    // build needs at exit.
-    (void)prctl(PR_SET_DUMPABLE, 1);
-  }
-}
-
 }  // namespace
 
 TEST(SafeSave, WithoutRightsTheSaveIsRefusedWithItsReason)
@@ -137,10 +121,7 @@ TEST(SafeSave, FullDiskAtEveryFaultPointLeavesOldOrNew)
   for (int at = 1; at <= 200 && !completed; ++at) {
     TestFolder folder;
     const std::string path = folder.Write("Benutzer.xml", original);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("LD_PRELOAD", QString::fromStdString(Tool("TAVO_DISK_FULL_SHIM")));
-    environment.insert("TAVO_DISK_FULL_AT", QString::number(at));
-    const ProbeResult result = RunProbe({"save", QString::fromStdString(path), "neu"}, environment);
+    const ProbeResult result = RunProbe({"save", QString::fromStdString(path), "neu"}, DiskFullAt(at));
 
     const std::string now = ReadFile(path);
     ASSERT_TRUE(now == original || now == updated) << "disk full at call " << at << ": the file is damaged";
