@@ -39,27 +39,6 @@ TEST(HandlerFiles, ConstructionLogsThreeLinesAndOpensBoth)
   EXPECT_NE(log.find("110\n[", 0), std::string::npos);
 }
 
-TEST(HandlerFiles, ClosedStandardFileEndsEverySearch)
-{
-  TestDatabase db(kStandard, kUser);
-  const auto handler = db.Open();
-  handler->EnsureStandardOpen(false);
-  EXPECT_EQ(handler->StandardFile(), 0u);
-  EXPECT_NE(handler->UserFile(), 0u);
-  std::vector<std::string> list;
-  EXPECT_EQ(handler->ListKategorien(list), 1);
-  EXPECT_EQ(list[0], "");
-}
-
-TEST(HandlerFiles, FileThatFailsToOpenIsReportedAndStaysClosed)
-{
-  TestDatabase db("<Materialdatei>\n<Kategorie>\n", kUser);
-  const auto handler = db.Open();
-  EXPECT_EQ(handler->StandardFile(), 0u);
-  EXPECT_EQ(handler->StandardOpenError().rfind(db.StandardPath() + ":", 0), 0u) << handler->StandardOpenError();
-  EXPECT_TRUE(handler->UserOpenError().empty());
-}
-
 TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMust)
 {
   TestDatabase db(kStandard, kUser);
@@ -78,6 +57,11 @@ TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMust)
   handler->EnsureUserOpen(true);
   EXPECT_NE(handler->UserFile(), 0u);
   EXPECT_NE(handler->UserFile(), user);
+
+  // A closed standard file ends every search: the user file's entries are not listed.
+  handler->EnsureStandardOpen(false);
+  EXPECT_EQ(handler->StandardFile(), 0u);
+  EXPECT_EQ(handler->ListLevel({}), std::vector<std::string>{""});
 }
 
 TEST(HandlerFiles, Trestle64ReopensTheSecondUserFileEveryTime)

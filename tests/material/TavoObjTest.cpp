@@ -23,6 +23,7 @@ constexpr const char* kConcrete = R"(<M>
         <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="20"/>
         <O Name="C30/37" Prioritaet="4">
           <Eigenschaft Kurzname="fck" Wert01="30"/>
+          <?Eigenschaft x?>
           <Eigenschaft Kurzname="gamma" Wert01="1.15"/>
           <Eigenschaft Kurzname="fcd" Formel="" Wert01="1"/>
         </O>
@@ -41,7 +42,8 @@ TEST(TavoObj, FarthestLevelWinsAndEveryElementIsKept)
   const CTavoObj obj(object, true);
 
   // gamma stands at the object, the code and the root: the root's 1.6 wins. The code's formula
-  // of fcd is kept although the object's own fcd has an empty one.
+  // of fcd is kept although the object's own fcd has an empty one. An instruction named like a
+  // property is none.
   EXPECT_EQ(obj.values.at("gamma"), "1.6");
   EXPECT_EQ(obj.formulas.at("fcd"), "fck/gamma");
   EXPECT_EQ(obj.formulas.size(), 1u);
@@ -68,6 +70,7 @@ TEST(TavoObj, ChangedTextIsWrittenIntoEveryElementOfItsShortName)
         <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="18.75"/>
         <O Name="C30/37" Prioritaet="4">
           <Eigenschaft Kurzname="fck" Wert01="30"/>
+          <?Eigenschaft x?>
           <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
           <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="18.75"/>
         </O>
@@ -103,19 +106,13 @@ TEST(TavoObj, FinalTextsLeaveTheDocumentUntouched)
   EXPECT_STREQ(QODOM_GetString(b, kWert01), "3.14159");
 }
 
-TEST(TavoObj, PriorityAndTheEmptyObject)
+TEST(TavoObj, PriorityOutsideItsRangeCountsAsMissing)
 {
   ParsedDoc doc(
       R"(<N><O Name="a" Prioritaet="7"/><O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/></N>)");
   const std::pair<const char*, int> rows[] = {{"a", 7}, {"b", -1}, {"c", -1}, {"d", -1}, {"e", -1}};
   for (const auto& [name, priority] : rows)
     EXPECT_EQ(CTavoObj(doc.Find({name}), false).priority, priority) << name;
-
-  const CTavoObj empty(0, true);
-  EXPECT_TRUE(empty.values.empty() && empty.formulas.empty() && empty.propertyElements.empty());
-  EXPECT_EQ(empty.priority, -1);
-  EXPECT_EQ(empty.objectElement, 0u);
-  EXPECT_TRUE(empty.inUserFile);
 }
 
 TEST(TavoObj, CopyPropertiesToFlattensInheritedProperties)
