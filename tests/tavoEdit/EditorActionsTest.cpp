@@ -45,11 +45,17 @@ TEST_F(EditorTest, CopyUnderATakenNameAsksAgainThenCopiesIntoTheUserFile)
   EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
 }
 
-TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFile)
+TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFileUnlessCancelled)
 {
   StartValues start;
   start.qorMode = true;
   Open(start);
+  m_prompts.copyRuns = {[](CCopyDlg&) { return false; }};  // cancelled: nothing happens
+  m_dialog->OnCopyObject();
+  EXPECT_EQ(List(3)->count(), 3);
+  EXPECT_EQ(List(3)->currentText(), "C20/25");
+  EXPECT_TRUE(m_prompts.asked.empty());
+
   std::string proposed;
   int intoUser = -1;
   m_prompts.copyRuns = {[&](CCopyDlg& dialog) {
@@ -62,16 +68,6 @@ TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFile)
   EXPECT_EQ(proposed, "3");  // priorities 0, 1 and the user's 2
   EXPECT_EQ(intoUser, 0);
   EXPECT_EQ(List(3)->currentText(), "C25/30");
-}
-
-TEST_F(EditorTest, CancelledCopyChangesNothing)
-{
-  Open();
-  m_prompts.copyRuns = {[](CCopyDlg&) { return false; }};
-  m_dialog->OnCopyObject();
-  EXPECT_EQ(List(3)->count(), 3);
-  m_dialog->OnCancel();
-  EXPECT_TRUE(m_prompts.asked.empty());
 }
 
 TEST_F(EditorTest, DeletingAUserObjectAsksThenRebuildsTheObjectList)
@@ -89,30 +85,6 @@ TEST_F(EditorTest, DeletingAUserObjectAsksThenRebuildsTheObjectList)
   EXPECT_EQ(List(3)->findText("Eigen"), -1);
   EXPECT_EQ(List(3)->currentIndex(), 0);
   EXPECT_EQ(m_dialog->Selection(CTavoEditDlg::kObjekt), List(3)->currentIndex());
-}
-
-TEST_F(EditorTest, NormalModeDoesNotDeleteStandardObjects)
-{
-  Open();
-  m_prompts.answers = {CEditorPrompts::Answer::Yes};
-  m_dialog->OnDeleteObject();
-  EXPECT_TRUE(m_prompts.asked.empty());
-  EXPECT_EQ(List(3)->count(), 3);
-}
-
-TEST_F(EditorTest, PriorityFieldStoresANumberAndIgnoresTheRest)
-{
-  StartValues start;
-  start.qorMode = true;
-  Open(start);
-  QLineEdit* priority = Control<QLineEdit>("edtPriority");
-  const auto stored = [&] { return DocumentPriority(m_handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"); };
-  priority->setText("abc");
-  m_dialog->OnPriorityChanged();
-  EXPECT_EQ(stored(), "0");
-  priority->setText(" 12 ");
-  m_dialog->OnPriorityChanged();
-  EXPECT_EQ(stored(), "12");
 }
 
 TEST_F(EditorTest, TypedPriorityIsStoredBeforeTheClosingQuestionsHoweverTheEditorCloses)
@@ -135,6 +107,5 @@ TEST_F(EditorTest, TypedPriorityIsStoredBeforeTheClosingQuestionsHoweverTheEdito
     close(*m_dialog);
     EXPECT_EQ(m_prompts.asked, std::vector<std::string>{kStandardChanged});
     EXPECT_EQ(DocumentPriority(m_handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"), "7");
-    m_prompts.asked.clear();
   }
 }

@@ -3,9 +3,7 @@
 #include "EditorTestSupport.h"
 
 #include "tavo/grid/GridCellCheck.h"
-
-#include <sys/resource.h>
-#include <csignal>
+#include "tests/support/WriteFault.h"
 
 namespace {
 
@@ -17,29 +15,6 @@ bool ReadOnly(CTavoGrid* grid, int row, int col)
     return check->IsDisabled();
   return grid->GetCell(row, col)->IsReadOnly();
 }
-
-// Lowers the process's file-size limit for its lifetime.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes)
-  {
-    getrlimit(RLIMIT_FSIZE, &m_old);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{bytes, m_old.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit()
-  {
-    setrlimit(RLIMIT_FSIZE, &m_old);
-    std::signal(SIGXFSZ, m_oldHandler);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
- private:
-  rlimit m_old{};
-  void (*m_oldHandler)(int) = nullptr;
-};
 
 }  // namespace
 
@@ -96,14 +71,6 @@ TEST_F(EditorTest, SaveInNormalModeLeavesTheStandardFileAloneAndItsQuestionStand
   ASSERT_EQ(m_prompts.asked.size(), 1u);
   EXPECT_NE(m_prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
   EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());  // answered No
-}
-
-TEST_F(EditorTest, ViewingAnObjectWithUnchangedValuesAsksNothing)
-{
-  Open();
-  Choose(3, "C20/25");
-  m_dialog->OnCancel();
-  EXPECT_TRUE(m_prompts.asked.empty());
 }
 
 TEST_F(EditorTest, RightsFollowModeAndFile)

@@ -4,63 +4,55 @@
 
 #include "tavo/outside/VBT.h"
 
-TEST_F(EditorTest, StartWithoutValuesShowsTheFirstObject)
-{
-  Open();
-  EXPECT_EQ(List(0)->currentText(), "Beton");
-  EXPECT_EQ(List(3)->currentText(), "C20/25");
-  EXPECT_EQ(List(3)->count(), 3);  // C20/25, C30/37 and the user's Eigen
-  for (int level = 0; level < 4; ++level)
-    EXPECT_TRUE(List(level)->isEnabled()) << level;
-  EXPECT_EQ(Cell("fcm", CTavoGrid::kColWert), "28");
-  EXPECT_TRUE(Control<QPushButton>("btnProtocol")->isHidden());
-  EXPECT_FALSE(Control<QLineEdit>("edtPriority")->isEnabled());
-  EXPECT_TRUE(m_prompts.asked.empty());
-}
+#include <array>
 
-TEST_F(EditorTest, StartKategorieThatMatchesSelectsAndDisablesItsList)
+TEST_F(EditorTest, StartValuesSelectLevelByLevelAndLockTheListsTheyName)
 {
-  StartValues start;
-  start.kat = "Stahl";
-  Open(start);
-  EXPECT_EQ(List(0)->currentText(), "Stahl");
-  EXPECT_FALSE(List(0)->isEnabled());
-  EXPECT_TRUE(List(1)->isEnabled());
-  EXPECT_EQ(List(3)->currentText(), "S235");
-  EXPECT_EQ(Cell("fy", CTavoGrid::kColWert), "235");
-}
-
-TEST_F(EditorTest, StartKategorieThatMatchesNothingTakesLineZeroAndStillDisables)
-{
-  StartValues start;
-  start.kat = "Holz";
-  Open(start);
-  EXPECT_EQ(List(0)->currentIndex(), 0);
-  EXPECT_FALSE(List(0)->isEnabled());
-}
-
-TEST_F(EditorTest, StartWithObjektOnlyKeepsTheUpperListsEnabled)
-{
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start);
-  EXPECT_EQ(List(3)->currentText(), "Eigen");
-  for (int level = 0; level < 4; ++level)
-    EXPECT_TRUE(List(level)->isEnabled()) << level;
-  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "50");
-}
-
-TEST_F(EditorTest, StartWithTheWholePathInQorMode)
-{
-  StartValues start{"Beton", "Normalbeton", "EC2", "C30/37", true, false};
-  Open(start);
-  EXPECT_EQ(List(3)->currentText(), "C30/37");
-  EXPECT_FALSE(List(2)->isEnabled());
-  EXPECT_TRUE(List(3)->isEnabled());
-  EXPECT_FALSE(Control<QPushButton>("btnProtocol")->isHidden());
-  EXPECT_TRUE(Control<QLineEdit>("edtPriority")->isEnabled());
-  EXPECT_EQ(Control<QLineEdit>("edtPriority")->text(), "1");
-  EXPECT_EQ(Cell("fcd", CTavoGrid::kColWert), "20");
+  const struct {
+    std::vector<std::string> names;  // the start values kat, ukat, norm, objekt
+    bool qorMode;
+    const char *kategorie, *objekt;  // the lines selected
+    int objects;                     // lines of the object list
+    std::array<bool, 4> enabled;     // the four lists
+    const char *row, *value;         // a value the grid shows
+    const char* priority;            // the priority field's text; nullptr when it is disabled
+  } rows[] = {
+      {{}, false, "Beton", "C20/25", 3, {true, true, true, true}, "fcm", "28", nullptr},
+      {{"Stahl"}, false, "Stahl", "S235", 1, {false, true, true, true}, "fy", "235", nullptr},
+      // A Kategorie that matches nothing takes line 0 and still locks the list.
+      {{"Holz"}, false, "Beton", "C20/25", 3, {false, true, true, true}, "fcm", "28", nullptr},
+      {{"", "", "", "Eigen"}, false, "Beton", "Eigen", 3, {true, true, true, true}, "fck2", "50", nullptr},
+      {{"Beton", "Normalbeton", "EC2", "C30/37"},
+       true,
+       "Beton",
+       "C30/37",
+       3,
+       {false, false, false, true},
+       "fcd",
+       "20",
+       "1"},
+  };
+  for (const auto& row : rows) {
+    StartValues start;
+    std::string* fields[] = {&start.kat, &start.ukat, &start.norm, &start.objekt};
+    for (std::size_t i = 0; i < row.names.size(); ++i)
+      *fields[i] = row.names[i];
+    start.qorMode = row.qorMode;
+    SCOPED_TRACE(start.kat + "/" + start.objekt);
+    Open(start);
+    EXPECT_EQ(List(0)->currentText(), row.kategorie);
+    EXPECT_EQ(List(3)->currentText(), row.objekt);
+    EXPECT_EQ(List(3)->count(), row.objects);
+    for (int level = 0; level < 4; ++level)
+      EXPECT_EQ(List(level)->isEnabled(), row.enabled[std::size_t(level)]) << level;
+    EXPECT_EQ(Cell(row.row, CTavoGrid::kColWert), row.value);
+    EXPECT_EQ(Control<QPushButton>("btnProtocol")->isHidden(), !row.qorMode);
+    EXPECT_EQ(Control<QLineEdit>("edtPriority")->isEnabled(), row.priority != nullptr);
+    if (row.priority) {
+      EXPECT_EQ(Control<QLineEdit>("edtPriority")->text(), row.priority);
+    }
+    EXPECT_TRUE(m_prompts.asked.empty());
+  }
 }
 
 TEST_F(EditorTest, FileThatFailsToOpenIsReportedWithItsReason)

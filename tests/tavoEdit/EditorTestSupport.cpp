@@ -101,6 +101,9 @@ std::string UserFixture()
 
 void EditorTest::Open(const StartValues& start, const std::string& standard, const std::string& user)
 {
+  m_dialog.reset();  // an earlier editor goes before its handler and its files
+  m_handler.reset();
+  m_prompts.asked.clear();
   m_db = std::make_unique<TestDatabase>(standard, user);
   m_handler = m_db->Open();
   m_dialog = std::make_unique<CTavoEditDlg>(*m_handler, m_prompts, start);
