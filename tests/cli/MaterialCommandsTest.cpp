@@ -1,12 +1,10 @@
-// `tavo show`, `tavo protocol` and `tavo recalc` as scripts use them.
+// `tavo show` and `tavo recalc` as scripts use them.
 
 #include "tests/support/TavoTool.h"
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
-
-#include <cstdlib>
 
 namespace {
 
@@ -91,23 +89,6 @@ TEST(CliShow, PrintsTheGridRowsRecalculated)
   EXPECT_EQ(files.Run({"show", "Beton", "Normalbeton"}).exitCode, 2);
 }
 
-TEST(CliProtocol, WritesTheFileOrReportsWhyNot)
-{
-  const Files files;
-  const std::string target = files.folder.Path("material.txt");
-  ProcessResult result = files.Run({"protocol", target});
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  const std::string protocol = ReadFile(target);
-  EXPECT_NE(protocol.find("\t\t\t\tfck            \t[     N/mm\xB2]\t= 30             \tDruckfestigkeit\n"),
-            std::string::npos)
-      << protocol;
-
-  const std::string unwritable = files.folder.Path("no/such/folder/material.txt");
-  result = files.Run({"protocol", unwritable});
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find(unwritable), std::string::npos) << result.err;
-}
-
 TEST(CliRecalc, CountsChangedObjectsAndSavesOnlyWhenAsked)
 {
   const Files files;
@@ -132,23 +113,4 @@ TEST(CliRecalc, FileThatFailedToOpenIsNeverSaved)
   EXPECT_NE(result.err.find(files.user + ":3:"), std::string::npos) << result.err;
   EXPECT_EQ(ReadFile(files.standard), kStandard);
   EXPECT_EQ(ReadFile(files.user), "<Materialdatei>\n  <Kategorie Name=\"A\">\n</Materialdatei>\n");
-}
-
-TEST(CliBundledDatabase, RecalcChangesNothingAndCheckFindsNothing)
-{
-  const TestFolder folder;
-  const std::string bundled = std::string(std::getenv("TAVO_TEST_DATA")) + "/../../data/Materialdatei.xml";
-  const std::string standard = folder.Write("Materialdatei.xml", ReadFile(bundled));
-  const std::vector<std::string> files{"--standard", standard, "--user", folder.Path("user.xml")};
-  const auto run = [&](const std::string& command) {
-    std::vector<std::string> arguments = files;
-    arguments.push_back(command);
-    return Tavo(arguments);
-  };
-  ProcessResult result = run("recalc");
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.out, "0 of 51 objects changed\n");
-  result = run("check");
-  EXPECT_EQ(result.exitCode, 0);
-  EXPECT_EQ(result.out + result.err, "");
 }

@@ -1,5 +1,6 @@
-// `tavo` follows the shell's conventions: --version, unknown commands named with the closest
-// known one, a missing level told by its name, `-` as standard output, one language at a time.
+// `tavo` follows the shell's conventions: exit statuses, --version, unknown commands named with
+// the closest known one, lists in list order, a missing level told by its name, `-` as standard
+// output, one language at a time.
 
 #include "tests/support/TavoTool.h"
 #include "tests/support/TestFiles.h"
@@ -16,9 +17,13 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
 <Materialdatei>
   <Kategorie Name="Beton" Prioritaet="0">
     <Unterkategorie Name="Normalbeton" Prioritaet="0">
-      <Norm Name="EC2" Prioritaet="0"><Objekt Name="C30/37"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt></Norm>
+      <Norm Name="EC2" Prioritaet="0">
+        <Objekt Name="C30/37" Prioritaet="1"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
+        <Objekt Name="C12/15" Prioritaet="0"/>
+      </Norm>
     </Unterkategorie>
   </Kategorie>
+  <Kategorie Name="Würfel" Prioritaet="2"/>
 </Materialdatei>
 )";
 
@@ -29,27 +34,44 @@ TEST(CliConventions, ExitStatusAndMessages)
   TestFolder folder;
   const std::vector<std::string> files = {"--standard", folder.Write("std.xml", kStandard), "--user",
                                           folder.Path("user.xml")};
+  const std::string unwritable = folder.Path("no/such/folder/material.txt");
   struct Row {
     std::vector<std::string> arguments;
     int exitCode;
-    std::string out, err;
+    std::string out, err;  // "*": anything but nothing
   } rows[] = {
+      {{}, 2, "", "*"},
+      {{"--help"}, 0, "*", ""},
+      {{"list"}, 0, "Beton\n\nWürfel\n", ""},  // an empty slot is an empty line
+      {{"list", "a", "b", "c", "d"}, 2, "", "*"},
+      {{"protocol", unwritable},
+       1,
+       "",
+       "tavo: cannot write the protocol " + unwritable + ": No such file or directory\n"},
       {{"lsit"}, 2, "", "tavo: unknown command 'lsit'; did you mean 'list'?\n"},
       {{"shwo", "Beton"}, 2, "", "tavo: unknown command 'shwo'; did you mean 'show'?\n"},
       {{"frobnicate"}, 2, "", "tavo: unknown command 'frobnicate'\n"},
       {{"list", "Beton", "Leichtbeton"}, 1, "", "tavo list: no such level: Beton/Leichtbeton\n"},
       {{"list", "Holz"}, 1, "", "tavo list: no such level: Holz\n"},
-      {{"list", "Beton", "Normalbeton", "EC2"}, 0, "C30/37\n", ""},
+      {{"list", "Beton", "Normalbeton", "EC2"}, 0, "C12/15\nC30/37\n", ""},
       {{"--version"}, 0, "tavo 1.0\n", ""},
   };
   for (const Row& row : rows) {
     std::vector<std::string> arguments = files;
     arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
     const ProcessResult result = Tavo(arguments);
-    EXPECT_EQ(result.exitCode, row.exitCode) << row.arguments[0] << ": " << result.err;
-    EXPECT_EQ(result.out, row.out) << row.arguments[0];
-    EXPECT_EQ(result.err, row.err) << row.arguments[0];
+    const std::string what = row.arguments.empty() ? "(nothing)" : row.arguments[0];
+    EXPECT_EQ(result.exitCode, row.exitCode) << what << ": " << result.err;
+    if (row.out == "*")
+      EXPECT_FALSE(result.out.empty()) << what;
+    else
+      EXPECT_EQ(result.out, row.out) << what;
+    if (row.err == "*")
+      EXPECT_FALSE(result.err.empty()) << what;
+    else
+      EXPECT_EQ(result.err, row.err) << what;
   }
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(folder.Path("user.xml"))));  // nothing was saved
 }
 
 TEST(CliConventions, DashWritesTheProtocolToStandardOutput)
