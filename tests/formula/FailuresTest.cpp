@@ -1,4 +1,5 @@
-// Errors of the grammar: codes, German messages and English failure texts.
+// Failures of the tokenizer, the grammar and the functions: codes, German messages and English
+// failure texts.
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,7 @@ TEST(Failures, CodesAndTexts)
 {
   const struct {
     std::string formula;
-    int code;
+    int code;  // 0: no notice
     std::string german;
     std::string english;
   } rows[] = {
@@ -40,12 +41,35 @@ TEST(Failures, CodesAndTexts)
       {"1/0", 64, "Division durch Null.", "Divide by zero"},
       {"1/-0", 64, "Division durch Null.", "Divide by zero"},
       {"x = 1; x /= 0", 64, "Division durch Null.", "Divide by zero"},
+      {"roll(1000001; 6)", 1024, "Zu viele Würfe in roll (höchstens 1000000).",
+       "Too many throws in roll (at most 1000000)"},
+      // the tokenizer's
+      {"1.2.3", 4, "Fehlerhaftes Zahlenformat: '1.2.3'", "Bad numeric literal: 1.2.3"},
+      {"2ex", 4, "Fehlerhaftes Zahlenformat: '2e'", "Bad numeric literal: 2e"},
+      {"1e999", 4, "Fehlerhaftes Zahlenformat: '1e999'", "Bad numeric literal: 1e999"},
+      {"_a", 8, "Unerlaubtes Zeichen ('_')", "Unexpected character: _"},
+      {"a & b", 8, "Unerlaubtes Zeichen ('&')", "Unexpected character: &"},
+      {"1 | 2", 8, "Unerlaubtes Zeichen ('|')", "Unexpected character: |"},
+      {"1,5", 8, "Unerlaubtes Zeichen (',')", "Unexpected character: ,"},
+      {".5", 8, "Unerlaubtes Zeichen ('.')", "Unexpected character: ."},
+      {"\"x\"", 8, "Unerlaubtes Zeichen ('\"')", "Unexpected character: \""},
+      {"m\xC3\xA4h", 8, "Unerlaubtes Zeichen ('\xC3\xA4')", "Unexpected character: \xC3\xA4"},
+      {"1 + \x01", 8, "Unerlaubtes Zeichen (ASCII 1)", "Unexpected character (decimal 1)"},
+      {"\x1F", 8, "Unerlaubtes Zeichen (ASCII 31)", "Unexpected character (decimal 31)"},
+      // domain errors of the functions fail without a notice
+      {"sqrt(-1)", 0, "", "Fehler in sqrt"},
+      {"log(-1)", 0, "", "Fehler in log"},
+      {"log10(-0.1)", 0, "", "Fehler in log10"},
+      {"asin(1.5)", 0, "", "Fehler in asin"},
+      {"acos(-2)", 0, "", "Fehler in acos"},
+      {"mod(1; 0)", 0, "", "Divide by zero in mod"},
   };
   for (const auto& row : rows) {
     const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
     EXPECT_FALSE(outcome.ok) << row.formula;
-    EXPECT_EQ(outcome.codes, std::vector<int>{row.code}) << row.formula;
-    EXPECT_EQ(outcome.messages, std::vector<std::string>{row.german}) << row.formula;
+    EXPECT_EQ(outcome.codes, row.code ? std::vector<int>{row.code} : std::vector<int>{}) << row.formula;
+    EXPECT_EQ(outcome.messages, row.code ? std::vector<std::string>{row.german} : std::vector<std::string>{})
+        << row.formula;
     EXPECT_EQ(outcome.english, row.english) << row.formula;
   }
 }
@@ -76,15 +100,6 @@ TEST(Failures, NestingIsBoundedAt200Levels)
     EXPECT_EQ(deep.english, "Expression nested too deeply (more than 200 levels)");
   }
   EXPECT_EQ(RunFormula(Repeat("(", 100000)).codes, std::vector<int>{1024});
-}
-
-TEST(Failures, RollIsBoundedAtAMillionThrows)
-{
-  const Outcome outcome = RunFormula("roll(1000001; 6)");
-  EXPECT_FALSE(outcome.ok);
-  EXPECT_EQ(outcome.codes, std::vector<int>{1024});
-  EXPECT_EQ(outcome.messages, std::vector<std::string>{"Zu viele Würfe in roll (höchstens 1000000)."});
-  EXPECT_EQ(outcome.english, "Too many throws in roll (at most 1000000)");
 }
 
 }  // namespace
