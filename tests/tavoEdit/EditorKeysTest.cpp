@@ -5,35 +5,6 @@
 #include <QApplication>
 #include <QTest>
 
-namespace {
-
-const std::string kUserPath = "Beton/Normalbeton/EC2/Eigen";
-
-}  // namespace
-
-TEST_F(EditorTest, TypingAValueAndEnterRecomputesTheFormulaRows)
-{
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start);
-  m_dialog->show();
-  QApplication::setActiveWindow(m_dialog.get());
-  CTavoGrid* grid = m_dialog->Grid();
-  grid->SelectCell(Row("fck"), CTavoGrid::kColWert);
-  ASSERT_EQ(QApplication::focusWidget(), grid);
-
-  QTest::keyClicks(grid, "4");  // the first character opens the editor and replaces the text
-  QWidget* editor = QApplication::focusWidget();
-  ASSERT_NE(editor, grid);
-  QTest::keyClicks(editor, "0");
-  QTest::keyClick(editor, Qt::Key_Return);
-
-  EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "40");
-  EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), "80");
-  m_dialog->OnSaveChanges();
-  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2"), "80");
-}
-
 TEST_F(EditorTest, EnterDoesNothingAndEscapeClosesLikeSchliessen)
 {
   Open();
