@@ -1,17 +1,15 @@
-// The base grid's cell model: class replacement, default cells, out-of-range operations.
-#include <gtest/gtest.h>
+// The cell store of the base grid and of its extension: class replacement, the record map of check boxes, row count,
+// colours, commits and the focus rules.
+#include <QLayout>
 
 #include "GridTestSupport.h"
 #include "tavo/grid/GridCell.h"
 #include "tavo/grid/GridCellCheck.h"
-#include "tavo/grid/GridCellRegistry.h"
-#include "tavo/grid/GridDefaultCell.h"
 
 namespace {
 
 // A grid that counts the cells it frees.
-class CountingGrid : public CGridCtrl {
- public:
+struct CountingGrid : CGridCtrl {
   void FreeCell(int row, int col) override
   {
     ++freed;
@@ -20,111 +18,155 @@ class CountingGrid : public CGridCtrl {
   int freed = 0;
 };
 
-TEST(GridCells, ReplacingTheClassKeepsEveryAttribute)
+TEST(GridCells, ReplacingTheClassKeepsEveryAttributeAndShrinkingFreesCells)
 {
   CountingGrid grid;
-  Shape(grid, 3, 3, 1);
+  grid.SetRowCount(4);
+  grid.SetColumnCount(3);
   grid.SetItemText(1, 1, "Träger");
   grid.SetItemFgColour(1, 1, GridRgb(1, 2, 3));
   grid.SetItemBkColour(1, 1, GridRgb(224, 224, 224));
   grid.SetItemFormat(1, 1, kFormatRight);
   grid.SetItemState(1, 1, kStateReadOnly);
-  QFont font("Serif", 17);
+  const QFont font("Serif", 17);
   grid.SetItemFont(1, 1, font);
-
   ASSERT_TRUE(grid.SetCellClass(1, 1, CGridCellCheck::kClassName));
   const CGridCellBase* cell = grid.GetCell(1, 1);
   EXPECT_STREQ(cell->ClassName(), CGridCellCheck::kClassName);
-  EXPECT_EQ(grid.freed, 1);
-  EXPECT_EQ(cell->GetText(), "Träger");
-  EXPECT_EQ(cell->GetTextClr(), GridRgb(1, 2, 3));
-  EXPECT_EQ(cell->GetBackClr(), GridRgb(224, 224, 224));
-  EXPECT_EQ(cell->GetFormat(), unsigned(kFormatRight));
+  EXPECT_EQ(std::tuple(cell->GetText(), cell->GetTextClr(), cell->GetBackClr(), cell->GetFormat(), cell->GetFont()),
+            std::tuple(QString("Träger"), GridRgb(1, 2, 3), GridRgb(224, 224, 224), unsigned(kFormatRight), font));
   EXPECT_TRUE(cell->IsReadOnly());
-  EXPECT_EQ(cell->GetFont(), font);
-  EXPECT_EQ(cell->GetRow(), 1);
-  EXPECT_EQ(cell->GetCol(), 1);
-  EXPECT_EQ(cell->GetGrid(), &grid);
-
+  EXPECT_EQ(std::tuple(cell->GetRow(), cell->GetCol(), cell->GetGrid()), std::tuple(1, 1, &grid));
   EXPECT_TRUE(grid.SetCellClass(1, 1, CGridCellCheck::kClassName));
-  EXPECT_EQ(grid.GetCell(1, 1), cell) << "the same class again makes no new object";
   EXPECT_FALSE(grid.SetCellClass(1, 1, "NoSuchCell"));
-  EXPECT_EQ(grid.GetCell(1, 1), cell);
-}
+  EXPECT_EQ(grid.GetCell(1, 1), cell) << "the same class again or an unknown one makes no new object";
+  EXPECT_EQ(grid.freed, 1);
 
-TEST(GridCells, RegistryMakesRegisteredClasses)
-{
-  struct CTaggedCell : CGridCell {
-    const char* ClassName() const override { return "CTaggedCell"; }
-  };
-  EXPECT_TRUE(RegisterGridCellClass("CTaggedCell", [] { return std::make_unique<CTaggedCell>(); }));
-  EXPECT_FALSE(RegisterGridCellClass("CTaggedCell", [] { return std::make_unique<CTaggedCell>(); }));
-  EXPECT_FALSE(RegisterGridCellClass(CGridCell::kClassName, [] { return std::make_unique<CTaggedCell>(); }));
-  CGridCtrl grid;
-  Shape(grid, 1, 1);
-  ASSERT_TRUE(grid.SetCellClass(0, 0, "CTaggedCell"));
-  EXPECT_STREQ(grid.GetCell(0, 0)->ClassName(), "CTaggedCell");
-  EXPECT_EQ(CreateGridCell("unknown"), nullptr);
-}
-
-TEST(GridCells, DefaultCellsSupplyUnsetAttributes)
-{
-  CGridCtrl grid;
-  Shape(grid, 3, 3, 1, 1);
-  grid.GetDefaultCell(false, false)->SetBackClr(GridRgb(255, 255, 255));
-  grid.GetDefaultCell(true, false)->SetBackClr(GridRgb(10, 20, 30));
-  grid.GetDefaultCell(true, true)->SetMargin(7);
-  EXPECT_EQ(grid.GetCell(1, 1)->EffectiveBackColour(), QColor(255, 255, 255));
-  EXPECT_EQ(grid.GetCell(0, 1)->EffectiveBackColour(), QColor(10, 20, 30));
-  EXPECT_FALSE(grid.GetCell(1, 0)->EffectiveBackColour().isValid()) << "left to the style";
-  EXPECT_EQ(grid.GetCell(0, 0)->EffectiveMargin(), 7);
-  grid.SetItemBkColour(1, 1, GridRgb(1, 1, 1));
-  EXPECT_EQ(grid.GetCell(1, 1)->EffectiveBackColour(), QColor(1, 1, 1));
-  grid.SetItemBkColour(1, 1, kDefaultColour);
-  EXPECT_EQ(grid.GetCell(1, 1)->EffectiveBackColour(), QColor(255, 255, 255));
-}
-
-TEST(GridCells, OperationsOutsideTheGridFail)
-{
-  CGridCtrl grid;
-  Shape(grid, 2, 2);
-  EXPECT_EQ(grid.GetCell(2, 0), nullptr);
-  EXPECT_EQ(grid.GetCell(0, -1), nullptr);
-  EXPECT_FALSE(grid.SetItemText(5, 5, "x"));
-  EXPECT_FALSE(grid.SetItemState(-1, 0, kStateReadOnly));
-  EXPECT_FALSE(grid.SetCellClass(2, 2, CGridCellCheck::kClassName));
-  EXPECT_FALSE(grid.SetColumnWidth(2, 10));
-  EXPECT_FALSE(grid.SetFixedRowCount(3));
-  EXPECT_EQ(grid.GetItemText(9, 9), QString());
-  EXPECT_EQ(grid.GetColumnWidth(7), -1);
-}
-
-TEST(GridCells, FocusCellInTheFixedAreaMovesToTheData)
-{
-  CGridCtrl grid;
-  Shape(grid, 4, 3, 1, 1);
-  grid.SetFocusCell(0, 0);
-  EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 1));
-  grid.SetFocusCell(0, 2);
-  EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 2));
-  EXPECT_TRUE(grid.GetItemState(1, 2) & kStateFocused);
-  grid.SetFocusCell(-1, -1);
-  EXPECT_FALSE(grid.GetFocusCell().IsValid());
-  grid.SetFocusCell(2, 1);
   grid.SetRowCount(2);
-  EXPECT_FALSE(grid.GetFocusCell().IsValid()) << "its row went away";
-  EXPECT_EQ(grid.GetItemState(0, 1) & (kStateFixed | kStateFixedRow), unsigned(kStateFixed | kStateFixedRow));
-}
-
-TEST(GridCells, ShrinkingFreesEveryRemovedCell)
-{
-  CountingGrid grid;
-  Shape(grid, 4, 3);
-  grid.SetRowCount(2);
-  EXPECT_EQ(grid.freed, 6);
+  EXPECT_EQ(grid.freed, 7);
   grid.SetColumnCount(1);
-  EXPECT_EQ(grid.freed, 10);
+  EXPECT_EQ(grid.freed, 11);
   EXPECT_NE(grid.GetCell(1, 0), nullptr);
+}
+
+TEST(QORGridRecords, TypesKeepTheRecordMapConsistent)
+{
+  CQORGridCtrl grid;
+  grid.SetupGrid(5, 4, 1, 0);
+  std::string problem;
+  EXPECT_EQ(grid.SetCellType(2, 3, 3), 3);
+  EXPECT_EQ(grid.SetCellType(4, 1, 3), 3);
+  EXPECT_EQ(grid.CellRecordCount(), 2);
+  EXPECT_EQ(grid.SetCellType(2, 2, 7), 0) << "an unknown code changes nothing";
+  EXPECT_EQ(grid.SetCellType(2, 3, 0), 0);
+  EXPECT_STREQ(grid.GetCell(2, 3)->ClassName(), CGridCell::kClassName);
+  EXPECT_EQ(grid.CellRecordCount(), 1);
+  grid.SetRowCount(4);  // row 4 goes, and its record with it
+  EXPECT_EQ(grid.CellRecordCount(), 0);
+  EXPECT_TRUE(grid.CheckCellRecords(&problem)) << problem;
+  grid.SetCellClass(1, 1, CGridCellCheck::kClassName);  // behind the extension's back
+  EXPECT_FALSE(grid.CheckCellRecords(&problem));
+  EXPECT_EQ(problem, "check box (1, 1) has no record");
+}
+
+TEST(QORGridRows, SetRowCountAddsInitialisesRemovesAndRefits)
+{
+  CRecordingGrid grid;
+  grid.resize(400, 200);
+  grid.SetupGrid(2, 3, 1, 0);
+  for (int col = 0; col < 3; ++col)
+    grid.SetColumnWeight(col, 10);
+  grid.SetRowCount(5);
+  EXPECT_EQ(grid.GetColumnWidth(0) + grid.GetColumnWidth(1) + grid.GetColumnWidth(2), grid.viewport()->width())
+      << "a changed count refits";
+  grid.SetColumnWidth(0, 7);
+  grid.SetCellText(4, 0, "kept");
+  grid.SetRowCount(5);
+  EXPECT_EQ(grid.GetColumnWidth(0), 7) << "the same count does not refit";
+  grid.SetRowCount(1);
+  grid.SetRowCount(3);
+  EXPECT_EQ(grid.initRows, (std::vector<int>{1, 2, 3, 4, 1, 2}));
+  EXPECT_EQ(grid.GetItemText(2, 0), "") << "new rows start empty";
+}
+
+TEST(QORGridColours, ReadOnlyAndHighlightColours)
+{
+  CQORGridCtrl grid;
+  grid.SetupGrid(4, 3, 1, 0);
+  grid.SetCellType(1, 1, 3);
+  grid.SetCellType(2, 1, 3);
+  grid.SetCellReadOnly(1, 2, true);
+  const auto colours = [&](int row) {
+    return std::vector<GridColour>{grid.GetItemBkColour(row, 0), grid.GetItemBkColour(row, 1),
+                                   grid.GetItemBkColour(row, 2)};
+  };
+  constexpr GridColour kWhite = GridRgb(255, 255, 255), kGrey = GridRgb(224, 224, 224);
+  constexpr GridColour kBlue = GridRgb(128, 192, 255), kGreyBlue = GridRgb(120, 160, 200);
+  grid.HighlightRow(1);
+  EXPECT_EQ(colours(1), (std::vector<GridColour>{kBlue, kGreyBlue, kGreyBlue})) << "a box counts as read-only";
+  EXPECT_EQ(grid.GetItemBkColour(0, 0), kDefaultColour) << "the header is never coloured";
+  grid.HighlightRow(2);
+  EXPECT_EQ(colours(1), (std::vector<GridColour>{kWhite, kGrey, kGrey}));
+  grid.HighlightRow(-1);
+  EXPECT_EQ(colours(2), (std::vector<GridColour>{kWhite, kGrey, kWhite}));
+}
+
+TEST(QORGridCommit, ANestedCommitDoesNothing)
+{
+  struct NestingGrid : CQORGridCtrl {
+    void OnCellChanged(int row, int col, int) override
+    {
+      changes.push_back({row, col});
+      if (row == 1)
+        FinishCellEdit(2, col, "nested");
+    }
+    std::vector<CCellID> changes;
+  } grid;
+  grid.SetupGrid(4, 2, 1, 0);
+  grid.FinishCellEdit(1, 0, "outer");
+  EXPECT_EQ(grid.GetItemText(2, 0), "");
+  grid.FinishCellEdit(2, 0, "again");  // the guard is down again afterwards
+  EXPECT_EQ(grid.changes, (std::vector<CCellID>{{1, 0}, {2, 0}}));
+}
+
+using QORGrid = GridDialogTest;
+
+TEST_F(QORGrid, LeavingForAnotherControlDropsTheFocusCellAndHighlight)
+{
+  FocusCell(2, 0);
+  grid->HighlightRow(2);
+  before->setFocus(Qt::OtherFocusReason);  // an edit field: the grid keeps its state
+  EXPECT_EQ(grid->GetHighlightedRow(), 2);
+  grid->setFocus(Qt::TabFocusReason);  // it still holds the focus cell: nothing is chosen anew
+  EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 0));
+  after->setFocus(Qt::OtherFocusReason);
+  EXPECT_FALSE(grid->GetFocusCell().IsValid());
+  EXPECT_EQ(grid->GetHighlightedRow(), -1);
+  EXPECT_EQ(grid->GetItemBkColour(2, 0), CQORGridCtrl::kWhite);
+}
+
+TEST_F(QORGrid, TabMovesBetweenTwoGrids)
+{
+  auto* second = new CRecordingGrid(dialog.get());
+  second->setObjectName("gridSecond");
+  second->SetupGrid(3, 2, 1, 0);
+  second->SetColumnWeight(0, 1);
+  second->SetColumnWeight(1, 1);
+  dialog->layout()->addWidget(second);
+  QWidget::setTabOrder(grid, second);
+  second->show();
+  FocusCell(3, 4);
+  Walk({{Qt::Key_Tab, CCellID(), false, "gridSecond"}});
+  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0));
+  Walk({{Qt::ShiftModifier | Qt::Key_Tab, {3, 4}, false, "gridProperties"}});
+  EXPECT_FALSE(second->GetFocusCell().IsValid());
+  after->setFocus(Qt::OtherFocusReason);
+  second->SetEnteredBackwards(true);  // as a grid announces a Shift+Tab entry
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(second->GetFocusCell(), CCellID(2, 1));
+  after->setFocus(Qt::OtherFocusReason);
+  second->setFocus(Qt::OtherFocusReason);
+  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0)) << "the announcement holds once";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The keyboard in a dialog: focus hand-over, edits carried on by keys, Delete and the clipboard,
-// as walks of (key -> focus cell, editing, focused widget).
+// Keys and clicks in a dialog as walks of (key or click -> focus cell, editing, focused widget,
+// text): focus hand-over, how edits start, end and carry on, Delete and the clipboard. The moves
+// themselves are the navigation table's.
 #include <QApplication>
 #include <QClipboard>
 #include <array>
@@ -8,92 +9,100 @@
 
 namespace {
 
-using GridKeyboard = GridDialogTest;
-constexpr auto kNone = Qt::NoModifier;
+using GridWalk = GridDialogTest;
 constexpr auto kShift = Qt::ShiftModifier;
 constexpr auto kCtrl = Qt::ControlModifier;
 const CCellID kNoCell;
+constexpr const char* kGrid = "gridProperties";
+constexpr const char* kEdit = "inPlaceEdit";
 
-TEST_F(GridKeyboard, TabHandsTheFocusOnAtEitherEndOfTheGrid)
+TEST_F(GridWalk, KeysHandTheFocusOnAndStartEndAndCarryEdits)
 {
-  // Into the grid from the field before it, along its cells (the moves themselves are the
-  // navigation table's), out past the button without text, and back.
   Walk({
-      {Qt::Key_Tab, kNone, {1, 0}, false, "gridProperties"},
-      {Qt::Key_PageDown, kNone, {3, 0}, false, "gridProperties"},
-      {Qt::Key_End, kCtrl, {3, 4}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, kNoCell, false, "btnAfter"},
-      {Qt::Key_Tab, kShift, kNoCell, false, "btnNoText"},      // the dialog's own order
-      {Qt::Key_Tab, kShift, {3, 4}, false, "gridProperties"},  // arrives at the last cell
-      {Qt::Key_Home, kCtrl, {1, 0}, false, "gridProperties"},
-      {Qt::Key_Tab, kShift, kNoCell, false, "edtBefore"},
-      {Qt::Key_Tab, kNone, {1, 0}, false, "gridProperties"},
+      {Qt::Key_Tab, {1, 0}, false, kGrid, "k1"},
+      {kCtrl | Qt::Key_End, {3, 4}, false, kGrid},
+      {Qt::Key_Tab, kNoCell, false, "btnAfter"},
+      {kShift | Qt::Key_Tab, kNoCell, false, "btnNoText"},  // the dialog's own order
+      {kShift | Qt::Key_Tab, {3, 4}, false, kGrid},         // arrives at the last cell
+      {kCtrl | Qt::Key_Home, {1, 0}, false, kGrid},
+      {kShift | Qt::Key_Tab, kNoCell, false, "edtBefore"},
+      {Qt::Key_Tab, {1, 0}, false, kGrid},
+      {Qt::Key_X, {1, 0}, true, kEdit, "x"},  // a letter replaces the text
+      {Qt::Key_Escape, {1, 0}, false, kGrid, "k1"},
+      {Qt::Key_End, {1, 4}, false, kGrid},
+      {Qt::Key_Space, {1, 4}, true, kEdit, "1.5"},
+      {Qt::Key_9, {1, 4}, true, kEdit, "9"},  // a blank selects the text
+      {Qt::Key_Escape, {1, 4}, false, kGrid, "1.5"},
+      {Qt::Key_Return, {1, 4}, true, kEdit, "1.5"},
+      {Qt::Key_9, {1, 4}, true, kEdit, "1.59"},
+      {Qt::Key_Escape, {1, 4}, false, kGrid, "1.5"},
+      {Qt::Key_F2, {1, 4}, true, kEdit, "1.5"},
+      {Qt::Key_Backspace, {1, 4}, true, kEdit, "1."},  // the caret is at the end
+      {Qt::Key_7, {1, 4}, true, kEdit, "1.7"},
+      {Qt::Key_Enter, {2, 0}, true, kEdit, "k2"},  // Enter acts as Tab
+      {Qt::Key_A, {2, 0}, true, kEdit, "a"},       // opened by Tab: the text is selected
+      {Qt::Key_Return, {2, 1}, false, kGrid},      // the check box has no editor
+      {Qt::Key_Space, {2, 1}, false, kGrid},       // but Space toggles it
+      {Qt::Key_Tab, {2, 4}, false, kGrid, "2.5"},
+      {Qt::Key_F2, {2, 4}, true, kEdit},
+      {Qt::Key_Left, {2, 4}, true, kEdit, "2.5"},
+      {Qt::Key_0, {2, 4}, true, kEdit, "2.05"},
+      {Qt::Key_Up, {1, 4}, true, kEdit, "1.7"},  // a vertical arrow ends, moves and edits there
+      {kCtrl | Qt::Key_Right, {1, 0}, true, kEdit, "k1"},
+      {Qt::Key_Tab, {1, 1}, false, kGrid},
+      {kCtrl | Qt::Key_End, {3, 4}, false, kGrid},
+      {Qt::Key_Return, {3, 4}, true, kEdit},
+      {Qt::Key_Return, kNoCell, false, "btnAfter"},  // Enter as Tab on the last cell
   });
-}
-
-TEST_F(GridKeyboard, KeysThatEndAnEditCarryItOnAndOutOfTheGrid)
-{
-  FocusCell(1, 4);
-  Type("7");
-  Walk({{Qt::Key_Enter, kNone, {2, 0}, true, "inPlaceEdit"}});  // Enter acts as Tab
-  EXPECT_EQ(Text(1, 4), "7");
-  EXPECT_EQ(Editor()->selectedText(), "k2") << "opened by Tab: the text is selected";
-  Type("a");
-  Walk({
-      {Qt::Key_Return, kNone, {2, 1}, false, "gridProperties"},  // the check box has no editor
-      {Qt::Key_Tab, kNone, {2, 4}, false, "gridProperties"},
-      {Qt::Key_F2, kNone, {2, 4}, true, "inPlaceEdit"},
-      {Qt::Key_Tab, kNone, {3, 0}, true, "inPlaceEdit"},
-      {Qt::Key_Tab, kNone, {3, 1}, false, "gridProperties"},
-      {Qt::Key_Tab, kNone, {3, 4}, false, "gridProperties"},
-      {Qt::Key_Return, kNone, {3, 4}, true, "inPlaceEdit"},
-      {Qt::Key_Return, kNone, kNoCell, false, "btnAfter"},  // Enter as Tab on the last cell
-  });
-  EXPECT_EQ(Text(2, 0), "a");
-  EXPECT_EQ(grid->Count("OnCellChanged"), 5);
+  EXPECT_EQ(std::vector<QString>({Text(1, 4), Text(2, 0), Text(2, 4)}), std::vector<QString>({"1.7", "a", "2.05"}));
+  EXPECT_TRUE(grid->GetCheck(2, 1));
   EXPECT_FALSE(grid->HasFocusState());
+  EXPECT_TRUE(dialog->isVisible()) << "the Escape went to the editor, not the dialog";
 }
 
-TEST_F(GridKeyboard, CellKeyDownSeesTheCellAfterTheMove)
+TEST_F(GridWalk, ClicksDeleteAndTheClipboardChangeOnlyEditableCells)
+{
+  Walk({
+      {kClick, {2, 0}, false, kGrid, "k2"},
+      {kClick, {2, 0}, true, kEdit, "k2"},  // on the focus cell: the edit starts at the release
+      {Qt::Key_Z, {2, 0}, true, kEdit, "k2z"},
+      {kClick, {3, 4}, false, kGrid, "3.5"},  // a press elsewhere ends the edit first
+      {Qt::Key_Delete, {3, 4}, false, kGrid, ""},
+      {kClick, {1, 2}, false, kGrid, "f1"},
+      {kClick, {1, 2}, false, kGrid, "f1"},  // read-only: no edit on the second click, nor by keys
+      {Qt::Key_A, {1, 2}, false, kGrid, "f1"},
+      {Qt::Key_F2, {1, 2}, false, kGrid, "f1"},
+      {Qt::Key_Delete, {1, 2}, false, kGrid, "f1"},
+      {kCtrl | Qt::Key_C, {1, 2}, false, kGrid, "f1"},
+      {kClick, {1, 2}, false, kGrid, "f1", {0, 4}},  // the header row takes no focus
+  });
+  EXPECT_EQ(QApplication::clipboard()->text(), "f1\n");
+  EXPECT_EQ(grid->calls.front(), (CRecordingGrid::Call{"OnCellClicked", 2, 0}));
+  EXPECT_EQ(grid->Count("OnCellChanged"), 2) << "(2, 0) and (3, 4)";
+  QApplication::clipboard()->setText("x\ty\tz\n");
+  Walk({
+      {kClick, {3, 0}, false, kGrid},
+      {kCtrl | Qt::Key_V, {3, 0}, false, kGrid, "x"},
+      {kClick, {1, 0}, false, kGrid},
+      {kShift | Qt::Key_Insert, {1, 0}, false, kGrid, "x"},
+      {kCtrl | Qt::Key_X, {1, 0}, false, kGrid, ""},  // Ctrl with a letter starts no edit
+  });
+  EXPECT_EQ(std::vector<QString>({Text(3, 1), Text(3, 2)}), std::vector<QString>({"", "f3"}))
+      << "a check box is no text field, a read-only cell takes nothing";
+  EXPECT_EQ(QApplication::clipboard()->text(), "x\n");
+}
+
+TEST_F(GridWalk, CellKeyDownSeesTheCellAfterTheMove)
 {
   struct KeyGrid : CRecordingGrid {
-    using CRecordingGrid::CRecordingGrid;
     void OnCellKeyDown(int row, int col, int key) override { seen.push_back({row, col, key}); }
     std::vector<std::array<int, 3>> seen;
-  };
-  KeyGrid keyGrid;
+  } keyGrid;
   keyGrid.SetupGrid(3, 2, 1, 0);
   keyGrid.SetFocusCell(1, 0);
   QTest::keyClick(&keyGrid, Qt::Key_Down);
   QTest::keyClick(&keyGrid, Qt::Key_Right);
   EXPECT_EQ(keyGrid.seen, (std::vector<std::array<int, 3>>{{2, 0, Qt::Key_Down}, {2, 1, Qt::Key_Right}}));
-}
-
-TEST_F(GridKeyboard, DeleteAndClipboardChangeOnlyEditableCells)
-{
-  FocusCell(2, 4);
-  Key(Qt::Key_Delete);
-  EXPECT_EQ(Text(2, 4), "");
-  EXPECT_EQ(grid->calls, (std::vector<CRecordingGrid::Call>{{"OnCellChanged", 2, 4}}));
-  FocusCell(2, 2);
-  Key(Qt::Key_Delete);
-  EXPECT_EQ(Text(2, 2), "f2") << "read-only";
-  Key(Qt::Key_C, kCtrl);
-  EXPECT_EQ(QApplication::clipboard()->text(), "f2\n");
-
-  QApplication::clipboard()->setText("x\ty\tz\n");
-  FocusCell(3, 0);
-  Key(Qt::Key_V, kCtrl);
-  EXPECT_EQ(Text(3, 0), "x");
-  EXPECT_EQ(Text(3, 1), "") << "a check box is no text field";
-  EXPECT_EQ(Text(3, 2), "f3");
-  FocusCell(1, 0);
-  Key(Qt::Key_Insert, kShift);
-  EXPECT_EQ(Text(1, 0), "x");
-  Key(Qt::Key_X, kCtrl);
-  EXPECT_EQ(Text(1, 0), "");
-  EXPECT_EQ(QApplication::clipboard()->text(), "x\n");
-  EXPECT_FALSE(grid->IsEditing()) << "Ctrl with a letter starts no edit";
 }
 
 }  // namespace

@@ -10,15 +10,9 @@ int CRecordingGrid::Count(const std::string& hook) const
   return int(std::count_if(calls.begin(), calls.end(), [&](const Call& call) { return call.hook == hook; }));
 }
 
-void CRecordingGrid::OnCellChanged(int row, int col, int)
-{
-  calls.push_back({"OnCellChanged", row, col});
-}
-
 void GridDialogTest::SetUp()
 {
   dialog = std::make_unique<QDialog>();
-  dialog->setObjectName("dlgTest");
   auto* layout = new QVBoxLayout(dialog.get());
   const auto add = [&](auto* widget, const char* name) {
     widget->setObjectName(name);
@@ -27,9 +21,8 @@ void GridDialogTest::SetUp()
   };
   before = add(new QLineEdit("vorher"), "edtBefore");
   grid = add(new CRecordingGrid, "gridProperties");
-  noText = add(new QPushButton(QString()), "btnNoText");
+  add(new QPushButton(QString()), "btnNoText")->setAutoDefault(false);
   after = add(new QPushButton("Weiter"), "btnAfter");
-  noText->setAutoDefault(false);
   after->setAutoDefault(false);
 
   grid->SetupGrid(4, 5, 1, 0);
@@ -71,11 +64,11 @@ void GridDialogTest::FocusCell(int row, int col)
   ASSERT_EQ(grid->GetFocusCell(), CCellID(row, col));
 }
 
-void GridDialogTest::Key(int key, Qt::KeyboardModifiers modifiers)
+void GridDialogTest::Key(QKeyCombination key)
 {
   QWidget* target = QApplication::focusWidget();
   ASSERT_NE(target, nullptr);
-  QTest::keyClick(target, Qt::Key(key), modifiers);
+  QTest::keyClick(target, key.key(), key.keyboardModifiers());
 }
 
 void GridDialogTest::Type(const QString& text)
@@ -94,12 +87,17 @@ void GridDialogTest::Walk(const std::vector<Step>& steps)
 {
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step& step = steps[i];
-    SCOPED_TRACE("step " + std::to_string(i) + ": key " +
-                 QKeySequence(step.key | step.modifiers).toString().toStdString());
-    Key(step.key, step.modifiers);
-    EXPECT_EQ(grid->GetFocusCell(), step.focus)
-        << "focus cell (" << grid->GetFocusCell().row << ", " << grid->GetFocusCell().col << ")";
+    SCOPED_TRACE("step " + std::to_string(i) + ": " + QKeySequence(step.key).toString().toStdString());
+    if (step.key == kClick)
+      Click(step.at.IsValid() ? step.at.row : step.focus.row, step.at.IsValid() ? step.at.col : step.focus.col);
+    else
+      Key(step.key);
+    const CCellID focus = grid->GetFocusCell();
+    EXPECT_EQ(focus, step.focus) << "focus cell (" << focus.row << ", " << focus.col << ")";
     EXPECT_EQ(grid->IsEditing(), step.editing);
     EXPECT_EQ(FocusName().toStdString(), step.focusedWidget);
+    if (step.text != nullptr) {
+      EXPECT_EQ(grid->IsEditing() ? Editor()->text() : Text(focus.row, focus.col), step.text);
+    }
   }
 }

@@ -11,15 +11,6 @@
 
 #include "tavo/grid/QORGridCtrl.h"
 
-// Gives a base grid its rows and columns, the first of them fixed.
-inline void Shape(CGridCtrl& grid, int rows, int cols, int fixedRows = 0, int fixedCols = 0)
-{
-  grid.SetRowCount(rows);
-  grid.SetColumnCount(cols);
-  grid.SetFixedRowCount(fixedRows);
-  grid.SetFixedColumnCount(fixedCols);
-}
-
 // Records every hook call that the tests look at.
 class CRecordingGrid : public CQORGridCtrl {
  public:
@@ -36,10 +27,13 @@ class CRecordingGrid : public CQORGridCtrl {
 
   int Count(const std::string& hook) const;
   void OnCheckChanged(int row, int col) override { calls.push_back({"OnCheckChanged", row, col}); }
-  void OnCellChanged(int row, int col, int type) override;
+  void OnCellChanged(int row, int col, int) override { calls.push_back({"OnCellChanged", row, col}); }
   void OnCellClicked(int row, int col) override { calls.push_back({"OnCellClicked", row, col}); }
   void InitRow(int row) override { initRows.push_back(row); }
 };
+
+// A click instead of a key in a walk: on the step's cell `at`, or on its focus cell.
+inline constexpr QKeyCombination kClick = Qt::Key_unknown;
 
 // Columns of the test grid: 0 "Kurz" text, 1 "Typ" check box, 2 "Formel" read-only text,
 // 3 "Dim" hidden text, 4 "Wert" text. Rows: header row 0 and data rows 1 to 3. Tab order of the
@@ -49,34 +43,34 @@ class GridDialogTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  QPoint CellCentre(int row, int col) const { return grid->GetCellRect(row, col).center(); }
   void Click(int row, int col, Qt::MouseButton button = Qt::LeftButton) { ClickAt(CellCentre(row, col), button); }
   void ClickAt(const QPoint& point, Qt::MouseButton button = Qt::LeftButton)
   {
     QTest::mouseClick(grid->viewport(), button, Qt::NoModifier, point);
   }
+  QPoint CellCentre(int row, int col) const { return grid->GetCellRect(row, col).center(); }
   // Puts the keyboard focus into the grid on the cell, with no editor open.
   void FocusCell(int row, int col);
   // Sends the key to whichever widget has the keyboard focus, as a keyboard would.
-  void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+  void Key(QKeyCombination key);
   void Type(const QString& text);
   QString Text(int row, int col) const { return grid->GetItemText(row, col); }
   QString FocusName() const;
   QLineEdit* Editor() const { return grid->GetInPlaceEdit(); }
 
-  // One step of a keyboard walk and what must hold after it.
+  // One step of a walk and what must hold after it.
   struct Step {
-    int key;
-    Qt::KeyboardModifiers modifiers;
+    QKeyCombination key;
     CCellID focus;
     bool editing;
     const char* focusedWidget;
+    const char* text = nullptr;  // of the open editor, else of the focus cell; nullptr: not checked
+    CCellID at = {};
   };
   void Walk(const std::vector<Step>& steps);
 
   std::unique_ptr<QDialog> dialog;
   QLineEdit* before = nullptr;
   CRecordingGrid* grid = nullptr;
-  QPushButton* noText = nullptr;
   QPushButton* after = nullptr;
 };
