@@ -11,38 +11,25 @@ TEST(PrepareFormula, Replacements)
     const char* prepared;
   } rows[] = {
       {"1 .LT. 2 .AND. .TRUE.", "1 < 2 && 1"},
-      {"a .le. b .OR. c .GE. d", "a <= b || c >= d"},
       {"a.EQ.b.or.a.ne.b.and.a.gt.b", "a==b||a!=b&&a>b"},
       {".FALSE..or..true.", "0||1"},
       {"1 .Lt. 2", "1 0.Lt0. 2"},  // mixed case stays, its points become numbers
       {"a.GT.EQ.b", "a0.GT==b"},   // .EQ. comes first and takes the point
-      {".LT.LT.", "<LT0."},
       {"2,5*2", "2.5*2"},
       {"-5^2", " - 5^2"},
-      {"a-b+c", "a - b + c"},
       {"x+=1", "x + =1"},
-      {"x*=2", "x*=2"},
       {".5 + x", "0.5  +  x"},
-      {"-.5", " - 0.5"},
       {"a.b", "a0.b"},
-      {"1..2", "1.0.2"},
       {"2#", "20."},
-      {"#", "0."},
       {",5", "0.5"},
       // the sign of an exponent stays with its number
       {"1e-5", "1e-5"},
-      {"2*1E+5", "2*1E+5"},
       {"1,5e-3", "1.5e-3"},
-      {".5e-3", "0.5e-3"},
       {"(1)2e-5", "(1)2e-5"},
       {"x1e-5", "x1e - 5"},
-      {"a_1e-5", "a_1e - 5"},
       {"1e -5", "1e  - 5"},
       {"1e-x", "1e - x"},
       {".e-5", "0.e - 5"},
-      {"e-5", "e - 5"},
-      {"-1e+5", " - 1e+5"},
-      {"", ""},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(PrepareFormula(row.formula), row.prepared) << row.formula;

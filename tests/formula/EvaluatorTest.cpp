@@ -1,0 +1,205 @@
+// The evaluator without the parser's preparation of the text, as three tables: values, failures
+// and notices, in radians, with x = 1 and v not a number.
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "FormulaTesting.h"
+#include "tavo/formula/AngleUnit.h"
+#include "tavo/formula/FormulaRandom.h"
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::nan("");
+constexpr double kPi = 3.141592653589793;
+const std::map<std::string, double> kVariables{{"x", 1}, {"v", kNaN}};
+
+std::string Repeat(const std::string& text, int count)
+{
+  std::string result;
+  for (int i = 0; i < count; ++i)
+    result += text;
+  return result;
+}
+
+class Evaluator : public ::testing::Test {
+ protected:
+  void SetUp() override { SetAngleUnitProvider(nullptr); }
+};
+
+TEST_F(Evaluator, Values)
+{
+  const struct {
+    const char* formula;
+    double value;
+  } rows[] = {
+      {"1.", 1},
+      {"1e-400", 0},
+      {" \t\n\v\f\r3 \r\n", 3},
+      {"-2^2", 4},  // a sign before a digit belongs to the number in operand position only
+      {"2^-1", 0.5},
+      {"1<=-1", 0},
+      {"2^3^2", 64},  // power groups from the left
+      {"- 2^2", -4},
+      {"2 + 3 * 4", 14},
+      {"8 / 4 / 2", 1},
+      {"1 < 2 < 3", 1},
+      {"1 == 1 && 2 != 2", 0},
+      {"1 || 0 && 0", 0},
+      {"!0 ^ 0", 1},
+      {"(1; 2; 3)", 3},
+      {"pi = 3; pi", 3},
+      {"v != v", 1},
+      {"!v", 0},
+      {"if(v; 1; 2)", 1},
+      {"min(1; v)", 1},
+      {"min(v; 1)", kNaN},
+      {"x += 2", 3},
+      {"2 * x = 3", 6},
+      {"x = y = 3; x + y", 6},
+      {"x = x + 1; x", 2},
+      {"abs(-2) + ceil(1.2)", 4},
+      {"log(0)", -kInf},
+      {"coth(0)", kInf},
+      {"arcoth(3)", 0.5 * std::log(2.0)},
+      {"acot(1)", kPi / 2 - std::atan(1.0)},
+      {"sin(pi / 2) + acos(1)", 1},
+      {"arcosh(0.5)", kNaN},  // domain errors of these give no failure
+      {"pow(-1; 0.5)", kNaN},
+      {"int(pow(-1; 0.5))", -2147483648.0},
+      {"int(1e10)", -2147483648.0},
+      {"rad(180)", kPi},
+      {"grad (1)", 180 / kPi},
+      {"min(1; 2) + max(1; 2)", 3},
+      {"mod(-7; 3)", -1},
+      {"mod(7.5; 2)", 1.5},
+      {"pow(0; 0)", 1},
+      {"if(0; 2; 3)", 3},
+      {"if(-0.5; 2; 3)", 2},
+      {"ndate(1; 1; 2000)", 109514},
+      {"ndate(1; 3; 1900) - ndate(1; 1; 1900)", 60},  // 1900 has its 29th of February
+      {"ndate(1; 1; 2001) - ndate(1; 1; 2000)", 366},
+      {"ndate(1; 3.9; 2000) - ndate(1; 3; 2000)", 27},
+      {"rand(0.9) + rand(-3)", 0},
+      {"roll(2; 0)", 2},
+      {"roll(1000000; 1)", 1000000},  // the bound itself
+      {"percent(1) + percent(1e10)", 0},
+      {"percent(100) + percent(250)", 2},
+  };
+  for (const auto& row : rows) {
+    const double value = Value(row.formula, kVariables);
+    if (std::isnan(row.value))
+      EXPECT_TRUE(std::isnan(value)) << row.formula;
+    else
+      EXPECT_DOUBLE_EQ(value, row.value) << row.formula;
+  }
+}
+
+TEST_F(Evaluator, Failures)
+{
+  const struct {
+    std::string formula;
+    int code;  // 0: no notice
+    std::string german;
+    std::string english;
+  } rows[] = {
+      {"1;", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
+      {"1 < = 2", 128, "Unerwartetes Symbol: =", "Unexpected token: ="},
+      {"2 = 3", 256, "Unerwartete Zeichen: = 3", "Unexpected text at end of expression: = 3"},
+      {"min(1)", 512, "';' erwartet.", "';' expected."},
+      {"(1", 512, "')' erwartet.", "')' expected."},
+      {"SIN(1)", 16, "'SIN' nicht implementiert.", "Function 'SIN' not implemented."},
+      {"x /= 0", 64, "Division durch Null.", "Divide by zero"},
+      {"1/-0", 64, "Division durch Null.", "Divide by zero"},
+      {"if(0; 1/0; 5)", 64, "Division durch Null.", "Divide by zero"},  // both branches are evaluated
+      {"roll(1000001; 6)", 1024, "Zu viele Würfe in roll (höchstens 1000000).",
+       "Too many throws in roll (at most 1000000)"},
+      {"1.2.3", 4, "Fehlerhaftes Zahlenformat: '1.2.3'", "Bad numeric literal: 1.2.3"},
+      {"2ex", 4, "Fehlerhaftes Zahlenformat: '2e'", "Bad numeric literal: 2e"},
+      {"1e999", 4, "Fehlerhaftes Zahlenformat: '1e999'", "Bad numeric literal: 1e999"},
+      {"a & b", 8, "Unerlaubtes Zeichen ('&')", "Unexpected character: &"},  // before the name is looked up
+      {"1,5", 8, "Unerlaubtes Zeichen (',')", "Unexpected character: ,"},
+      {"m\xC3\xA4h", 8, "Unerlaubtes Zeichen ('\xC3\xA4')", "Unexpected character: \xC3\xA4"},
+      {"1 + \x01", 8, "Unerlaubtes Zeichen (ASCII 1)", "Unexpected character (decimal 1)"},
+      {"sqrt(-1)", 0, "", "Fehler in sqrt"},
+      {"acos(-2)", 0, "", "Fehler in acos"},
+      {"mod(1; 0)", 0, "", "Divide by zero in mod"},
+  };
+  for (const auto& row : rows) {
+    const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
+    EXPECT_FALSE(outcome.ok) << row.formula;
+    EXPECT_EQ(outcome.codes, row.code ? std::vector<int>{row.code} : std::vector<int>{}) << row.formula;
+    EXPECT_EQ(outcome.messages, row.code ? std::vector<std::string>{row.german} : std::vector<std::string>{})
+        << row.formula;
+    EXPECT_EQ(outcome.english, row.english) << row.formula;
+  }
+}
+
+TEST_F(Evaluator, NoticesOfUndefinedNamesComeOnceAndStayBeforeAFailure)
+{
+  const struct {
+    const char* formula;
+    bool ok;
+    std::vector<int> codes;
+  } rows[] = {
+      {"w = 3; w * 2", true, {32}},     {"y + y", true, {32}}, {"a + b", true, {32, 32}}, {"X", true, {32}},
+      {"y + 1/0 + z", false, {32, 64}},  // nothing follows the failure
+  };
+  for (const auto& row : rows) {
+    const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
+    EXPECT_EQ(outcome.ok, row.ok) << row.formula;
+    EXPECT_EQ(outcome.codes, row.codes) << row.formula;
+  }
+  EXPECT_EQ(RunFormula("x2 + 1").messages, std::vector<std::string>{"'x2' nicht definiert"});
+  EXPECT_EQ(Value("if(1; x = 2; x = 3); x"), 3) << "both branches are evaluated";
+}
+
+TEST_F(Evaluator, NestingIsBoundedAt200Levels)
+{
+  for (const auto& [open, close] : std::vector<std::pair<std::string, std::string>>{
+           {"(", ")"}, {"- ", ""}, {"!", ""}, {"abs(", ")"}, {"x = ", ""}}) {
+    EXPECT_TRUE(RunFormula(Repeat(open, 200) + "1" + Repeat(close, 200)).ok) << open;
+    const Outcome deep = RunFormula(Repeat(open, 201) + "1" + Repeat(close, 201));
+    EXPECT_EQ(deep.codes.back(), 1024) << open;
+    EXPECT_EQ(deep.messages.back(), "Formel zu tief verschachtelt (mehr als 200 Ebenen).");
+    EXPECT_EQ(deep.english, "Expression nested too deeply (more than 200 levels)");
+  }
+  EXPECT_EQ(RunFormula(Repeat("(", 100000)).codes, std::vector<int>{1024});
+}
+
+TEST_F(Evaluator, OuterVariablesComeAfterOwnAndBeforeConstants)
+{
+  const double outerX = 10;
+  const double outerPi = 4;
+  ExpressionEvaluator evaluator("x = x + 1; x + pi + y", [&](std::string_view name) -> const double* {
+    return name == "x" ? &outerX : name == "pi" ? &outerPi : nullptr;
+  });
+  evaluator.SetVariable("y", 100);
+  EXPECT_EQ(evaluator.Evaluate(), 11 + 4 + 100);
+  EXPECT_EQ(outerX, 10);
+}
+
+TEST_F(Evaluator, DrawsStayInRangeRepeatWithTheSeedAndPercentWinsKMinusOneInAHundred)
+{
+  SeedFormulaRandom(7);
+  for (int i = 0; i < 200; ++i) {
+    const double die = Value("rand(6)");
+    EXPECT_TRUE(die >= 0 && die < 6 && die == std::floor(die)) << die;
+    const double dice = Value("roll(3; 6)");
+    EXPECT_TRUE(dice >= 3 && dice <= 18 && dice == std::floor(dice)) << dice;
+  }
+  SeedFormulaRandom(42);
+  const double first = Value("rand(1000000) + rand(1000000) * 1000000");
+  SeedFormulaRandom(42);
+  EXPECT_EQ(Value("rand(1000000) + rand(1000000) * 1000000"), first);
+  int wins = 0;  // about 100 of 10000 for 2.9, never 200
+  for (int i = 0; i < 10000; ++i)
+    wins += static_cast<int>(Value("percent(2.9)"));
+  EXPECT_GT(wins, 50);
+  EXPECT_LT(wins, 150);
+}
+
+}  // namespace
