@@ -163,6 +163,7 @@ TEST_F(Evaluator, NestingIsBoundedAt200Levels)
            {"(", ")"}, {"- ", ""}, {"!", ""}, {"abs(", ")"}, {"x = ", ""}}) {
     EXPECT_TRUE(RunFormula(Repeat(open, 200) + "1" + Repeat(close, 200)).ok) << open;
     const Outcome deep = RunFormula(Repeat(open, 201) + "1" + Repeat(close, 201));
+    ASSERT_FALSE(deep.ok) << open;
     EXPECT_EQ(deep.codes.back(), 1024) << open;
     EXPECT_EQ(deep.messages.back(), "Formel zu tief verschachtelt (mehr als 200 Ebenen).");
     EXPECT_EQ(deep.english, "Expression nested too deeply (more than 200 levels)");
