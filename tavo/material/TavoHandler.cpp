@@ -1,5 +1,7 @@
 #include "tavo/material/TavoHandler.h"
 
+#include "tavo/outside/QODOMJournal.h"
+
 #include "tavo/material/MaterialLibrary.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
@@ -92,7 +94,11 @@ void CTavoHandler::CloseFile(int index)
 
 bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
 {
-  return QODOM_SaveDoc(QODOM_GetDocument(file));
+  // The journal remembers the saved state: undoing back to it is undoing every unsaved change.
+  const bool saved = QODOM_SaveDoc(QODOM_GetDocument(file));
+  if (saved)
+    QODOM_MarkJournalSaved(QODOM_GetDocument(file));
+  return saved;
 }
 
 CTavoHandler::SaveOutcome CTavoHandler::SaveUnlessChangedOnDisk(

@@ -49,6 +49,18 @@ void ChildIndexes::ChildAppended(pugi::xml_node parent, pugi::xml_node child)
       index.Appended(child);
 }
 
+void ChildIndexes::ChildInserted(pugi::xml_node parent, pugi::xml_node child)
+{
+  if (child.type() != pugi::node_element)
+    return;
+  for (pugi::xml_node after = child.next_sibling(); after; after = after.next_sibling())
+    if (after.type() == pugi::node_element) {
+      m_byParent.erase(parent.internal_object());
+      return;
+    }
+  ChildAppended(parent, child);
+}
+
 void ChildIndexes::AttributeChanged(pugi::xml_node element, const char* attribute, const char* before)
 {
   if (!*attribute)

@@ -20,6 +20,9 @@ class ChildIndexes {
 
   // `child` was added after every other child of `parent`.
   void ChildAppended(pugi::xml_node parent, pugi::xml_node child);
+  // `child` was put anywhere among the children of `parent`: after every element the indexes
+  // take it in, before one they are dropped and built again when a find needs them.
+  void ChildInserted(pugi::xml_node parent, pugi::xml_node child);
   // The element's attribute has just changed; `before` is its old text, null when it had none.
   void AttributeChanged(pugi::xml_node element, const char* attribute, const char* before);
   // The node and its subtree are about to be removed.

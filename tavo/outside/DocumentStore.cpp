@@ -85,3 +85,11 @@ void DocumentStore::ForgetSubtree(Document& document, pugi::xml_node node)
       pending.push_back(child);
   }
 }
+
+void DocumentStore::Rebind(Document& document, QODOM_ELEMENT handle, pugi::xml_node node)
+{
+  if (handle == 0 || handle >= m_elements.size())
+    return;
+  m_elements[handle] = Entry{&document, node.internal_object()};
+  document.handles[node.internal_object()] = handle;
+}

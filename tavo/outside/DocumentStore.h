@@ -3,6 +3,7 @@
 
 #include "tavo/outside/ChildIndexes.h"
 #include "tavo/outside/DiskState.h"
+#include "tavo/outside/DocumentJournal.h"
 #include "tavo/outside/QODOM.h"
 
 #include <pugixml.hpp>
@@ -21,7 +22,8 @@ struct Document {
   std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
   DiskState onDisk;                     // the file as last read or written; "missing" for a new document
   std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
-  ChildIndexes indexes;  // finds by attribute among many siblings
+  ChildIndexes indexes;     // finds by attribute among many siblings
+  DocumentJournal journal;  // every change since it was opened, for undo and review
 };
 
 // A live handle's document and element, found with one look-up.
@@ -50,6 +52,8 @@ class DocumentStore {
   QODOM_ELEMENT HandleOf(Document& document, pugi::xml_node node);
   // Makes the handles of the node and everything below it inert.
   void ForgetSubtree(Document& document, pugi::xml_node node);
+  // Gives an inert handle back to the element it named, which an undo has put back as `node`.
+  void Rebind(Document& document, QODOM_ELEMENT handle, pugi::xml_node node);
 
  private:
   struct Entry {

@@ -1,12 +1,12 @@
 #include "tavo/outside/QODOM.h"
 
+#include "tavo/outside/DocumentEdits.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/text/NumberText.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
-#include <optional>
 
 namespace {
 
@@ -44,20 +44,29 @@ int Depth(pugi::xml_node node)
 }
 
 // Keeps an indented file indented: the new child gets the white space that precedes its
-// siblings, or two blanks per level when the parent has no element children yet.
-pugi::xml_node AppendIndented(pugi::xml_node parent, const char* tag)
+// siblings, or two blanks per level when the parent has no element children yet. Every node put
+// in is recorded.
+pugi::xml_node AppendIndented(Document& document, pugi::xml_node parent, const char* tag)
 {
   const std::string inner = "\n" + std::string(2 * (Depth(parent) + 1), ' ');
   const std::string outer = "\n" + std::string(2 * Depth(parent), ' ');
+  const auto inserted = [&document](pugi::xml_node node) {
+    NodeInserted(document, node);
+    return node;
+  };
   pugi::xml_node last = parent.last_child();
   if (!last) {
-    parent.append_child(pugi::node_pcdata).set_value(inner.c_str());
-    pugi::xml_node child = parent.append_child(tag);
-    parent.append_child(pugi::node_pcdata).set_value(outer.c_str());
+    pugi::xml_node before = parent.append_child(pugi::node_pcdata);
+    before.set_value(inner.c_str());
+    inserted(before);
+    pugi::xml_node child = inserted(parent.append_child(tag));
+    pugi::xml_node after = parent.append_child(pugi::node_pcdata);
+    after.set_value(outer.c_str());
+    inserted(after);
     return child;
   }
   if (!IsBlank(last))
-    return parent.append_child(tag);
+    return inserted(parent.append_child(tag));
   pugi::xml_node firstElement;
   for (pugi::xml_node child : parent.children())
     if (child.type() == pugi::node_element) {
@@ -66,8 +75,10 @@ pugi::xml_node AppendIndented(pugi::xml_node parent, const char* tag)
     }
   const pugi::xml_node before = firstElement ? firstElement.previous_sibling() : pugi::xml_node();
   const std::string separator = before && IsBlank(before) ? before.value() : inner;
-  parent.insert_child_before(pugi::node_pcdata, last).set_value(separator.c_str());
-  return parent.insert_child_before(tag, last);
+  pugi::xml_node blank = parent.insert_child_before(pugi::node_pcdata, last);
+  blank.set_value(separator.c_str());
+  inserted(blank);
+  return inserted(parent.insert_child_before(tag, last));
 }
 
 // A find walks this many sibling nodes before it indexes their parent: short lists are walked
@@ -122,19 +133,6 @@ QODOM_ELEMENT FindFrom(QODOM_ELEMENT element, FindStart start, const char* attri
   const pugi::xml_node found = FindChild(*located.document, next ? located.node.parent() : located.node,
                                          next ? located.node : pugi::xml_node(), attribute, text);
   return Store().HandleOf(*located.document, found);
-}
-
-// Sets the attribute, creating it when missing, and keeps the parent's index by it current.
-void SetAttribute(Document& document, pugi::xml_node node, const char* name, const char* text)
-{
-  pugi::xml_attribute attribute = node.attribute(name);
-  if (!document.indexes.Watches(name)) {
-    (attribute ? attribute : node.append_attribute(name)).set_value(text);
-    return;
-  }
-  const std::optional<std::string> before = attribute ? std::optional<std::string>(attribute.value()) : std::nullopt;
-  (attribute ? attribute : node.append_attribute(name)).set_value(text);
-  document.indexes.AttributeChanged(node, name, before ? before->c_str() : nullptr);
 }
 
 }  // namespace
@@ -216,15 +214,8 @@ void QODOM_SetInt(QODOM_ELEMENT element, const char* name, int value)
 
 void QODOM_DeleteAttr(QODOM_ELEMENT element, const char* name)
 {
-  LocatedElement located = Store().Locate(element);
-  if (!located || !located.node.attribute(name))
-    return;
-  ChildIndexes& indexes = located.document->indexes;
-  const std::optional<std::string> before =
-      indexes.Watches(name) ? std::optional<std::string>(located.node.attribute(name).value()) : std::nullopt;
-  located.node.remove_attribute(name);
-  if (before)
-    indexes.AttributeChanged(located.node, name, before->c_str());
+  if (const LocatedElement located = Store().Locate(element))
+    RemoveAttribute(*located.document, located.node, name);
 }
 
 bool QODOM_HasAttr(QODOM_ELEMENT element, const char* name)
@@ -237,9 +228,7 @@ QODOM_ELEMENT QODOM_AddChildElement(QODOM_ELEMENT parent, const char* tag)
   const LocatedElement located = Store().Locate(parent);
   if (!located)
     return 0;
-  const pugi::xml_node child = AppendIndented(located.node, tag);
-  located.document->indexes.ChildAppended(located.node, child);
-  return Store().HandleOf(*located.document, child);
+  return Store().HandleOf(*located.document, AppendIndented(*located.document, located.node, tag));
 }
 
 void QODOM_CloneElementTree(QODOM_ELEMENT source, QODOM_ELEMENT target)
@@ -252,9 +241,8 @@ void QODOM_CloneElementTree(QODOM_ELEMENT source, QODOM_ELEMENT target)
     SetAttribute(*to.document, to.node, attribute.name(), attribute.value());
   // Copy the children first: the target may lie below the source.
   std::vector<pugi::xml_node> children(from.children().begin(), from.children().end());
-  for (pugi::xml_node child : children) {
-    to.document->indexes.ChildAppended(to.node, to.node.append_copy(child));
-  }
+  for (pugi::xml_node child : children)
+    NodeInserted(*to.document, to.node.append_copy(child));
 }
 
 void QODOM_DeleteElement(QODOM_ELEMENT element)
@@ -263,13 +251,10 @@ void QODOM_DeleteElement(QODOM_ELEMENT element)
   pugi::xml_node node = Node(element);
   if (!document || !node || node == document->xml.document_element())
     return;
-  pugi::xml_node parent = node.parent();
-  document->indexes.SubtreeRemoving(node);
-  Store().ForgetSubtree(*document, node);
   const pugi::xml_node before = node.previous_sibling();
   if (before && IsBlank(before))
-    parent.remove_child(before);
-  parent.remove_child(node);
+    RemoveNode(*document, before);
+  RemoveNode(*document, node);
 }
 
 QODOM_DOCUMENT QODOM_GetDocument(QODOM_ELEMENT element)

@@ -1,0 +1,162 @@
+// The journal of a document's changes: every kind of change undone and redone byte for byte, and
+// what it costs in memory.
+
+#include "tavo/outside/QODOMJournal.h"
+#include "tests/support/ParsedDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0">
+    <Norm Name="EC2">
+      <!-- Betone -->
+      <Objekt Name="C20/25" Prioritaet="0"><Eigenschaft Kurzname="fck" Formel="" Wert01="20"/></Objekt>
+      <Objekt Name="C30/37" Prioritaet="1">
+        <Eigenschaft Kurzname="fck" Name="a &amp; b" Wert01="30" Einheit="N/mm²"/>
+      </Objekt>
+    </Norm>
+  </Kategorie>
+  <Kategorie Name="Leer"/>
+</Materialdatei>
+)";
+
+std::size_t Position(const ParsedDoc& doc)
+{
+  return QODOM_GetJournal(QODOM_GetDocument(doc.root))->Position();
+}
+
+bool MoveTo(const ParsedDoc& doc, std::size_t position)
+{
+  return QODOM_MoveJournalTo(QODOM_GetDocument(doc.root), position);
+}
+
+QODOM_ELEMENT Fck(const ParsedDoc& doc, const char* object)
+{
+  return QODOM_FindFirstChild(doc.Find({"Beton", "EC2", object}), "Eigenschaft");
+}
+
+}  // namespace
+
+TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
+{
+  struct Case {
+    const char* name;
+    std::function<void(const ParsedDoc&)> change;
+  };
+  const Case cases[] = {
+      {"set an attribute", [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "35"); }},
+      {"add an attribute", [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert02", "x"); }},
+      {"remove a middle attribute", [](auto& d) { QODOM_DeleteAttr(Fck(d, "C30/37"), "Name"); }},
+      {"remove the first attribute", [](auto& d) { QODOM_DeleteAttr(Fck(d, "C20/25"), "Kurzname"); }},
+      {"add a child to an empty element", [](auto& d) { QODOM_AddChildElement(d.Find({"Leer"}), "Norm"); }},
+      {"add a child among indented ones",
+       [](auto& d) {
+         QODOM_AddChildElement(d.Find({"Beton", "EC2"}), "Objekt");
+       }},
+      {"add a child to an inline one",
+       [](auto& d) {
+         QODOM_AddChildElement(d.Find({"Beton", "EC2", "C20/25"}), "E");
+       }},
+      {"clone a subtree",
+       [](auto& d) {
+         QODOM_CloneElementTree(d.Find({"Beton", "EC2"}), QODOM_AddChildElement(d.Find({"Leer"}), "Norm"));
+       }},
+      {"delete an element",
+       [](auto& d) {
+         QODOM_DeleteElement(d.Find({"Beton", "EC2", "C20/25"}));
+       }},
+      {"delete a subtree", [](auto& d) { QODOM_DeleteElement(d.Find({"Beton"})); }},
+      {"edit, then delete what holds the edit",
+       [](auto& d) {
+         QODOM_SetString(Fck(d, "C30/37"), "Wert01", "99");
+         QODOM_DeleteElement(d.Find({"Beton", "EC2"}));
+       }},
+      {"copy, then rename and delete",
+       [](auto& d) {
+         const QODOM_ELEMENT copy = QODOM_AddChildElement(d.Find({"Beton", "EC2"}), "Objekt");
+         QODOM_CloneElementTree(d.Find({"Beton", "EC2", "C30/37"}), copy);
+         QODOM_SetString(copy, "Name", "C30/37 Kopie");
+         QODOM_DeleteElement(d.Find({"Beton", "EC2", "C20/25"}));
+       }},
+  };
+  for (const Case& c : cases) {
+    const ParsedDoc doc(kDoc);
+    const std::string before = doc.Text();
+    c.change(doc);
+    const std::string after = doc.Text();
+    ASSERT_NE(after, before) << c.name;
+    const std::size_t end = Position(doc);
+    ASSERT_TRUE(MoveTo(doc, 0)) << c.name;
+    EXPECT_EQ(doc.Text(), before) << c.name;
+    ASSERT_TRUE(MoveTo(doc, end)) << c.name;
+    EXPECT_EQ(doc.Text(), after) << c.name;
+    ASSERT_TRUE(MoveTo(doc, 0)) << c.name;  // and once more, from the redone state
+    EXPECT_EQ(doc.Text(), before) << c.name;
+    EXPECT_FALSE(MoveTo(doc, end + 1)) << c.name;
+  }
+}
+
+TEST(DocumentJournal, HandlesOfARestoredSubtreeNameItAgain)
+{
+  const ParsedDoc doc(kDoc);
+  const QODOM_ELEMENT fck = Fck(doc, "C30/37");
+  const QODOM_ELEMENT object = QODOM_GetParentElement(fck);
+  QODOM_DeleteElement(QODOM_GetParentElement(object));
+  EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "");  // inert while deleted
+  MoveTo(doc, 0);
+  EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "30");
+  EXPECT_EQ(QODOM_GetParentElement(fck), object);
+  // The restored elements are found by name again, also by an index built before the delete.
+  EXPECT_EQ(doc.Find({"Beton", "EC2", "C30/37"}), object);
+}
+
+TEST(DocumentJournal, AChangeAfterAnUndoReplacesWhatWasUndone)
+{
+  const ParsedDoc doc(kDoc);
+  const DocumentJournal& journal = *QODOM_GetJournal(QODOM_GetDocument(doc.root));
+  QODOM_SetString(Fck(doc, "C30/37"), "Wert01", "31");
+  QODOM_SetString(Fck(doc, "C30/37"), "Wert01", "31");  // no change, no entry
+  QODOM_MarkJournalSaved(QODOM_GetDocument(doc.root));
+  QODOM_DeleteElement(doc.Find({"Leer"}));
+  EXPECT_EQ(journal.Entries().size(), 3u);  // the edit, the blank before Leer, Leer
+  MoveTo(doc, 0);
+  const std::uint64_t generation = journal.Generation();
+  QODOM_SetString(Fck(doc, "C30/37"), "Wert01", "32");
+  EXPECT_EQ(journal.Entries().size(), 1u);
+  EXPECT_EQ(journal.Generation(), generation + 1);
+  EXPECT_EQ(journal.SavedPosition(), DocumentJournal::npos);  // the saved state is gone
+}
+
+TEST(DocumentJournal, CostsWhatChangedNotTheDocument)
+{
+  // 10,000 value edits cost the same in a document of 10 objects and in one of 2,000; a deleted
+  // subtree costs about its own size.
+  const auto journalBytes = [](int objects, int edits) {
+    std::string text = "<Materialdatei>\n";
+    for (int i = 0; i < objects; ++i)
+      text += "  <Objekt Name=\"O" + std::to_string(i) + "\"><Eigenschaft Kurzname=\"fck\" Wert01=\"" +
+              std::string(40, 'x') + "\"/></Objekt>\n";
+    const ParsedDoc doc(text + "</Materialdatei>\n");
+    QODOM_ELEMENT object = QODOM_FindFirstChild(doc.root, "Objekt");
+    for (int i = 0; i < edits; ++i)
+      QODOM_SetString(QODOM_FindFirstChild(object, "Eigenschaft"), "Wert01", std::to_string(i).c_str());
+    const std::size_t edited = QODOM_GetJournal(QODOM_GetDocument(doc.root))->BytesHeld();
+    QODOM_DeleteElement(QODOM_FindNextChild(object, "Objekt"));
+    const std::size_t deleted = QODOM_GetJournal(QODOM_GetDocument(doc.root))->BytesHeld() - edited;
+    return std::pair(edited, deleted);
+  };
+  const auto [small, smallDelete] = journalBytes(10, 10000);
+  const auto [large, largeDelete] = journalBytes(2000, 10000);
+  EXPECT_EQ(small, large);
+  EXPECT_LT(large, 10000u * 300);  // a few hundred bytes per edit at most, growth of the list included
+  EXPECT_EQ(smallDelete, largeDelete);
+  EXPECT_LT(largeDelete, 600u);  // one object of about 90 bytes of text, and the blank before it
+  const auto [none, noneDelete] = journalBytes(2000, 0);
+  EXPECT_LT(none, 1000u);
+}
