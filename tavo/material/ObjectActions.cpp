@@ -1,5 +1,6 @@
 #include "tavo/material/ObjectActions.h"
 
+#include "tavo/material/ChangeScope.h"
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
 #include "tavo/text/NumberText.h"
@@ -47,6 +48,7 @@ bool CopyObject(CTavoHandler& handler, const ObjectPath& source, const CopyTarge
   const QODOM_ELEMENT file = target.intoUserFile ? handler.UserFile() : handler.StandardFile();
   if (!file)
     return false;
+  const CChangeScope scope(ChangeKind::kCopy, PathText(source));
   const QODOM_ELEMENT kategorie = FindOrAddLevel(file, kKategorie, source.kat);
   const QODOM_ELEMENT unterkategorie = FindOrAddLevel(kategorie, kUnterkategorie, source.ukat);
   const QODOM_ELEMENT norm = FindOrAddLevel(unterkategorie, kNorm, source.norm);
@@ -75,6 +77,7 @@ bool MayDelete(CTavoHandler& handler, ObjectPath& path, bool qorMode)
 
 void DeleteObject(CTavoHandler& handler, const ObjectPath& path)
 {
+  const CChangeScope scope(ChangeKind::kDelete, PathText(path));
   QODOM_DeleteElement(Lookup(handler, path).objectElement);
   handler.ForgetCurrentObject();
 }
@@ -91,5 +94,6 @@ std::optional<int> ReadPriorityText(const std::string& text)
 
 void SetObjectPriority(CTavoHandler& handler, const ObjectPath& path, int priority)
 {
+  const CChangeScope scope(ChangeKind::kPriority, PathText(path));
   QODOM_SetInt(Lookup(handler, path).objectElement, kPrioritaet, priority);
 }

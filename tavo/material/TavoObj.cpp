@@ -1,5 +1,6 @@
 #include "tavo/material/TavoObj.h"
 
+#include "tavo/material/ChangeScope.h"
 #include "tavo/material/ObjectProperties.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
@@ -37,6 +38,8 @@ bool CTavoObj::Recalc()
   if (!changed)
     return false;
 
+  // The write-back is a change of its own, whatever the caller is doing.
+  const CChangeScope scope(ChangeKind::kRecalculation, PathOfElement(objectElement));
   for (QODOM_ELEMENT property : propertyElements) {
     const std::string name = QODOM_GetString(property, kKurzname);
     if (const auto value = values.find(name); value != values.end())
