@@ -89,13 +89,17 @@ TEST(CliShow, PrintsTheGridRowsRecalculated)
   EXPECT_EQ(files.Run({"show", "Beton", "Normalbeton"}).exitCode, 2);
 }
 
-TEST(CliRecalc, CountsChangedObjectsAndSavesOnlyWhenAsked)
+TEST(CliRecalc, PrintsEachValueThenCountsAndSavesOnlyWhenAsked)
 {
   const Files files;
   ProcessResult result = files.Run({"recalc"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(result.out, "1 of 3 objects changed\n");
+  EXPECT_EQ(result.out, "Beton/Normalbeton/EC2/C30/37\tfcd\t19\t20\n1 of 3 objects changed\n");
   EXPECT_EQ(ReadFile(files.standard), kStandard);
+  const nlohmann::json json = nlohmann::json::parse(files.Run({"recalc", "--json"}).out);
+  EXPECT_EQ(json["changed"], 1);
+  EXPECT_EQ(json["values"].dump(), R"([{"attribute":"Wert01","file":"standard","kurzname":"fcd",)"
+                                   R"("new":"20","old":"19","path":"Beton/Normalbeton/EC2/C30/37"}])");
 
   result = files.Run({"recalc", "--save"});
   EXPECT_EQ(result.exitCode, 0) << result.err;

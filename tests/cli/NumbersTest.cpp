@@ -64,9 +64,9 @@ TEST(CliNumbers, EveryCommandUsesTheStoredAngleUnit)
     int checkExit;        // 1: the stored 1 is stale
   };
   const Case cases[] = {
-      {"", "0.893997", "1 of 1 objects changed\n", 1},
+      {"", "0.893997", "K/U/N/O\tw\t1\t0.893997\n1 of 1 objects changed\n", 1},
       {"1", "1", "0 of 1 objects changed\n", 0},
-      {"2", "0.987688", "1 of 1 objects changed\n", 1},
+      {"2", "0.987688", "K/U/N/O\tw\t1\t0.987688\n1 of 1 objects changed\n", 1},
   };
   for (const Case& c : cases) {
     const Database db(kAngles);
