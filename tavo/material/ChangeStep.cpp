@@ -38,14 +38,18 @@ void CChangeStep::Undo()
   }
 }
 
-bool CChangeStep::Redo()
+bool CChangeStep::CanRedo() const
 {
-  const bool intact = std::all_of(m_ranges.begin(), m_ranges.end(), [](const Range& range) {
+  return std::all_of(m_ranges.begin(), m_ranges.end(), [](const Range& range) {
     const DocumentJournal* journal = QODOM_GetJournal(range.document);
     return journal && journal->Generation() == range.generation && journal->Position() == range.begin &&
            journal->Entries().size() >= range.end;
   });
-  if (!intact)
+}
+
+bool CChangeStep::Redo()
+{
+  if (!CanRedo())
     return false;
   for (const Range& range : m_ranges)
     QODOM_MoveJournalTo(range.document, range.end);

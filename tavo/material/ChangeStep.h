@@ -20,6 +20,8 @@ class CChangeStep {
   void Undo();
   // Redoes what Undo undid. False, and nothing done, when a change made since has replaced it.
   bool Redo();
+  // Redo would succeed.
+  bool CanRedo() const;
 
  private:
   struct Range {

@@ -1,6 +1,7 @@
 #include "tavo/tavoEdit/EditorPrompts.h"
 
 #include "tavo/tavoEdit/CopyDlg.h"
+#include "tavo/tavoEdit/SaveQuestionDlg.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -21,6 +22,13 @@ CEditorPrompts::Answer CDialogPrompts::Ask(QWidget* parent, const std::string& t
     case QMessageBox::Ok: return Answer::Ok;
     default: return Answer::Cancel;
   }
+}
+
+CEditorPrompts::Answer CDialogPrompts::AskWithChanges(QWidget* parent, const std::string& text,
+                                                      const std::vector<ChangeGroup>& changes)
+{
+  CSaveQuestionDlg question(text, changes, parent);
+  return question.Run();
 }
 
 std::optional<std::string> CDialogPrompts::AskSaveFile(QWidget* parent, const std::string& title,

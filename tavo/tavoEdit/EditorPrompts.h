@@ -3,8 +3,11 @@
 // save-file dialog and the copy dialog. The application answers with real dialogs; tests script
 // the answers, so nothing ever blocks.
 
+#include "tavo/material/ChangeReport.h"
+
 #include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 class CCopyDlg;
@@ -18,6 +21,12 @@ class CEditorPrompts {
 
   // A message box with the program's name as caption; `question` adds the question icon.
   virtual Answer Ask(QWidget* parent, const std::string& text, Buttons buttons, bool question) = 0;
+  // The question whether to save a changed file, with Yes, No and Cancel, and "Details…" that lists
+  // the file's `changes`. Without its own dialog it is asked as Ask asks it.
+  virtual Answer AskWithChanges(QWidget* parent, const std::string& text, const std::vector<ChangeGroup>&)
+  {
+    return Ask(parent, text, Buttons::YesNoCancel, true);
+  }
   // A save-file dialog; the chosen full path, or nothing when cancelled.
   virtual std::optional<std::string> AskSaveFile(QWidget* parent, const std::string& title,
                                                  const std::string& proposedName, const std::string& filter) = 0;
@@ -29,6 +38,7 @@ class CEditorPrompts {
 class CDialogPrompts : public CEditorPrompts {
  public:
   Answer Ask(QWidget* parent, const std::string& text, Buttons buttons, bool question) override;
+  Answer AskWithChanges(QWidget* parent, const std::string& text, const std::vector<ChangeGroup>& changes) override;
   std::optional<std::string> AskSaveFile(QWidget* parent, const std::string& title, const std::string& proposedName,
                                          const std::string& filter) override;
   bool RunCopyDialog(CCopyDlg& dialog) override;

@@ -43,7 +43,7 @@ CTavoEditDlg::CTavoEditDlg(CTavoHandler& handler, CEditorPrompts& prompts, const
     : QDialog(parent), m_handler(handler), m_prompts(prompts), m_start(start)
 {
   setObjectName("tavoEditDialog");
-  setWindowTitle(QString::fromUtf8("QO-TAVO  Material Editor"));
+  setWindowTitle(QString::fromUtf8("QO-TAVO  Material Editor[*]"));  // [*]: unsaved changes
   setWindowFlag(Qt::WindowMaximizeButtonHint);
   setWindowFlag(Qt::WindowMinimizeButtonHint);
   CreateControls();
@@ -76,14 +76,22 @@ void CTavoEditDlg::CreateControls()
   actionRow->addWidget(m_save);
   actionRow->addWidget(m_copy);
   actionRow->addWidget(m_delete);
+  CreateHistoryControls(actionRow);
   actionRow->addStretch(1);
   actionRow->addWidget(new QLabel(QString::fromUtf8("Priorität:"), this));
   actionRow->addWidget(m_priority);
   connect(m_save, &QPushButton::clicked, this, &CTavoEditDlg::OnSaveChanges);
+  auto* save = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
+  save->setContext(Qt::WindowShortcut);
+  connect(save, &QShortcut::activated, this, &CTavoEditDlg::OnSaveChanges);
   connect(m_copy, &QPushButton::clicked, this, &CTavoEditDlg::OnCopyObject);
   connect(m_delete, &QPushButton::clicked, this, &CTavoEditDlg::OnDeleteObject);
 
   m_grid = new CTavoGrid(this);  // 1004
+  connect(m_grid, &CTavoGrid::edited, this, [this] {
+    m_gridEdited = true;  // Ctrl+Z takes this edit back first
+    UpdateHistoryState();
+  });
 
   m_protocol = Button("Protokoll der Materialdatei", "btnProtocol", this);  // 1019
   m_help = Button("Hilfe", "btnHelp", this);                                // 9
@@ -138,6 +146,7 @@ void CTavoEditDlg::OnInitDialog()
   SelectStart(kNorm, m_start.norm);
   SelectStart(kObjekt, m_start.objekt);
   UpdateObjectData(false);
+  UpdateHistoryState();
 
   if (!m_handler.StandardOpenError().empty() || !m_handler.UserOpenError().empty())
     QTimer::singleShot(0, this, &CTavoEditDlg::ReportOpenErrors);

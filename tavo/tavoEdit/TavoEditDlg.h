@@ -5,7 +5,7 @@
 // Implementation split: TavoEditDlg.cpp (controls, initialisation, events),
 // TavoEditDlgSelection.cpp (the selection cascade, loading and storing the object),
 // TavoEditDlgFiles.cpp (saving, closing, protocol, help), TavoEditDlgObjects.cpp (copy, delete,
-// priority).
+// priority), TavoEditDlgHistory.cpp (undo, redo and the history of steps).
 
 #include "tavo/material/ObjectActions.h"
 #include "tavo/outside/QODOM.h"
@@ -14,6 +14,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,9 +22,14 @@
 class CEditorPrompts;
 class CTavoGrid;
 class CTavoHandler;
+class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
+class QUndoStack;
+class QUndoView;
 
 class CTavoEditDlg : public QDialog {
   Q_OBJECT
@@ -53,11 +59,17 @@ class CTavoEditDlg : public QDialog {
   // the user cancels or a save fails.
   void OnCancel();
   void OnAbout();
+  // Commits the grid, then undoes or redoes the last step; the grid shows the documents anew.
+  void OnUndo();
+  void OnRedo();
+  // Opens the history of steps (the undo view); a click on a step goes back or forth to it.
+  void OnHistory();
 
   // The reasons why material files did not open, shown once the window is up.
   void ReportOpenErrors();
 
   CTavoGrid* Grid() const { return m_grid; }
+  QUndoStack* UndoStack() const { return m_undoStack; }
   int Selection(Level level) const { return m_selection[level]; }
 
  protected:
@@ -91,6 +103,15 @@ class CTavoEditDlg : public QDialog {
   bool AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question);
   std::string Translate(const std::string& text) const;
 
+  // Runs the action as one step of the undo history, named `text`, when it changes a document.
+  void RunStep(const std::string& text, const std::function<void()>& action);
+  // After an undo or redo: the lists and the grid anew from the documents, the object that was
+  // shown selected again, or the nearest one where it no longer exists. Nothing is committed.
+  void ShowDocumentsAgain();
+  // Undo and redo texts, their enabled state and the window's modified marker as the history and
+  // the journals stand; a redo that a later change made impossible is dropped.
+  void UpdateHistoryState();
+  void CreateHistoryControls(QHBoxLayout* row);
   CTavoHandler& m_handler;
   CEditorPrompts& m_prompts;
   const StartValues m_start;
@@ -111,4 +132,14 @@ class CTavoEditDlg : public QDialog {
   QPushButton* m_help = nullptr;
   QPushButton* m_close = nullptr;
   bool m_closed = false;
+
+  QUndoStack* m_undoStack = nullptr;
+  QAction* m_undo = nullptr;
+  QAction* m_redo = nullptr;
+  QToolButton* m_undoButton = nullptr;
+  QToolButton* m_redoButton = nullptr;
+  QPushButton* m_historyButton = nullptr;
+  QDialog* m_history = nullptr;
+  bool m_replaying = false;   // ShowDocumentsAgain runs
+  bool m_gridEdited = false;  // the grid holds edits that the next commit writes
 };

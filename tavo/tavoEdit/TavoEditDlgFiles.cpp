@@ -2,6 +2,7 @@
 
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
+#include "tavo/material/ChangeReport.h"
 #include "tavo/material/Protocol.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/outside/FailureReasons.h"
@@ -10,6 +11,7 @@
 
 #include <QLineEdit>
 #include <QProgressDialog>
+#include <QUndoStack>
 
 namespace {
 
@@ -35,6 +37,10 @@ void CTavoEditDlg::OnSaveChanges()
     m_standardPrint = QODOM_GetFingerPrint(m_handler.StandardFile());
   if (SaveFileReporting(m_handler.UserFile()))
     m_userPrint = QODOM_GetFingerPrint(m_handler.UserFile());
+  UpdateHistoryState();
+  // The history marks the saved state once no file holds unsaved changes.
+  if (!isWindowModified())
+    m_undoStack->setClean();
 }
 
 void CTavoEditDlg::OnCancel()
@@ -114,7 +120,7 @@ bool CTavoEditDlg::AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, con
 {
   if (QODOM_GetFingerPrint(file) == stored)
     return true;
-  switch (m_prompts.Ask(this, Translate(question), CEditorPrompts::Buttons::YesNoCancel, true)) {
+  switch (m_prompts.AskWithChanges(this, Translate(question), ChangesSinceSave(QODOM_GetDocument(file)))) {
     case CEditorPrompts::Answer::Cancel: return false;
     case CEditorPrompts::Answer::Yes: return SaveFileReporting(file);
     default: return true;

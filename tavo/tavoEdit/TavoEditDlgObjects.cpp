@@ -2,7 +2,9 @@
 
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
+#include "tavo/material/ChangeScope.h"
 #include "tavo/material/TavoHandler.h"
+#include "tavo/tavoEdit/ChangeTexts.h"
 #include "tavo/tavoEdit/CopyDlg.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 
@@ -17,7 +19,9 @@ void CTavoEditDlg::OnPriorityChanged()
   const std::optional<int> priority = ReadPriorityText(m_priorityText);
   if (!priority || !ListsHaveLines(kLevelCount))
     return;
-  SetObjectPriority(m_handler, CurrentPath(), *priority);
+  const ObjectPath path = CurrentPath();
+  RunStep(ChangeCauseText(ChangeKind::kPriority, PathText(path)),
+          [&] { SetObjectPriority(m_handler, path, *priority); });
 }
 
 void CTavoEditDlg::OnCopyObject()
@@ -50,7 +54,10 @@ void CTavoEditDlg::OnCopyObject()
   }
 
   const CopyTarget target{dialog.newName, dialog.priorityText, dialog.intoUserFile != 0};
-  if (!CopyObject(m_handler, source, target)) {
+  bool copied = false;
+  RunStep(ChangeCauseText(ChangeKind::kCopy, PathText(source)),
+          [&] { copied = CopyObject(m_handler, source, target); });
+  if (!copied) {
     m_prompts.Ask(this, "Fehler beim Öffnen der Benutzer-Materialdatei!", CEditorPrompts::Buttons::Ok, false);
     return;
   }
@@ -78,7 +85,7 @@ void CTavoEditDlg::OnDeleteObject()
     question.replace(slot, 2, path.objekt);
   if (m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) != CEditorPrompts::Answer::Yes)
     return;
-  DeleteObject(m_handler, path);
+  RunStep(ChangeCauseText(ChangeKind::kDelete, PathText(path)), [&] { DeleteObject(m_handler, path); });
   m_selection[kObjekt] = -1;
   OnSelChange(kNorm);
 }

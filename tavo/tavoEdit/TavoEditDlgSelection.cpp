@@ -3,8 +3,10 @@
 
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
+#include "tavo/material/ChangeScope.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/material/TavoObj.h"
+#include "tavo/tavoEdit/ChangeTexts.h"
 #include "tavo/tavoEdit/TavoGrid.h"
 
 #include <QComboBox>
@@ -36,6 +38,7 @@ void CTavoEditDlg::OnSelChange(Level level)
 
 void CTavoEditDlg::ShowSelectedObject()
 {
+  m_gridEdited = false;
   m_grid->rows.Clear();
   m_rowElements.clear();
 
@@ -56,6 +59,7 @@ void CTavoEditDlg::ShowSelectedObject()
   m_delete->setEnabled(CanEdit(m_start.qorMode, m_copy->isEnabled() && object.inUserFile));
   m_priority->setEnabled(m_start.qorMode);
   UpdateObjectData(false);
+  UpdateHistoryState();  // viewing may have recalculated and written values back
 }
 
 // --- storing the shown object ---
@@ -70,7 +74,11 @@ void CTavoEditDlg::StoreObject()
   ObjectPath path = SelectedPath();
   CTavoObj object;
   m_handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
-  StorePropertyRows(m_grid->rows, m_rowElements);
+  m_gridEdited = false;
+  RunStep(ChangeCauseText(ChangeKind::kGridEdit, PathText(path)), [&] {
+    const CChangeScope scope(ChangeKind::kGridEdit, PathText(path));
+    StorePropertyRows(m_grid->rows, m_rowElements);
+  });
 }
 
 // --- private helpers ---

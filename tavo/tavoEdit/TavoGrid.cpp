@@ -75,6 +75,7 @@ void CTavoGrid::OnCheckChanged(int row, int col)
   SetCellReadOnly(row, kColFormel, !(Editable() && ticked));
   SetCellReadOnly(row, kColWert, !(Editable() && !ticked));
   RecalculateRows(false);  // a row that is no longer a formula loses its mark
+  emit edited();
 }
 
 void CTavoGrid::OnCellChanged(int row, int col, int)
@@ -82,6 +83,7 @@ void CTavoGrid::OnCellChanged(int row, int col, int)
   const bool ticked = GetCheck(row, kColTyp);
   if ((col == kColWert && !ticked) || (col == kColFormel && ticked))
     RecalculateRows(true);
+  emit edited();
 }
 
 bool CTavoGrid::ExchangeRowData(bool saveAndValidate)

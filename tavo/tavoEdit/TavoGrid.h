@@ -39,6 +39,8 @@ class CTavoGrid : public CQORGridCtrl {
  signals:
   // The rows were loaded or their formula rows recomputed: the values shown are current.
   void valuesShown();
+  // The user changed a cell or a tick: the rows differ from the document until the next commit.
+  void edited();
 
  private:
   bool Editable() const { return CanEdit(qorMode, inUserFile); }

@@ -3,8 +3,13 @@
 #include "tavo/outside/VBT.h"
 #include "tests/support/QtTestApplication.h"
 
+#include "tavo/tavoEdit/SaveQuestionDlg.h"
+
 #include <QApplication>
 #include <QStringList>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -43,6 +48,31 @@ CEditorPrompts::Answer ScriptedPrompts::Ask(QWidget*, const std::string& text, B
     return answer;
   }
   return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+}
+
+CEditorPrompts::Answer ScriptedPrompts::AskWithChanges(QWidget* parent, const std::string& text,
+                                                       const std::vector<ChangeGroup>& changes)
+{
+  CSaveQuestionDlg question(text, changes, parent);
+  auto* tree = question.findChild<QTreeWidget*>("treeChanges");
+  auto* button = question.findChild<QPushButton*>("btnDetails");
+  EXPECT_TRUE(tree && button && tree->isHidden());
+  std::vector<std::string> lines;
+  if (tree && button && button->isEnabled()) {
+    button->click();
+    EXPECT_FALSE(tree->isHidden());
+    for (QTreeWidgetItemIterator item(tree); *item; ++item) {
+      std::string line;
+      for (QTreeWidgetItem* up = (*item)->parent(); up; up = up->parent())
+        line += "  ";
+      line += (*item)->text(0).toStdString();
+      if (!(*item)->text(1).isEmpty() || !(*item)->text(2).isEmpty())
+        line += "\t" + (*item)->text(1).toStdString() + "\t" + (*item)->text(2).toStdString();
+      lines.push_back(line);
+    }
+  }
+  details.push_back(lines);
+  return Ask(parent, text, Buttons::YesNoCancel, true);
 }
 
 bool ScriptedPrompts::RunCopyDialog(CCopyDlg& dialog)
@@ -132,6 +162,7 @@ T* EditorTest::Control(const char* name) const
 template QComboBox* EditorTest::Control<QComboBox>(const char*) const;
 template QLineEdit* EditorTest::Control<QLineEdit>(const char*) const;
 template QPushButton* EditorTest::Control<QPushButton>(const char*) const;
+template QToolButton* EditorTest::Control<QToolButton>(const char*) const;
 
 void EditorTest::Choose(int level, const std::string& text)
 {

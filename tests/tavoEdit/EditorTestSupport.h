@@ -25,10 +25,15 @@ class ScriptedPrompts : public CEditorPrompts {
   std::deque<Answer> answers;  // taken in order; an empty queue answers Ok/No
   std::vector<std::string> asked;
   std::optional<std::string> saveFile;
+  // Per closing question with a list of changes: what its "Details…" unfolds, one line per entry
+  // of the list, indented by its depth, its columns apart by tabs.
+  std::vector<std::vector<std::string>> details;
   // Fills the copy dialog's fields; returns false to cancel it.
   std::deque<std::function<bool(CCopyDlg&)>> copyRuns;
 
   Answer Ask(QWidget*, const std::string& text, Buttons buttons, bool) override;
+  // The real question dialog, its details opened and read, answered from the queue.
+  Answer AskWithChanges(QWidget* parent, const std::string& text, const std::vector<ChangeGroup>& changes) override;
   std::optional<std::string> AskSaveFile(QWidget*, const std::string&, const std::string&, const std::string&) override
   {
     return saveFile;
