@@ -724,5 +724,82 @@ Overwrite it anyway?</translation>
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <!-- undo, redo, the history and the list of changes behind the closing questions -->
+    <message>
+        <source>Werte von %s geändert</source>
+        <translation>Values of %s changed</translation>
+    </message>
+    <message>
+        <source>neu berechnet beim Anzeigen von %s</source>
+        <translation>recalculated when viewing %s</translation>
+    </message>
+    <message>
+        <source>Kopie von %s erstellt</source>
+        <translation>Copy of %s made</translation>
+    </message>
+    <message>
+        <source>%s gelöscht</source>
+        <translation>%s deleted</translation>
+    </message>
+    <message>
+        <source>Priorität von %s geändert</source>
+        <translation>Priority of %s changed</translation>
+    </message>
+    <message>
+        <source>%s hinzugefügt</source>
+        <translation>%s added</translation>
+    </message>
+    <message>
+        <source>%s entfernt</source>
+        <translation>%s removed</translation>
+    </message>
+    <message>
+        <source>(fehlt)</source>
+        <translation>(missing)</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederholen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Verlauf…</source>
+        <translation>History…</translation>
+    </message>
+    <message>
+        <source>Änderungsverlauf</source>
+        <translation>History of changes</translation>
+    </message>
+    <message>
+        <source>Stand beim Öffnen</source>
+        <translation>As opened</translation>
+    </message>
+    <message>
+        <source>Details…</source>
+        <translation>Details…</translation>
+    </message>
+    <message>
+        <source>Änderung</source>
+        <translation>Change</translation>
+    </message>
+    <message>
+        <source>Vorher</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Nachher</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Ihre Änderungen</source>
+        <translation>Your changes</translation>
+    </message>
+    <message>
+        <source>Beim Anzeigen neu berechnet</source>
+        <translation>Recalculated when viewed</translation>
+    </message>
 </context>
 </TS>

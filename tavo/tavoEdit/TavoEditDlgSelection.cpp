@@ -51,7 +51,6 @@ void CTavoEditDlg::ShowSelectedObject()
     m_rowElements = LoadPropertyRows(object, m_grid->rows);
     m_grid->inUserFile = object.inUserFile;
     m_priorityText = object.priority == -1 ? std::string() : std::to_string(object.priority);
-    UpdateObjectData(false);
   }
 
   m_save->setEnabled(true);
