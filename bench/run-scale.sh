@@ -45,6 +45,7 @@ done
 "$bin/bench_material" --benchmark_filter='Protocol' --benchmark_out="$work/protocol.json" --benchmark_out_format=json
 "$bin/bench_formula" --benchmark_out="$work/formula.json" --benchmark_out_format=json
 "$bin/bench_editor" --benchmark_out="$work/editor.json" --benchmark_out_format=json
+"$bin/bench_editor_undo" --benchmark_out="$work/undo.json" --benchmark_out_format=json
 
 python3 - "$results" "$work" <<'PY'
 import json, sys
@@ -53,7 +54,7 @@ for line in open(sys.argv[1]):
     key, *values = line.split()
     process[key] = [float(v) for v in values]
 bench = {}
-for name in ("material", "protocol", "formula", "editor"):
+for name in ("material", "protocol", "formula", "editor", "undo"):
     for b in json.load(open(f"{sys.argv[2]}/{name}.json"))["benchmarks"]:
         if b.get("run_type", "iteration") == "iteration":
             unit = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}[b["time_unit"]]
@@ -97,7 +98,8 @@ theirs = [v for k, v in bench.items() if k.startswith("BM_OneShotMuparser")]
 if ours and theirs:
     show("one-shot evaluation, 30 variables: ours / muparser (mean)", sum(ours)/len(ours), sum(theirs)/len(theirs), 0.15, "us", 1e6)
 for name, label in (("BM_GridLoad/properties:500", "editor: load 500 properties into the grid"),
-                    ("BM_GridRecompute/formulas:200", "editor: recompute 200 formula rows after one edit")):
+                    ("BM_GridRecompute/formulas:200", "editor: recompute 200 formula rows after one edit"),
+                    ("BM_UndoGridCommit/properties:500", "editor: undo a grid commit of 500 properties")):
     value = bench[name]
     print(f"{label:58s} {value*1e3:10.3f} ms  goal < 16 ms: {'met' if value < 0.016 else 'MISSED'}")
 PY
