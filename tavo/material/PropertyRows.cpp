@@ -9,11 +9,12 @@ using namespace vocabulary;
 
 namespace {
 
-// A missing attribute reads as an empty text, so writing an empty text where there is none
-// changes nothing: the attribute is not created, and an unchanged object brings no question.
+// Writes only what differs from what the element holds. A missing attribute reads as an empty
+// text, so writing an empty text where there is none changes nothing: the attribute is not
+// created, and an unchanged object brings no question.
 void SetText(QODOM_ELEMENT element, const char* name, const std::string& text)
 {
-  if (text.empty() && !QODOM_HasAttr(element, name))
+  if (text == QODOM_GetString(element, name))
     return;
   QODOM_SetString(element, name, text.c_str());
 }
@@ -66,13 +67,13 @@ void StorePropertyRows(const PropertyRows& rows, const std::vector<QODOM_ELEMENT
     SetText(element, kKurzname, rows.kurzname[n]);
     SetText(element, kName, rows.name[n]);
     if (!rows.formel[n].empty())
-      QODOM_SetString(element, kFormel, rows.formel[n].c_str());
+      SetText(element, kFormel, rows.formel[n]);
     else
       QODOM_DeleteAttr(element, kFormel);
     SetText(element, kWert01, rows.wert[0][n]);
     for (int column = 2; column <= kValueColumns; ++column)
       if (!rows.wert[column - 1][n].empty())
-        QODOM_SetString(element, ValueAttribute(column).c_str(), rows.wert[column - 1][n].c_str());
+        SetText(element, ValueAttribute(column).c_str(), rows.wert[column - 1][n]);
     SetText(element, kDimension, rows.dimension[n]);
     SetText(element, kEinheit, rows.einheit[n]);
   }

@@ -104,13 +104,19 @@ bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
 CTavoHandler::SaveOutcome CTavoHandler::SaveUnlessChangedOnDisk(
     QODOM_ELEMENT file, const std::function<bool(const std::string& path)>& overwrite, std::string& error) const
 {
+  // The save itself finds a change by someone else, under the file's lock and once more just
+  // before the file is replaced; only such a change is offered for overwriting.
   const QODOM_DOCUMENT document = QODOM_GetDocument(file);
-  if (QODOM_ChangedOnDisk(document) && !(overwrite && overwrite(QODOM_GetPath(document)))) {
-    error = QODOM_GetPath(document) + ": changed on disk since it was read; not overwritten";
-    return SaveOutcome::kChangedOnDisk;
-  }
-  if (SaveFile(file))
+  if (QODOM_SaveDoc(document))
     return SaveOutcome::kSaved;
+  if (QODOM_LastSaveFoundChange()) {
+    if (!(overwrite && overwrite(QODOM_GetPath(document)))) {
+      error = QODOM_LastSaveError();
+      return SaveOutcome::kChangedOnDisk;
+    }
+    if (QODOM_SaveDocOverwriting(document))
+      return SaveOutcome::kSaved;
+  }
   error = QODOM_LastSaveError();
   return SaveOutcome::kFailed;
 }

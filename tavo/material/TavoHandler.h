@@ -42,7 +42,8 @@ class CTavoHandler {
     return Assign(list, ListLevel({kat, ukat, norm}));
   }
 
-  // Saves the document that holds the element; false (with QODOM_LastSaveError) on failure.
+  // Saves the document that holds the element; false (with QODOM_LastSaveError) on failure, also
+  // when someone else changed the file since it was read (QODOM_LastSaveFoundChange).
   bool SaveFile(QODOM_ELEMENT file) const;
   enum class SaveOutcome { kSaved, kChangedOnDisk, kFailed };
   // Saves like SaveFile unless someone changed the file on disk since it was read; then

@@ -288,3 +288,13 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
   pugi::get_memory_deallocation_function()(buffer);
   return CheckParsed(std::move(document), result, error);
 }
+
+std::optional<std::string> ParsedTextOf(std::string_view bytes)
+{
+  Document scratch;
+  PreparedText prepared;
+  std::string error;
+  if (!PrepareText(scratch, bytes, prepared, error))
+    return std::nullopt;
+  return std::string(prepared.text);
+}

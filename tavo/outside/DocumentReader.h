@@ -4,6 +4,7 @@
 #include "tavo/outside/DocumentStore.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,3 +19,6 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
 // the buffer is freed in every case. The buffer's bytes change; take what is needed of them (a digest) before.
 std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, const std::string& path,
                                               std::string& error);
+// The text that the parser reads for these bytes: without a byte-order mark, converted to UTF-8
+// when they are UTF-16, UTF-32 or in a Latin code page. Nullopt for bytes that do not read.
+std::optional<std::string> ParsedTextOf(std::string_view bytes);

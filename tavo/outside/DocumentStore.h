@@ -9,6 +9,7 @@
 #include <pugixml.hpp>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -21,6 +22,11 @@ struct Document {
   bool finalNewline = true;             // the file ended with a line break
   std::vector<std::size_t> lineStarts;  // offsets of the lines of the parsed text, for line numbers
   DiskState onDisk;                     // the file as last read or written; "missing" for a new document
+  // The text the tree was parsed from (UTF-8, without a byte-order mark), which a save patches.
+  // Taken from the file at the first save, as long as the file still holds it, so that opening
+  // a file does not hold it twice; a document parsed from memory has it from the start.
+  std::optional<std::string> original;
+  bool originalOnDisk = false;  // the file held that text when it was read, and no save has been made since
   std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
   ChildIndexes indexes;     // finds by attribute among many siblings
   DocumentJournal journal;  // every change since it was opened, for undo and review

@@ -1,16 +1,11 @@
 #include "tavo/outside/DocumentWriter.h"
 
-#include "tavo/outside/AtomicFile.h"
 #include "tavo/outside/DocumentReader.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "tavo/outside/LosslessWriter.h"
 
 #include <xxhash.h>
 
 #include <cstring>
-#include <set>
 
 namespace {
 
@@ -56,37 +51,24 @@ void WriteDocument(const Document& document, pugi::xml_writer& writer)
     writer.write("\n", 1);
 }
 
-// The files whose backup this process has written: the backup keeps the file as it was before the
-// first save of the run, not the run's own earlier saves.
-std::set<std::string>& BackedUpFiles()
+std::string SerializeTree(const Document& document)
 {
-  static std::set<std::string> files;
-  return files;
+  std::string bytes;
+  StringWriter writer(bytes);
+  WriteDocument(document, writer);
+  return bytes;
 }
 
-bool BackUpOnce(const std::string& path, std::string& error)
+// The bytes must parse again into the same tree; `reason` says why not.
+bool ReadsBackAs(const Document& document, const std::string& bytes, std::string& reason)
 {
-  const QString name = QString::fromStdString(path);
-  const std::string key = QFileInfo(name).absoluteFilePath().toStdString();
-  if (BackedUpFiles().count(key) || !QFileInfo::exists(name))
-    return true;
-  QFile original(name);
-  if (!original.open(QIODevice::ReadOnly)) {
-    error = path + ": cannot be read for its backup: " + original.errorString().toStdString();
+  const auto reread = ParseDocument(bytes, document.path, reason);
+  if (!reread)
+    return false;
+  if (!(FingerprintDocument(*reread) == FingerprintDocument(document))) {
+    reason.clear();
     return false;
   }
-  const QByteArray bytes = original.readAll();
-  if (original.error() != QFileDevice::NoError) {
-    error = path + ": cannot be read for its backup: " + original.errorString().toStdString();
-    return false;
-  }
-  std::string reason;
-  if (!WriteFileAtomically(BackupPathOf(path),
-                           std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), reason)) {
-    error = path + ": the backup could not be written, so the file is left as it is: " + reason;
-    return false;
-  }
-  BackedUpFiles().insert(key);
   return true;
 }
 
@@ -95,8 +77,7 @@ bool BackUpOnce(const std::string& path, std::string& error)
 std::string SerializeDocument(const Document& document)
 {
   std::string bytes;
-  StringWriter writer(bytes);
-  WriteDocument(document, writer);
+  WriteLossless(document, document.original ? std::string_view(*document.original) : std::string_view(), bytes);
   return bytes;
 }
 
@@ -115,37 +96,19 @@ bool SerializeVerified(const Document& document, std::string& bytes, std::string
 {
   bytes = SerializeDocument(document);
   std::string reason;
-  const auto reread = ParseDocument(bytes, document.path, reason);
-  if (!reread) {
+  if (ReadsBackAs(document, bytes, reason))
+    return true;
+  // Should the patched text ever not read back as the tree, the tree written by the parser's own
+  // writer may still save the edits; only the untouched bytes then lose their form.
+  std::string tree = SerializeTree(document);
+  if (tree != bytes) {
+    bytes = std::move(tree);
+    if (ReadsBackAs(document, bytes, reason))
+      return true;
+  }
+  if (!reason.empty())
     error = document.path + ": the document would not read back, so it is not written (" + reason + ")";
-    return false;
-  }
-  if (SerializeDocument(*reread) != bytes) {
+  else
     error = document.path + ": the document would not read back unchanged, so it is not written";
-    return false;
-  }
-  return true;
-}
-
-std::string BackupPathOf(const std::string& path)
-{
-  return path + ".bak";
-}
-
-bool SaveDocumentFile(Document& document, std::string& error)
-{
-  std::string bytes;
-  if (!SerializeVerified(document, bytes, error))
-    return false;
-  const QDir folder = QFileInfo(QString::fromStdString(document.path)).absoluteDir();
-  if (!folder.exists() && !QDir().mkpath(folder.absolutePath())) {
-    error = document.path + ": the folder " + folder.absolutePath().toStdString() + " cannot be created";
-    return false;
-  }
-  if (!BackUpOnce(document.path, error))
-    return false;
-  if (!WriteFileAtomically(document.path, bytes, error))
-    return false;
-  document.onDisk = DiskStateOf(document.path, bytes);
-  return true;
+  return false;
 }

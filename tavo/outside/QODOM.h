@@ -59,10 +59,18 @@ void QODOM_DeleteElement(QODOM_ELEMENT element);
 // The document that holds the element, or 0.
 QODOM_DOCUMENT QODOM_GetDocument(QODOM_ELEMENT element);
 // Writes the document atomically to its file, after a backup PATH.bak of the file as it was
-// before the first save of this process. The bytes are proven to read back before the disk is
-// touched. On failure the file keeps its old content, the reason is kept for
-// QODOM_LastSaveError and false is returned. It does not ask QODOM_ChangedOnDisk: callers do.
+// before the first save of this process. Saves of one file are serialised across processes by a
+// lock file beside it (PATH.lock). The bytes are the file's text with only what was edited
+// written anew, proven to read back before the disk is touched. A file that no longer holds what
+// the document was read from or last saved to (checked under the lock, and again just before it
+// is replaced) is not overwritten: false, with QODOM_LastSaveFoundChange true. On any failure the
+// file keeps its old content, the reason is kept for QODOM_LastSaveError and false is returned.
 bool QODOM_SaveDoc(QODOM_DOCUMENT document);
+// The same, but overwriting the file even when someone else changed it since it was read (the user
+// has agreed). Such a save writes the whole tree anew when the text it was read from is gone.
+bool QODOM_SaveDocOverwriting(QODOM_DOCUMENT document);
+// True when the last failed save found the file changed by someone else.
+bool QODOM_LastSaveFoundChange();
 // True when the document's file no longer holds what the document was read from or last saved
 // to (other bytes, created or deleted since, or unreadable now); a save would then overwrite
 // someone else's change. A document parsed from memory counts as read from a missing file.
@@ -83,7 +91,7 @@ QODOM_ELEMENT QODOM_OpenDoc(const std::string& path, const char* emptyRootTag, s
 QODOM_ELEMENT QODOM_ParseDoc(std::string_view bytes, const std::string& path, std::string& error);
 // Closes the document that holds the element; all its handles become inert.
 void QODOM_CloseDoc(QODOM_ELEMENT element);
-// The document's bytes as a save would write them.
+// The document's bytes as a save would write them now.
 std::string QODOM_SerializeDoc(QODOM_DOCUMENT document);
 // The file a save of the document writes.
 std::string QODOM_GetPath(QODOM_DOCUMENT document);

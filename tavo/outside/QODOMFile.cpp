@@ -5,6 +5,7 @@
 
 #include "tavo/outside/DiskState.h"
 #include "tavo/outside/DocumentReader.h"
+#include "tavo/outside/DocumentSave.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/outside/DocumentWriter.h"
 
@@ -51,6 +52,7 @@ QODOM_ELEMENT ReadAllAndParse(QFile& file, const std::string& path, std::string&
   if (!document)
     return 0;
   document->onDisk = DiskStateOf(path, content);
+  document->originalOnDisk = true;
   return Store().Add(std::move(document));
 }
 
@@ -92,6 +94,19 @@ int OpenRegularFile(const std::string& path, struct stat& status, std::string& e
 }
 
 std::string g_lastSaveError;
+bool g_lastSaveFoundChange = false;
+
+bool Save(QODOM_DOCUMENT id, SaveCheck check)
+{
+  g_lastSaveError.clear();
+  g_lastSaveFoundChange = false;
+  Document* document = Store().FindDocument(id);
+  if (!document) {
+    g_lastSaveError = "the document is not open";
+    return false;
+  }
+  return SaveDocumentFile(*document, check, g_lastSaveError, g_lastSaveFoundChange);
+}
 
 }  // namespace
 
@@ -147,13 +162,17 @@ QODOM_ELEMENT ReadDocumentFile(QFile& file, std::size_t size, const std::string&
   if (!document)
     return 0;
   document->onDisk = onDisk;
+  document->originalOnDisk = true;
   return Store().Add(std::move(document));
 }
 
 QODOM_ELEMENT QODOM_ParseDoc(std::string_view bytes, const std::string& path, std::string& error)
 {
   auto document = ParseDocument(bytes, path, error);
-  return document ? Store().Add(std::move(document)) : 0;
+  if (!document)
+    return 0;
+  document->original = ParsedTextOf(bytes);
+  return Store().Add(std::move(document));
 }
 
 void QODOM_CloseDoc(QODOM_ELEMENT element)
@@ -163,13 +182,17 @@ void QODOM_CloseDoc(QODOM_ELEMENT element)
 
 bool QODOM_SaveDoc(QODOM_DOCUMENT id)
 {
-  Document* document = Store().FindDocument(id);
-  if (!document) {
-    g_lastSaveError = "the document is not open";
-    return false;
-  }
-  g_lastSaveError.clear();
-  return SaveDocumentFile(*document, g_lastSaveError);
+  return Save(id, SaveCheck::Unchanged);
+}
+
+bool QODOM_SaveDocOverwriting(QODOM_DOCUMENT id)
+{
+  return Save(id, SaveCheck::Overwrite);
+}
+
+bool QODOM_LastSaveFoundChange()
+{
+  return g_lastSaveFoundChange;
 }
 
 bool QODOM_ChangedOnDisk(QODOM_DOCUMENT id)
@@ -194,8 +217,11 @@ CFingerPrint QODOM_GetFingerPrint(QODOM_ELEMENT root)
 
 std::string QODOM_SerializeDoc(QODOM_DOCUMENT id)
 {
-  const Document* document = Store().FindDocument(id);
-  return document ? SerializeDocument(*document) : std::string();
+  Document* document = Store().FindDocument(id);
+  if (!document)
+    return {};
+  LoadOriginalText(*document);
+  return SerializeDocument(*document);
 }
 
 std::string QODOM_GetPath(QODOM_DOCUMENT id)

@@ -14,7 +14,8 @@ class CCopyDlg;
 
 class CEditorPrompts {
  public:
-  enum class Buttons { Ok, YesNo, YesNoCancel };
+  // YesNoDefaultNo: Yes and No with No as the default, for questions whose Yes loses something.
+  enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
   enum class Answer { Ok, Yes, No, Cancel };
 
   virtual ~CEditorPrompts() = default;

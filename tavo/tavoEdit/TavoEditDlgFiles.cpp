@@ -102,7 +102,8 @@ bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
     const auto slot = question.find("%s");
     if (slot != std::string::npos)
       question.replace(slot, 2, path);
-    return m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) == CEditorPrompts::Answer::Yes;
+    // Yes loses the other writer's change: No is the default.
+    return m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNoDefaultNo, true) == CEditorPrompts::Answer::Yes;
   };
   std::string error;
   switch (m_handler.SaveUnlessChangedOnDisk(file, overwrite, error)) {

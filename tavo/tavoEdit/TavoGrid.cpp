@@ -143,9 +143,12 @@ void CTavoGrid::CollectRows()
       rows.name[i] = shown;
     rows.formulaFlags[i] = GetCheck(r, kColTyp) ? 1 : 0;
     rows.formel[i] = rows.formulaFlags[i] ? GetCellText(r, kColFormel) : std::string();
-    for (int k = 0; k < 9; ++k)
+    for (int k = 1; k < 9; ++k)
       rows.wert[k][i] = GetCellText(r, kColWert + k);
-    rows.wert[0][i] = StoredValueText(rows.wert[0][i]);
+    // A value that nobody changed stays as the file has it ("3,5" too); a changed one is stored
+    // as it is read.
+    if (const std::string value = GetCellText(r, kColWert); value != rows.wert[0][i])
+      rows.wert[0][i] = StoredValueText(value);
     rows.dimension[i] = GetCellText(r, kColDim);
     rows.einheit[i] = GetCellText(r, kColEinheit);
     rows.knoten[i] = GetCellText(r, kColKnoten);
