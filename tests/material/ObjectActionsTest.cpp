@@ -129,7 +129,7 @@ TEST(ObjectActions, DeleteNeedsTheRightAndForgetsTheCachedObject)
   handler->GetObj(gone, "Beton", "Normalbeton", "EC2", name);
   EXPECT_EQ(gone.objectElement, 0u);
   // The levels above stay, also when they are now empty.
-  EXPECT_NE(QODOM_SerializeDoc(QODOM_GetDocument(handler->UserFile())).find(R"(<Norm Name="EC2"/>)"),
+  EXPECT_NE(QODOM_SerializeDoc(QODOM_GetDocument(handler->UserFile())).find(R"(<Norm Name="EC2"></Norm>)"),
             std::string::npos);
 }
 

@@ -83,9 +83,13 @@ TEST(SafeSave, ChangedOnDiskSeesOtherWritersButNotATouch)
   std::filesystem::last_write_time(path, time);
   EXPECT_TRUE(QODOM_ChangedOnDisk(file.Document()));
 
-  // After our own save the file is ours again.
-  ASSERT_TRUE(file.SaveWithName("Stahl"));
+  // A save refuses to overwrite it, and leaves it as it is; one that the user agreed to does.
+  EXPECT_FALSE(file.SaveWithName("Stahl"));
+  EXPECT_TRUE(QODOM_LastSaveFoundChange()) << QODOM_LastSaveError();
+  EXPECT_EQ(ReadFile(path), other);
+  ASSERT_TRUE(QODOM_SaveDocOverwriting(file.Document())) << QODOM_LastSaveError();
   EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
+  EXPECT_EQ(ReadFile(path + ".bak"), other) << "the backup holds what was overwritten";
 
   // Deleted behind our back.
   std::filesystem::remove(path);
