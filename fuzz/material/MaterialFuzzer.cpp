@@ -1,8 +1,11 @@
 // Feeds arbitrary bytes to the material-file library as both the standard and the user file:
 // every list, the lookup of every object, the check and a save to memory must neither crash,
-// trip a sanitizer nor hang, and a file that opened must be savable as bytes that read back.
+// trip a sanitizer nor hang. A file that opened must save as bytes that read back as the same
+// tree, and saving what was read back must give those bytes again.
 
 #include "tavo/material/MaterialCheck.h"
+#include "tavo/outside/DocumentReader.h"
+#include "tavo/outside/DocumentSave.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/outside/DocumentWriter.h"
 #include "tests/support/ExploreDatabase.h"
@@ -33,12 +36,25 @@ const std::string& InputPath()
 
 void RequireSavable(QODOM_ELEMENT root)
 {
-  const Document* document = DocumentStore::Instance().DocumentOf(root);
+  Document* document = DocumentStore::Instance().DocumentOf(root);
   if (!document)
     return;
+  LoadOriginalText(*document);  // as the save takes it from the file
   std::string bytes, error;
   if (!SerializeVerified(*document, bytes, error)) {
     std::fprintf(stderr, "a document that opened cannot be saved: %s\n", error.c_str());
+    std::abort();
+  }
+  // SerializeVerified proved that the bytes read back as the same tree; the tree read back must
+  // save as the very same bytes.
+  auto again = ParseDocument(bytes, document->path, error);
+  if (!again) {
+    std::fprintf(stderr, "a saved document does not read back: %s\n", error.c_str());
+    std::abort();
+  }
+  again->original = ParsedTextOf(bytes);
+  if (SerializeDocument(*again) != bytes) {
+    std::fprintf(stderr, "a second save differs from the first\n");
     std::abort();
   }
 }

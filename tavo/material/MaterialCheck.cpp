@@ -175,7 +175,7 @@ void CMaterialCheck::CheckRecalculatedValues()
     const std::string shortName = QODOM_GetString(holder, kKurzname);
     const auto& [firstObject, firstText] = seen.byObject.front();
     const auto other = std::find_if(seen.byObject.begin(), seen.byObject.end(),
-                                    [&](const auto& entry) { return entry.second != firstText; });
+                                    [&first = firstText](const auto& entry) { return entry.second != first; });
     if (other != seen.byObject.end())
       Report(holder, seen.names,
              "the formula row " + shortName +

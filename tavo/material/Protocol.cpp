@@ -3,12 +3,14 @@
 #include "tavo/material/DatabaseWalk.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/outside/AtomicFile.h"
 #include "tavo/outside/VBT.h"
 #include "tavo/text/CodePage.h"
 
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 
 #include <vector>
@@ -93,6 +95,8 @@ class ProtocolWriter {
     Flush();
     return m_ok;
   }
+  // The system's error of the write that failed.
+  int SystemError() const { return m_systemError; }
 
  private:
   void FlushWhenFull()
@@ -103,24 +107,29 @@ class ProtocolWriter {
 
   void Flush()
   {
-    if (m_ok && !m_buffer.empty())
+    if (m_ok && !m_buffer.empty()) {
+      errno = 0;
       m_ok =
           m_file.write(m_buffer.data(), static_cast<qint64>(m_buffer.size())) == static_cast<qint64>(m_buffer.size());
+      m_systemError = errno;
+    }
     m_buffer.clear();
   }
 
   QIODevice& m_file;
   std::string m_buffer;
   bool m_ok = true;
+  int m_systemError = 0;
 };
 
-std::string Failure(const std::string& path, const QIODevice& file)
+// The path and the reason: the device's own, or the system's where Qt has none.
+std::string Failure(const std::string& path, const QIODevice& file, int systemError)
 {
-  return path + ": " + file.errorString().toStdString();
+  return path + ": " + ReasonOf(file, systemError);
 }
 
-// The listing of every level into `file`; false when a write failed.
-bool WriteProtocol(CTavoHandler& handler, QIODevice& file, const ProtocolProgress& progress)
+// The listing of every level into `file`; false when a write failed, with the system's error.
+bool WriteProtocol(CTavoHandler& handler, QIODevice& file, const ProtocolProgress& progress, int& systemError)
 {
   int total = 0;
   const std::vector<OutlineEntry> outline = GatherOutline(handler, total);
@@ -147,7 +156,9 @@ bool WriteProtocol(CTavoHandler& handler, QIODevice& file, const ProtocolProgres
     writer.Header(level, kLevelElements[level], Translate(name));
     writer.Properties(level + 1, elements[level + 1]);
   }
-  return writer.Finish();
+  const bool written = writer.Finish();
+  systemError = writer.SystemError();
+  return written;
 }
 
 }  // namespace
@@ -155,22 +166,28 @@ bool WriteProtocol(CTavoHandler& handler, QIODevice& file, const ProtocolProgres
 bool ExportProtocol(CTavoHandler& handler, const std::string& path, std::string& error,
                     const ProtocolProgress& progress)
 {
+  int systemError = 0;
   if (path == "-") {
     QFile out;
     const bool written = out.open(stdout, QIODevice::WriteOnly | QIODevice::Text) &&
-                         WriteProtocol(handler, out, progress) && out.flush();
+                         WriteProtocol(handler, out, progress, systemError) && out.flush();
     if (!written)
-      error = Failure("standard output", out);
+      error = Failure("standard output", out, systemError ? systemError : errno);
     return written;
   }
   QSaveFile file(QString::fromStdString(path));
   if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-    error = Failure(path, file);
+    error = Failure(path, file, errno);
     return false;
   }
-  if (!WriteProtocol(handler, file, progress) || !file.commit()) {
-    error = Failure(path, file);
+  if (!WriteProtocol(handler, file, progress, systemError)) {
+    error = Failure(path, file, systemError);
     file.cancelWriting();
+    return false;
+  }
+  errno = 0;
+  if (!file.commit()) {
+    error = Failure(path, file, errno);
     return false;
   }
   return true;

@@ -189,7 +189,7 @@ void RemoveStaleTemporaries(const std::string& path)
   }
 }
 
-std::string ReasonOf(const QFileDevice& file, int systemError)
+std::string ReasonOf(const QIODevice& file, int systemError)
 {
   const std::string own = file.errorString().toStdString();
   if ((own.empty() || own == "Unknown error") && systemError != 0)

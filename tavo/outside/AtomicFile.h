@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-class QFileDevice;
+class QIODevice;
 
 // The mode, owner and group that a replaced file keeps.
 struct FileOwnership {
@@ -50,4 +50,4 @@ void RemoveStaleTemporaries(const std::string& path);
 
 // The reason of the file's last failure: its own text, or the system's for `systemError` when Qt
 // gives none ("Unknown error").
-std::string ReasonOf(const QFileDevice& file, int systemError);
+std::string ReasonOf(const QIODevice& file, int systemError);

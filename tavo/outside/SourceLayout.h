@@ -10,9 +10,9 @@
 struct ElementSpan {
   std::uint32_t name = 0;        // offset of the tag name, just after "<": the parser's element name
   std::uint32_t tagEnd = 0;      // offset after the start tag's ">"
-  std::uint32_t closeBegin = 0;  // offset of "</"; equal to tagEnd for an empty-element tag `<X/>`
+  std::uint32_t closeBegin = 0;  // offset of "</"; for an empty-element tag `<X/>` its end
   std::uint32_t end = 0;         // offset after the element's last ">"
-  bool SelfClosing() const { return closeBegin == tagEnd; }
+  bool SelfClosing() const { return end == tagEnd; }
 };
 
 class SourceLayout {

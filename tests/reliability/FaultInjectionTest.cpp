@@ -1,6 +1,7 @@
 // Saving under injected faults: no rights, a full disk at every point of the save, a process
-// killed while it saves. After every fault the file holds the old or the new document, byte for
-// byte, and its backup (when there is one) holds the old document.
+// killed while it saves, another writer between the last check and the rename. After every fault
+// the file holds the old or the new document (or the other writer's), byte for byte, and its
+// backup (when there is one) holds the old document.
 
 #include "tavo/outside/QODOM.h"
 
@@ -140,6 +141,7 @@ TEST(SafeSave, FullDiskAtEveryFaultPointLeavesOldOrNew)
     } else {
       ASSERT_EQ(result.exitCode, 1) << "disk full at call " << at << ": " << result.err;
       EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
+      EXPECT_NE(result.err.find("No space left on device"), std::string::npos) << result.err;
       ++faultPoints;
     }
   }
@@ -148,6 +150,28 @@ TEST(SafeSave, FullDiskAtEveryFaultPointLeavesOldOrNew)
   EXPECT_GE(faultPoints, 6);
   std::cout << "fault points tried in the save: " << faultPoints << "\n";
   ::testing::Test::RecordProperty("faultPoints", faultPoints);
+}
+
+TEST(SafeSave, ProtocolOnAFullDiskSaysWhy)
+{
+  const std::string original = LargeMaterialFile();
+  for (int at = 1; at <= 3; ++at) {
+    TestFolder folder;
+    const std::string standard = folder.Write("Materialdatei.xml", original);
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_PRELOAD", QString::fromStdString(Tool("TAVO_DISK_FULL_SHIM")));
+    environment.insert("TAVO_DISK_FULL_AT", QString::number(at));
+    process.setProcessEnvironment(environment);
+    process.start(QString::fromStdString(Tool("TAVO_CLI")), {"--standard", QString::fromStdString(standard), "--user",
+                                                             QString::fromStdString(folder.Path("u.xml")), "protocol",
+                                                             QString::fromStdString(folder.Path("p.txt"))});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const std::string err = process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.exitCode(), 1) << "disk full at call " << at << ": " << err;
+    EXPECT_NE(err.find("No space left on device"), std::string::npos) << "disk full at call " << at << ": " << err;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.Path("p.txt"))));
+  }
 }
 
 TEST(SafeSave, KilledWhileSavingLeavesOldOrNew)
@@ -176,4 +200,46 @@ TEST(SafeSave, KilledWhileSavingLeavesOldOrNew)
   }
   EXPECT_GT(kills, 0) << "the probe was never killed while saving";
   std::cout << "save loops killed: " << kills << "\n";
+}
+
+TEST(SafeSave, AnotherWriterBetweenCheckAndRenameIsNeverOverwritten)
+{
+  const std::string original = LargeMaterialFile();
+  const std::string other = Edited(original, "fremd");
+
+  // Another save of the file: it read the file before ours replaced it, and tries to save while
+  // ours is between its last check and the rename. The lock makes it wait, and then it finds the
+  // file changed.
+  {
+    TestFolder folder;
+    const std::string path = folder.Write("Benutzer.xml", original);
+    const std::string gate = folder.Path("gate");
+    ASSERT_EQ(mkfifo(gate.c_str(), 0600), 0);
+    QProcess second;
+    second.start(QString::fromStdString(Tool("TAVO_SAVE_PROBE")),
+                 {"save-after", QString::fromStdString(path), "B", QString::fromStdString(gate)});
+    ASSERT_TRUE(second.waitForStarted());
+    const ProbeResult first =
+        RunProbe({"save-racing", QString::fromStdString(path), "A", QString::fromStdString("echo go > '" + gate + "'")},
+                 QProcessEnvironment::systemEnvironment());
+    ASSERT_TRUE(second.waitForFinished(60000));
+    EXPECT_EQ(first.exitCode, 0) << first.err;
+    EXPECT_EQ(second.exitCode(), 3) << second.readAllStandardError().toStdString();
+    EXPECT_EQ(ReadFile(path), Edited(original, "A"));
+    EXPECT_EQ(ReadFile(path + ".bak"), original);
+  }
+  // Another program that takes no lock writes the file there: the save is refused, the other
+  // program's bytes stay, and the backup holds what the save had checked.
+  {
+    TestFolder folder;
+    const std::string path = folder.Write("Benutzer.xml", original);
+    const std::string theirs = folder.Write("fremd.xml", other);
+    const ProbeResult result = RunProbe({"save-racing", QString::fromStdString(path), "A",
+                                         QString::fromStdString("cp '" + theirs + "' '" + path + "'")},
+                                        QProcessEnvironment::systemEnvironment());
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_NE(result.err.find(path), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(path), other);
+    EXPECT_EQ(ReadFile(path + ".bak"), original);
+  }
 }

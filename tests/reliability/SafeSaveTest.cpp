@@ -1,5 +1,5 @@
-// Saving in one process: the backup of the first overwrite, the file changed by someone else,
-// and a tree that would not read back.
+// Saving in one process: the backup of the first overwrite, the file changed by someone else, a
+// tree that would not read back, links, modes and owners, leftovers of killed saves.
 
 #include "tavo/outside/QODOM.h"
 
@@ -10,6 +10,9 @@
 #include <QDir>
 
 #include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -34,6 +37,18 @@ class OpenFile {
   QODOM_ELEMENT root = 0;
   std::string error;
 };
+
+struct stat StatusOf(const std::string& path)
+{
+  struct stat status {};
+  lstat(path.c_str(), &status);
+  return status;
+}
+
+bool Exists(const std::string& path)
+{
+  return QFile::exists(QString::fromStdString(path));
+}
 
 }  // namespace
 
@@ -122,4 +137,47 @@ TEST(SafeSave, FailedSaveKeepsTheDiskStateItWasOpenedWith)
   EXPECT_FALSE(QFile::exists(QString::fromStdString(path + ".bak")));
   EXPECT_FALSE(QODOM_ChangedOnDisk(file.Document()));
   EXPECT_EQ(QDir(QString::fromStdString(folder.Root())).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
+
+TEST(SafeSave, BackupFollowsNoLinkAndBothKeepTheFilesMode)
+{
+  TestFolder folder;
+  const std::string path = folder.Write("Benutzer.xml", kOriginal);
+  chmod(path.c_str(), 0600);
+  const std::string elsewhere = folder.Write("fremd.txt", "fremd\n");
+  std::filesystem::create_symlink(elsewhere, path + ".bak");
+  // Left by a killed save, and a copy that someone named by hand.
+  const std::string leftover = folder.Write("Benutzer.xml.aB3xYz", kOriginal);
+  const std::string namedByHand = folder.Write("Benutzer.xml.Backup", kOriginal);
+
+  OpenFile file(path);
+  ASSERT_TRUE(file.SaveWithName("Stahl")) << QODOM_LastSaveError();
+  EXPECT_EQ(ReadFile(elsewhere), "fremd\n");
+  EXPECT_TRUE(S_ISREG(StatusOf(path + ".bak").st_mode));
+  EXPECT_EQ(ReadFile(path + ".bak"), kOriginal);
+  for (const std::string& saved : {path, path + ".bak"})
+    EXPECT_EQ(StatusOf(saved).st_mode & 07777, 0600u) << saved;
+  EXPECT_FALSE(Exists(leftover));
+  EXPECT_TRUE(Exists(namedByHand));
+  EXPECT_FALSE(Exists(path + ".lock"));
+}
+
+TEST(SafeSave, ReadOnlyFileOfAnotherOwnerStaysSo)
+{
+  // Only root may write a 0444 file and give a file to another user.
+  if (geteuid() != 0)
+    GTEST_SKIP() << "needs root";
+  constexpr uid_t kNobody = 65534;
+  TestFolder folder;
+  const std::string path = folder.Write("Materialdatei.xml", kOriginal);
+  ASSERT_EQ(chown(path.c_str(), kNobody, kNobody), 0);
+  chmod(path.c_str(), 0444);
+  OpenFile file(path);
+  ASSERT_TRUE(file.SaveWithName("Stahl")) << QODOM_LastSaveError();
+  for (const std::string& saved : {path, path + ".bak"}) {
+    const struct stat status = StatusOf(saved);
+    EXPECT_EQ(status.st_mode & 07777, 0444u) << saved;
+    EXPECT_EQ(status.st_uid, kNobody) << saved;
+    EXPECT_EQ(status.st_gid, kNobody) << saved;
+  }
 }

@@ -159,3 +159,24 @@ TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
   EXPECT_EQ(m_handler->UserFile(), 0u);
   EXPECT_NE(ReadFile(m_db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
 }
+
+TEST_F(EditorTest, SaveChangesOnlyTheBytesOfWhatWasEdited)
+{
+  // Line ends, quotes and a value with a decimal comma that nobody touched come back as they were.
+  std::string user = UserFixture();
+  user.replace(user.find(R"(Wert01="7")"), 10, "Wert01='3,5'");
+  for (std::size_t at = user.find('\n'); at != std::string::npos; at = user.find('\n', at + 2))
+    user.replace(at, 1, "\r\n");
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start, StandardFixture(), user);
+  m_dialog->OnSaveChanges();
+  EXPECT_EQ(ReadFile(m_db->UserPath()), user);
+
+  Edit("fck", CTavoGrid::kColWert, "30");
+  m_dialog->OnSaveChanges();
+  std::string edited = user;
+  edited.replace(edited.find(R"(Wert01="25")"), 11, R"(Wert01="30")");
+  edited.replace(edited.find(R"(Wert01="50")"), 11, R"(Wert01="60")");
+  EXPECT_EQ(ReadFile(m_db->UserPath()), edited);
+}
