@@ -124,9 +124,9 @@ std::string VBT_TranslateReasons(const std::string& message)
   std::vector<Match> matches;
   for (const auto& [english, german] : KnownReasons()) {
     const std::size_t at = english.empty() ? std::string::npos : message.find(english);
-    const bool overlaps = std::any_of(matches.begin(), matches.end(), [&](const Match& m) {
-      return at < m.at + m.length && m.at < at + english.size();
-    });
+    const std::size_t length = english.size();
+    const bool overlaps = std::any_of(matches.begin(), matches.end(),
+                                      [&](const Match& m) { return at < m.at + m.length && m.at < at + length; });
     if (at != std::string::npos && !overlaps)
       matches.push_back({at, english.size(), german});
   }
