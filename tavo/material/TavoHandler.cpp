@@ -94,11 +94,7 @@ void CTavoHandler::CloseFile(int index)
 
 bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
 {
-  // The journal remembers the saved state: undoing back to it is undoing every unsaved change.
-  const bool saved = QODOM_SaveDoc(QODOM_GetDocument(file));
-  if (saved)
-    QODOM_MarkJournalSaved(QODOM_GetDocument(file));
-  return saved;
+  return QODOM_SaveDoc(QODOM_GetDocument(file));
 }
 
 CTavoHandler::SaveOutcome CTavoHandler::SaveUnlessChangedOnDisk(

@@ -105,7 +105,11 @@ bool Save(QODOM_DOCUMENT id, SaveCheck check)
     g_lastSaveError = "the document is not open";
     return false;
   }
-  return SaveDocumentFile(*document, check, g_lastSaveError, g_lastSaveFoundChange);
+  if (!SaveDocumentFile(*document, check, g_lastSaveError, g_lastSaveFoundChange))
+    return false;
+  // Undoing back to this state is undoing every unsaved change.
+  document->journal.MarkSaved();
+  return true;
 }
 
 }  // namespace
