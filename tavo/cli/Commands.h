@@ -32,3 +32,6 @@ void AddShowCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddProtocolCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddRecalcCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddCurveCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddFindCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddCompareCommand(CLI::App& app, const CliOptions& options, int& status);
+void AddExportCommand(CLI::App& app, const CliOptions& options, int& status);

@@ -27,6 +27,9 @@ int main(int argc, char** argv)
   AddProtocolCommand(app, options, status);
   AddRecalcCommand(app, options, status);
   AddCurveCommand(app, options, status);
+  AddFindCommand(app, options, status);
+  AddCompareCommand(app, options, status);
+  AddExportCommand(app, options, status);
 
   if (const auto word = UnknownCommandWord(app, argc, argv)) {
     std::cerr << "tavo: " << UnknownCommandMessage(app, *word) << "\n";

@@ -71,6 +71,10 @@ class CTavoHandler {
   // found is the empty object, and is cached as well.
   void GetObj(CTavoObj& out, const std::string& kat, const std::string& ukat, const std::string& norm,
               std::string& objekt);
+  // The element GetObj reads for the four names (`objekt` already mapped), without building,
+  // recalculating or caching anything; 0 when there is none. `inUser` as CTavoObj::inUserFile.
+  QODOM_ELEMENT FindObjectElement(const std::string& kat, const std::string& ukat, const std::string& norm,
+                                  const std::string& objekt, bool& inUser) const;
   // The next GetObj reads the files again (after an object element was deleted).
   void ForgetCurrentObject();
   // Old reinforcing-steel names of Stahl/Betonstahl/EC2 (or EC2 NA (DE)) are replaced in place

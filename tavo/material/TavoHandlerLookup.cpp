@@ -46,12 +46,22 @@ void CTavoHandler::GetObj(CTavoObj& out, const std::string& kat, const std::stri
     return;
   }
 
+  bool inUser = false;
+  const QODOM_ELEMENT found = FindObjectElement(kat, ukat, norm, objekt, inUser);
+  m_currentObj = CTavoObj(found, inUser);
+  m_objectKey = key;
+  out = m_currentObj;
+}
+
+QODOM_ELEMENT CTavoHandler::FindObjectElement(const std::string& kat, const std::string& ukat, const std::string& norm,
+                                              const std::string& objekt, bool& inUser) const
+{
   // Standard file first; the first file that yields the object ends the search. Within a file the
   // last matching code decides, also when it lacks the object that an earlier one holds. The
   // user-file flag follows the file in which a matching code was seen last, so that an object not
   // found still tells where its code is.
   QODOM_ELEMENT found = 0;
-  bool inUser = false;
+  inUser = false;
   const std::vector<QODOM_ELEMENT> files = SearchedFiles();
   for (std::size_t index = 0; index < files.size() && !found; ++index) {
     for (QODOM_ELEMENT code : FindLevelElements(files[index], {kat, ukat, NormalizeNormName(norm)})) {
@@ -59,10 +69,7 @@ void CTavoHandler::GetObj(CTavoObj& out, const std::string& kat, const std::stri
       found = QODOM_FindFirstChildWithAttr(code, kName, objekt.c_str());
     }
   }
-
-  m_currentObj = CTavoObj(found, inUser);
-  m_objectKey = key;
-  out = m_currentObj;
+  return found;
 }
 
 void CTavoHandler::ForgetCurrentObject()
