@@ -2,20 +2,19 @@
 // The stress-strain diagram beside the property grid: the laws that apply to the shown object,
 // drawn from the values the grid shows after its recomputation, redrawn on every edit. Objects
 // whose parameters fit no law hide it; a law the object lacks a parameter for is named with that
-// parameter instead of a curve. The curves themselves come from the material library.
+// parameter instead of a curve. The curves come from the material library, the drawing from
+// CCurveChart.
 
 #include "tavo/material/StressStrainLaws.h"
 
-#include <QPointF>
 #include <QWidget>
 
 #include <string>
 
+class CCurveChart;
 class CEditorPrompts;
 class CTavoGrid;
 class QChart;
-class QChartView;
-class QGraphicsSimpleTextItem;
 class QLabel;
 
 class CStressStrainPane : public QWidget {
@@ -40,24 +39,14 @@ class CStressStrainPane : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
-  void AddCurve(const StressStrainCurve& curve);
-  // Labels the characteristic points with their symbols.
-  void LabelMarks();
-  void PlaceLabels();
   void SizeForExport();
   void Export(bool svg);
 
   CEditorPrompts& m_prompts;
-  QChartView* m_view = nullptr;
+  CCurveChart* m_view = nullptr;
   QLabel* m_readout = nullptr;   // the point under the mouse
   QLabel* m_problems = nullptr;  // the laws that cannot be drawn, and why
   std::vector<StressStrainCurve> m_curves;
-  struct MarkLabel {
-    QGraphicsSimpleTextItem* item;  // owned by the chart
-    QPointF at;                     // the point it names, in the chart's values
-    bool below;
-  };
-  std::vector<MarkLabel> m_labels;
 };
 
 // Puts the grid and a diagram that follows it side by side; returns the splitter that holds them.
