@@ -267,6 +267,7 @@ void CGridCtrl::SetFocusCell(int row, int col)
     RedrawCell(old.row, old.col);
     RedrawCell(cell.row, cell.col);
   }
+  OnFocusCellChanged(cell.row, cell.col);
 }
 
 void CGridCtrl::SetSelectedRange(const CCellRange& range)
@@ -305,6 +306,7 @@ void CGridCtrl::OnCheckChanged(int, int) {}
 void CGridCtrl::OnComboSelChanged(int, int, int) {}
 void CGridCtrl::OnButtonClicked(int, int) {}
 void CGridCtrl::OnSelectingCell(int, int) {}
+void CGridCtrl::OnFocusCellChanged(int, int) {}
 void CGridCtrl::OnCellKeyDown(int, int, int) {}
 QString CGridCtrl::GetCellTipText(int, int)
 {

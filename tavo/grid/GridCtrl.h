@@ -110,6 +110,8 @@ class CGridCtrl : public QAbstractScrollArea {
   virtual void OnComboSelChanged(int row, int col, int index);
   virtual void OnButtonClicked(int row, int col);
   virtual void OnSelectingCell(int row, int col);
+  // The focus cell became (row, col), by key, mouse or call; (-1, -1): none.
+  virtual void OnFocusCellChanged(int row, int col);
   virtual void OnCellKeyDown(int row, int col, int key);
   virtual QString GetCellTipText(int row, int col);
   // Opens the in-place editor on a valid editable cell; true when an edit began.

@@ -55,6 +55,27 @@ PropertyOrigin OriginOf(QODOM_ELEMENT property, QODOM_ELEMENT userFile)
   return origin;
 }
 
+int ObjectsBelow(QODOM_ELEMENT levelElement)
+{
+  int depth = 0;
+  const std::string tag = QODOM_GetTagName(levelElement);
+  for (int level = 0; level < kLevelCount; ++level)
+    if (tag == kLevelElements[level])
+      depth = level + 1;
+  if (depth == 0)
+    return 0;
+  std::vector<QODOM_ELEMENT> elements{levelElement};
+  for (int level = depth; level < kLevelCount; ++level) {
+    std::vector<QODOM_ELEMENT> children;
+    for (QODOM_ELEMENT parent : elements)
+      for (QODOM_ELEMENT child = QODOM_FindFirstChild(parent, kLevelElements[level]); child;
+           child = QODOM_FindNextChild(child, kLevelElements[level]))
+        children.push_back(child);
+    elements = std::move(children);
+  }
+  return static_cast<int>(elements.size());
+}
+
 const char* LevelName(int level)
 {
   return level >= 1 && level <= kLevelCount ? kLevelElements[level - 1] : "";

@@ -22,6 +22,10 @@ struct PropertyOrigin {
 
 PropertyOrigin OriginOf(QODOM_ELEMENT property, QODOM_ELEMENT userFile);
 
+// How many Objekt elements stand below the level element in its file: the objects whose lookup
+// inherits its properties (1 for an object itself).
+int ObjectsBelow(QODOM_ELEMENT levelElement);
+
 // The German name of the level (1 "Kategorie" ... 4 "Objekt"); "" for any other number.
 const char* LevelName(int level);
 

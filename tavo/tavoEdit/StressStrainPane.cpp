@@ -171,12 +171,12 @@ void CStressStrainPane::Export(bool svg)
 
 // --- the hook into the editor ---
 
-QWidget* WithStressStrainPane(CTavoGrid* grid, CEditorPrompts& prompts, QWidget* parent)
+QWidget* WithStressStrainPane(CTavoGrid* grid, CEditorPrompts& prompts, QWidget* parent, QWidget* gridSide)
 {
   auto* splitter = new QSplitter(Qt::Horizontal, parent);
   splitter->setObjectName("splitGridDiagram");
   auto* pane = new CStressStrainPane(prompts, splitter);
-  splitter->addWidget(grid);
+  splitter->addWidget(gridSide ? gridSide : grid);
   splitter->addWidget(pane);
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 1);

@@ -49,5 +49,6 @@ class CStressStrainPane : public QWidget {
   std::vector<StressStrainCurve> m_curves;
 };
 
-// Puts the grid and a diagram that follows it side by side; returns the splitter that holds them.
-QWidget* WithStressStrainPane(CTavoGrid* grid, CEditorPrompts& prompts, QWidget* parent);
+// Puts the grid (or `gridSide`, the widget that holds it) and a diagram that follows the grid side
+// by side; returns the splitter that holds them.
+QWidget* WithStressStrainPane(CTavoGrid* grid, CEditorPrompts& prompts, QWidget* parent, QWidget* gridSide = nullptr);

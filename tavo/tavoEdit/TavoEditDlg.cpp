@@ -77,6 +77,7 @@ void CTavoEditDlg::CreateControls()
   actionRow->addWidget(m_copy);
   actionRow->addWidget(m_delete);
   CreateHistoryControls(actionRow);
+  actionRow->addWidget(CreateExportButton());
   actionRow->addStretch(1);
   actionRow->addWidget(new QLabel(QString::fromUtf8("Priorität:"), this));
   actionRow->addWidget(m_priority);
@@ -113,9 +114,10 @@ void CTavoEditDlg::CreateControls()
   connect(shiftF1, &QShortcut::activated, this, &CTavoEditDlg::OnAbout);
 
   auto* layout = new QVBoxLayout(this);
+  layout->addWidget(CreateFindField());
   layout->addLayout(selectionRow);
   layout->addLayout(actionRow);
-  layout->addWidget(WithStressStrainPane(m_grid, m_prompts, this), 1);
+  layout->addWidget(WithStressStrainPane(m_grid, m_prompts, this, CreateGridPanels()), 1);
   layout->addLayout(closingRow);
   resize(1480, 700);
 }
@@ -148,6 +150,7 @@ void CTavoEditDlg::OnInitDialog()
   UpdateObjectData(false);
   UpdateHistoryState();
 
+  m_remembering = true;
   if (!m_handler.StandardOpenError().empty() || !m_handler.UserOpenError().empty())
     QTimer::singleShot(0, this, &CTavoEditDlg::ReportOpenErrors);
 }

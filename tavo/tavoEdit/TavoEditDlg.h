@@ -5,13 +5,16 @@
 // Implementation split: TavoEditDlg.cpp (controls, initialisation, events),
 // TavoEditDlgSelection.cpp (the selection cascade, loading and storing the object),
 // TavoEditDlgFiles.cpp (saving, closing, protocol, help), TavoEditDlgObjects.cpp (copy, delete,
-// priority), TavoEditDlgHistory.cpp (undo, redo and the history of steps).
+// priority), TavoEditDlgHistory.cpp (undo, redo and the history of steps), TavoEditDlgFind.cpp
+// (quick find, provenance and hints, formula inspector, compare, export).
 
+#include "tavo/material/FindIndex.h"
 #include "tavo/material/ObjectActions.h"
 #include "tavo/outside/QODOM.h"
 #include "tavo/tavoEdit/TavoCmdLineInfo.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <array>
 #include <functional>
@@ -19,8 +22,13 @@
 #include <string>
 #include <vector>
 
+class CCompareDlg;
 class CEditorPrompts;
+class CFindField;
+class CFormulaInspector;
 class CTavoGrid;
+class CTavoObj;
+class QLabel;
 class CTavoHandler;
 class QAction;
 class QComboBox;
@@ -68,6 +76,16 @@ class CTavoEditDlg : public QDialog {
   // The reasons why material files did not open, shown once the window is up.
   void ReportOpenErrors();
 
+  // Selects the object (or the level, and the first object below it) through the lists, as the
+  // user's choices do; false when a list locked by a start switch holds another name.
+  bool SelectPath(const CMaterialPath& path);
+  // Opens (or brings up) the compare view with these objects; the grid is committed first.
+  void OpenCompare(const std::vector<CMaterialPath>& objects, bool add = false);
+  // Writes the selected object (depth 4) or every object below the selected level of that depth
+  // to a file chosen through the prompts, as CSV or, for a name ending in .json, as JSON.
+  void OnExport(int depth);
+  CCompareDlg* CompareView() const;
+
   CTavoGrid* Grid() const { return m_grid; }
   QUndoStack* UndoStack() const { return m_undoStack; }
   int Selection(Level level) const { return m_selection[level]; }
@@ -98,6 +116,17 @@ class CTavoEditDlg : public QDialog {
   // while a list has no line or the selection names no object.
   std::optional<ObjectPath> CommitSelectedObject();
   void TakeFingerprints();
+  // TavoEditDlgFind.cpp
+  QWidget* CreateFindField();
+  QWidget* CreateGridPanels();
+  QPushButton* CreateExportButton();
+  void ShowObjectListMenu(const QPoint& at);
+  const CFindIndex& FindIndex();
+  std::string BlockedReason(const CMaterialPath& path) const;
+  void ShowProvenance(const CTavoObj& object);
+  void MarkObjectFiles();
+  void UpdateGridHint(int row);
+  void InspectFocusRow();
   // Saves one file; a failure is shown with the path and the reason.
   bool SaveFileReporting(QODOM_ELEMENT file);
   bool AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question);
@@ -142,4 +171,11 @@ class CTavoEditDlg : public QDialog {
   QDialog* m_history = nullptr;
   bool m_replaying = false;   // ShowDocumentsAgain runs
   bool m_gridEdited = false;  // the grid holds edits that the next commit writes
+  CFindField* m_find = nullptr;
+  CFindIndex m_findIndex;
+  bool m_findStale = true;     // the names may have changed since the index was built
+  bool m_remembering = false;  // objects shown from now on count as opened by the user
+  QLabel* m_gridHint = nullptr;
+  CFormulaInspector* m_inspector = nullptr;
+  QPointer<CCompareDlg> m_compare;
 };

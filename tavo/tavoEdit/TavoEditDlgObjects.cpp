@@ -61,6 +61,7 @@ void CTavoEditDlg::OnCopyObject()
     m_prompts.Ask(this, "Fehler beim Öffnen der Benutzer-Materialdatei!", CEditorPrompts::Buttons::Ok, false);
     return;
   }
+  m_findStale = true;
   OnSelChange(kNorm);
   int line = -1;
   for (int i = 0; i < m_lists[kObjekt]->count(); ++i)
@@ -86,6 +87,7 @@ void CTavoEditDlg::OnDeleteObject()
   if (m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNo, true) != CEditorPrompts::Answer::Yes)
     return;
   RunStep(ChangeCauseText(ChangeKind::kDelete, PathText(path)), [&] { DeleteObject(m_handler, path); });
+  m_findStale = true;
   m_selection[kObjekt] = -1;
   OnSelChange(kNorm);
 }

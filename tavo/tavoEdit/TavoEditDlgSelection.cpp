@@ -59,6 +59,7 @@ void CTavoEditDlg::ShowSelectedObject()
   m_priority->setEnabled(m_start.qorMode);
   UpdateObjectData(false);
   UpdateHistoryState();  // viewing may have recalculated and written values back
+  ShowProvenance(object);
 }
 
 // --- storing the shown object ---
@@ -78,6 +79,7 @@ void CTavoEditDlg::StoreObject()
     const CChangeScope scope(ChangeKind::kGridEdit, PathText(path));
     StorePropertyRows(m_grid->rows, m_rowElements);
   });
+  m_findStale = m_findStale || m_start.qorMode;  // only there can names be edited
 }
 
 // --- private helpers ---
@@ -89,6 +91,8 @@ void CTavoEditDlg::FillList(Level level, const std::vector<std::string>& names, 
   list->clear();
   for (const std::string& name : names)
     list->addItem(QString::fromStdString(translated ? Translate(name) : name));
+  if (level == kObjekt)
+    MarkObjectFiles();
 }
 
 void CTavoEditDlg::SelectStart(Level level, const std::string& wanted)

@@ -4,6 +4,7 @@
 
 #include "tavo/grid/QORGridCtrl.h"
 #include "tavo/material/ObjectActions.h"
+#include "tavo/material/ObjectView.h"
 #include "tavo/material/PropertyRows.h"
 
 class CTavoGrid : public CQORGridCtrl {
@@ -36,11 +37,28 @@ class CTavoGrid : public CQORGridCtrl {
   // false: the arrays into the cells; true: the cells into the arrays.
   virtual bool ExchangeRowData(bool saveAndValidate);
 
+  // Where each row's element lies, entry i for grid row i + 1, shown as a badge with a tooltip in
+  // the Kurzname column (TavoGridProvenance.cpp); empty: no badges.
+  void SetProvenance(std::vector<ViewedRow> provenance);
+  const std::vector<ViewedRow>& Provenance() const { return m_provenance; }
+  // The focus cell's row; 0 when there is none.
+  int FocusRow() const;
+
+ protected:
+  void DrawGrid(QPainter& painter) override;
+  bool viewportEvent(QEvent* event) override;
+  void OnFocusCellChanged(int row, int col) override;
+  void OnEditStarted(int row, int col, int type) override;
+
  signals:
   // The rows were loaded or their formula rows recomputed: the values shown are current.
   void valuesShown();
   // The user changed a cell or a tick: the rows differ from the document until the next commit.
   void edited();
+  // The focus cell moved to another row (0: none).
+  void focusRowChanged(int row);
+  // An edit of a cell of the row began.
+  void rowEditStarted(int row);
 
  private:
   bool Editable() const { return CanEdit(qorMode, inUserFile); }
@@ -52,4 +70,6 @@ class CTavoGrid : public CQORGridCtrl {
   void RecalculateRows(bool writeValues);
 
   std::vector<std::string> m_shownNames;  // the long names as shown at loading, translated
+  std::vector<ViewedRow> m_provenance;
+  int m_focusRow = 0;
 };

@@ -49,6 +49,7 @@ TEST_F(EditorTest, ShowAndTheEditorAgreeOnEveryBundledObjectUnderEachAngleUnit)
   const std::string bundled = ReadFile(std::string(std::getenv("TAVO_TEST_DATA")) + "/../../data/Materialdatei.xml");
   const TestFolder config;
   QDir().mkpath(QString::fromStdString(config.Path("QOR")));
+  const std::string previousConfig = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
   setenv("XDG_CONFIG_HOME", config.Root().c_str(), 1);
   for (const char* unit : {"0", "1", "2"}) {
     config.Write("QOR/vantorplan.conf", std::string("[General]\nangleUnit=") + unit + "\n");
@@ -93,5 +94,8 @@ TEST_F(EditorTest, ShowAndTheEditorAgreeOnEveryBundledObjectUnderEachAngleUnit)
     }
     EXPECT_GT(objects, 40);
   }
-  unsetenv("XDG_CONFIG_HOME");
+  if (previousConfig.empty())
+    unsetenv("XDG_CONFIG_HOME");
+  else
+    setenv("XDG_CONFIG_HOME", previousConfig.c_str(), 1);
 }
