@@ -9,6 +9,8 @@
 #include <QListWidget>
 #include <QMenu>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;  // the item's path text
@@ -175,7 +177,7 @@ void CFindField::PlaceResults()
   QWidget* parent = m_results->parentWidget();
   const QPoint below = m_edit->mapTo(parent, QPoint(0, m_edit->height()));
   const int rows = std::min(m_results->count(), 14);
-  const int width = std::max(m_edit->width(), 640);
+  const int width = std::clamp(m_edit->width(), 640, 960);
   m_results->setGeometry(below.x(), below.y(), std::min(width, parent->width() - below.x()),
                          rows * m_results->sizeHintForRow(0) + 2 * m_results->frameWidth());
 }

@@ -15,7 +15,7 @@ struct GridColumn {
 };
 
 constexpr GridColumn kColumns[CTavoGrid::kColumnCount] = {
-    {"Kurzname", 15}, {"Name", 50},  {"Typ", 5},     {"Formel", 40}, {"Wert", 20},  {"Wert2", 10},
+    {"Kurzname", 19}, {"Name", 50},  {"Typ", 5},     {"Formel", 40}, {"Wert", 20},  {"Wert2", 10},
     {"Wert3", 10},    {"Wert4", 10}, {"Wert5", 10},  {"Wert6", 10},  {"Wert7", 10}, {"Wert8", 10},
     {"Wert9", 10},    {"Dim", 10},   {"Einheit", 8}, {"Knoten", 20},
 };

@@ -20,9 +20,6 @@ constexpr int kBadgeMargin = kBadgeSize + 4;
 void CTavoGrid::SetProvenance(std::vector<ViewedRow> provenance)
 {
   m_provenance = std::move(provenance);
-  for (int r = 1; r < GetRowCount(); ++r)
-    if (CGridCellBase* cell = GetCell(r, kColKurzname))
-      cell->SetMargin(r - 1 < static_cast<int>(m_provenance.size()) ? kBadgeMargin : -1);
   Redraw();
 }
 
@@ -36,6 +33,10 @@ int CTavoGrid::FocusRow() const
 
 void CTavoGrid::DrawGrid(QPainter& painter)
 {
+  // Rows are rebuilt whenever an object is loaded, so the room for the badge is made here.
+  for (int r = 1; r < GetRowCount(); ++r)
+    if (CGridCellBase* cell = GetCell(r, kColKurzname))
+      cell->SetMargin(r - 1 < static_cast<int>(m_provenance.size()) ? kBadgeMargin : -1);
   CQORGridCtrl::DrawGrid(painter);
   if (!IsColumnVisible(kColKurzname))
     return;
