@@ -163,7 +163,11 @@ bool CTavoEditDlg::SelectPath(const CMaterialPath& path)
 {
   if (!BlockedReason(path).empty())
     return false;
-  for (int level = 0; level < path.Depth(); ++level) {
+  // Only the object finally shown counts as opened, not those the cascade passes on its way.
+  const bool remembering = m_remembering;
+  m_remembering = false;
+  bool selected = true;
+  for (int level = 0; level < path.Depth() && selected; ++level) {
     QComboBox* list = m_lists[level];
     int line = -1;
     for (int i = 0; i < list->count() && line < 0; ++i) {
@@ -171,14 +175,18 @@ bool CTavoEditDlg::SelectPath(const CMaterialPath& path)
       if (name == path.Names()[level])
         line = i;
     }
-    if (line < 0)
-      return false;
-    if (list->currentIndex() == line && m_selection[level] == line)
+    selected = line >= 0;
+    if (!selected || (list->currentIndex() == line && m_selection[level] == line))
       continue;
     list->setCurrentIndex(line);
     OnSelChange(static_cast<Level>(level));
   }
-  return true;
+  m_remembering = remembering;
+  if (selected && remembering && ListsHaveLines(kLevelCount)) {
+    const ObjectPath shown = CurrentPath();
+    RememberRecentObject(CMaterialPath({shown.kat, shown.ukat, shown.norm, shown.objekt}).Text());
+  }
+  return selected;
 }
 
 // --- provenance and hints ---

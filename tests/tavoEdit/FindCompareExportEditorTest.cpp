@@ -1,0 +1,197 @@
+// The editor's looking tools driven by keyboard and mouse: the quick find, provenance and hints,
+// the formula inspector, the compare view with its curves, and the export.
+
+#include "EditorTestSupport.h"
+
+#include "tavo/tavoEdit/CompareDlg.h"
+#include "tavo/tavoEdit/CurveChart.h"
+#include "tavo/tavoEdit/FormulaInspector.h"
+#include "tests/support/TestFiles.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QLabel>
+#include <QLineSeries>
+#include <QListWidget>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Two concrete classes with every parameter of the parabola-rectangle law, fcd from the code.
+const std::string kCurves = MaterialFile(R"(
+  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+    <Eigenschaft Kurzname="gamma_c" Wert01="1.5"/><Eigenschaft Kurzname="fcd" Formel="fck/gamma_c" Wert01="20"/>
+    <Eigenschaft Kurzname="n" Wert01="2"/><Eigenschaft Kurzname="eps_c2" Wert01="2"/><Eigenschaft Kurzname="eps_cu2" Wert01="3.5"/>
+    <Objekt Name="C30/37" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
+    <Objekt Name="C45/55" Prioritaet="1"><Eigenschaft Kurzname="fck" Wert01="45"/><Eigenschaft Kurzname="rho" Wert01="2500"/></Objekt>
+  </Norm></Unterkategorie></Kategorie>
+)");
+
+class LookingEditorTest : public EditorTest {
+ protected:
+  QLineEdit* FindEdit() const { return Control<QLineEdit>("edtFind"); }
+  QListWidget* Hits() const { return m_dialog->findChild<QListWidget*>("lstFindResults"); }
+  std::vector<std::string> HitTexts() const
+  {
+    std::vector<std::string> texts;
+    for (int i = 0; i < Hits()->count(); ++i)
+      texts.push_back(Hits()->item(i)->text().toStdString());
+    return texts;
+  }
+  void Type(const char* text)
+  {
+    FindEdit()->clear();
+    QTest::keyClicks(FindEdit(), text);
+  }
+  // Presses the keys in the menu that the next action pops up.
+  static void AnswerMenu(std::vector<Qt::Key> keys)
+  {
+    QTimer::singleShot(50, [keys] {
+      QWidget* menu = QApplication::activePopupWidget();
+      ASSERT_NE(menu, nullptr);
+      for (Qt::Key key : keys)
+        QTest::keyClick(menu, key);
+    });
+  }
+  CFingerPrint Prints() const { return QODOM_GetFingerPrint(m_handler->StandardFile()); }
+};
+
+}  // namespace
+
+TEST_F(LookingEditorTest, FindSelectsThroughTheListsAndOffersRecentObjects)
+{
+  Open();
+  m_dialog->show();
+  m_dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(m_dialog.get()));
+  QTest::keyClick(m_dialog.get(), Qt::Key_F, Qt::ControlModifier);
+  EXPECT_TRUE(FindEdit()->hasFocus());
+  Type("EIGEN");  // the object of the user file, case ignored
+  ASSERT_TRUE(Hits()->isVisible());
+  EXPECT_EQ(HitTexts().front(), "Beton › Normalbeton › EC2 › Eigen    — Name (Objekt)");
+  QTest::keyClick(FindEdit(), Qt::Key_Return);
+  EXPECT_EQ(List(3)->currentText(), "Eigen");
+  EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "25");
+  EXPECT_FALSE(Hits()->isVisible());
+
+  Type("streckgr");  // a long name; picked by a click
+  ASSERT_EQ(Hits()->count(), 1);
+  QTest::mouseClick(Hits()->viewport(), Qt::LeftButton, {}, Hits()->visualItemRect(Hits()->item(0)).center());
+  EXPECT_EQ(List(0)->currentText(), "Stahl");
+  EXPECT_EQ(List(3)->currentText(), "S235");
+
+  Type("zylinder");  // Down walks the hits: the second is C30/37's fck
+  QTest::keyClick(FindEdit(), Qt::Key_Down);
+  QTest::keyClick(FindEdit(), Qt::Key_Return);
+  EXPECT_EQ(List(3)->currentText(), "C30/37");
+  QTest::keyClick(FindEdit(), Qt::Key_Escape);
+  EXPECT_TRUE(m_dialog->isVisible());  // Escape in the field never closes the editor
+
+  FindEdit()->clear();
+  FindEdit()->clearFocus();
+  QTest::keyClick(m_dialog.get(), Qt::Key_F, Qt::ControlModifier);  // empty: the recent objects
+  const std::vector<std::string> recent = HitTexts();
+  ASSERT_GE(recent.size(), 3u);
+  EXPECT_EQ(recent[0], "Beton › Normalbeton › EC2 › C30/37    — zuletzt geöffnet");
+  EXPECT_EQ(recent[1], "Stahl › Baustahl › EC3 › S235    — zuletzt geöffnet");
+}
+
+TEST_F(LookingEditorTest, HitsOutsideLockedListsAreGreyedWithTheReason)
+{
+  StartValues start;
+  start.kat = "Beton";
+  Open(start);
+  Type("S235");
+  ASSERT_EQ(Hits()->count(), 1);
+  EXPECT_FALSE(Hits()->item(0)->flags() & Qt::ItemIsEnabled);
+  EXPECT_NE(Hits()->item(0)->toolTip().toStdString().find("kat=Beton"), std::string::npos);
+  QTest::keyClick(FindEdit(), Qt::Key_Return);
+  EXPECT_EQ(List(0)->currentText(), "Beton");
+}
+
+TEST_F(LookingEditorTest, ProvenanceHintsAndTheInspectorFollowTheFocusRow)
+{
+  Open();  // normal mode, C20/25 of the standard file
+  const auto& provenance = m_dialog->Grid()->Provenance();
+  ASSERT_EQ(provenance.size(), 4u);
+  EXPECT_EQ(provenance[0].origin.level, 4);
+  EXPECT_EQ(provenance[3].origin.holder, "EC2");
+  auto* hint = m_dialog->findChild<QLabel*>("lblGridHint");
+  EXPECT_NE(hint->text().toStdString().find("Kopie erstellen"), std::string::npos);
+  Choose(3, "Eigen");
+  EXPECT_TRUE(hint->isHidden());  // the user's own object can be changed
+  EXPECT_TRUE(List(3)->itemIcon(List(3)->currentIndex()).cacheKey() != List(3)->itemIcon(0).cacheKey());
+
+  m_dialog.reset();
+  StartValues qor;
+  qor.qorMode = true;
+  Open(qor);
+  auto* inspector = m_dialog->findChild<CFormulaInspector*>("paneFormulaInspector");
+  m_dialog->Grid()->SelectCell(Row("fcd"), CTavoGrid::kColFormel);  // a row of the code: two objects
+  hint = m_dialog->findChild<QLabel*>("lblGridHint");
+  EXPECT_NE(hint->text().toStdString().find("gilt für 2 Objekte"), std::string::npos) << hint->text().toStdString();
+  ASSERT_FALSE(inspector->isHidden());
+  EXPECT_EQ(inspector->Names()->rowCount(), 2);  // fck and gamma_c
+  EXPECT_EQ(inspector->Names()->item(1, 1)->text(), "1.5");
+  Edit("fcd", CTavoGrid::kColFormel, "fck/gamma_x");
+  EXPECT_NE(inspector->Problems()->text().toStdString().find("gamma_x"), std::string::npos);
+  m_dialog->Grid()->SelectCell(Row("fck"), CTavoGrid::kColWert);
+  EXPECT_TRUE(inspector->isHidden());
+}
+
+TEST_F(LookingEditorTest, CompareFromTheObjectListShowsValuesAndCurves)
+{
+  StartValues start;
+  start.objekt = "C45/55";
+  Open(start, kCurves, "");
+  const CFingerPrint before = Prints();
+  m_dialog->show();
+  AnswerMenu({Qt::Key_Down, Qt::Key_Return});  // the first entry: compare the code's objects
+  emit List(3)->customContextMenuRequested(QPoint(5, 5));
+  CCompareDlg* compare = m_dialog->CompareView();
+  ASSERT_NE(compare, nullptr);
+  QTableWidget* table = compare->Table();
+  ASSERT_EQ(table->columnCount(), 3);
+  std::vector<std::string> rows;
+  for (int r = 0; r < table->rowCount(); ++r)
+    rows.push_back(table->item(r, 0)->text().toStdString() + " " + table->item(r, 1)->text().toStdString() + " " +
+                   table->item(r, 2)->text().toStdString() +
+                   (table->item(r, 1)->background() == CCompareDlg::kDiffers ? " differs" : ""));
+  EXPECT_EQ(rows[0], "fck 30 45 differs");
+  EXPECT_EQ(rows[1], "gamma_c 1.5 1.5");
+  EXPECT_EQ(rows.back(), "rho — 2500");  // only the second object has it
+  int curves = 0;
+  for (QAbstractSeries* series : compare->Chart()->chart()->series())
+    curves += qobject_cast<QLineSeries*>(series) != nullptr;
+  EXPECT_EQ(curves, 2);  // parabola-rectangle of each object
+
+  QTest::mouseClick(compare->Objects()->viewport(), Qt::LeftButton, {},
+                    compare->Objects()->visualItemRect(compare->Objects()->item(1)).topLeft() + QPoint(8, 8));
+  EXPECT_EQ(compare->Matrix().objects.size(), 1u);  // unchecked by a click on its box
+  EXPECT_EQ(Prints(), before);
+}
+
+TEST_F(LookingEditorTest, ExportWritesTheChosenLevelAndReportsAFailure)
+{
+  Open();
+  const CFingerPrint before = Prints();
+  const TestFolder folder;
+  m_prompts.saveFile = folder.Path("norm.csv");
+  AnswerMenu({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});  // every object of the code
+  QTest::mouseClick(Control<QPushButton>("btnExport"), Qt::LeftButton);
+  const std::string csv = ReadFile(folder.Path("norm.csv"));
+  EXPECT_EQ(csv.substr(0, 21), "path,kurzname,name,fo");
+  EXPECT_NE(csv.find("Beton/Normalbeton/EC2/C30/37,fck,"), std::string::npos);
+  EXPECT_NE(csv.find("Beton/Normalbeton/EC2/Eigen,fck2,Doppelt,2*fck,50,"), std::string::npos);
+
+  m_prompts.saveFile = folder.Path("fehlt/objekt.json");
+  AnswerMenu({Qt::Key_Down, Qt::Key_Return});
+  QTest::mouseClick(Control<QPushButton>("btnExport"), Qt::LeftButton);
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find("fehlt/objekt.json"), std::string::npos);
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.Path("fehlt"))));
+  EXPECT_EQ(Prints(), before);
+}
