@@ -184,6 +184,161 @@
         <source>das Schreiben ist fehlgeschlagen</source>
         <translation>writing failed</translation>
     </message>
+    <!-- finding, provenance, the formula inspector, comparing and exporting -->
+    <message>
+        <source>Suchen: Kategorie, Norm, Objekt, Kurzname, Name (Strg+F)</source>
+        <translation>Find: category, code, object, short name, name (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>zuletzt geöffnet</source>
+        <translation>recently opened</translation>
+    </message>
+    <message>
+        <source>… und %1 weitere Treffer; genauer suchen</source>
+        <translation>… and %1 more hits; narrow the search</translation>
+    </message>
+    <message>
+        <source>Nichts gefunden</source>
+        <translation>Nothing found</translation>
+    </message>
+    <message>
+        <source>Öffnen</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Mit dem gezeigten Objekt vergleichen...</source>
+        <translation>Compare with the shown object...</translation>
+    </message>
+    <message>
+        <source>Kategorie</source>
+        <translation>Category</translation>
+    </message>
+    <message>
+        <source>Unterkategorie</source>
+        <translation>Subcategory</translation>
+    </message>
+    <message>
+        <source>Norm</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Objekt</source>
+        <translation>Object</translation>
+    </message>
+    <message>
+        <source>Standarddatei</source>
+        <translation>standard file</translation>
+    </message>
+    <message>
+        <source>Benutzerdatei</source>
+        <translation>user file</translation>
+    </message>
+    <message>
+        <source>Ebene %1 „%2“, %3</source>
+        <translation>Level %1 “%2”, %3</translation>
+    </message>
+    <message>
+        <source>Kurzname „%1“ auf den Ebenen %2; es gilt der Wert der Ebene %3.</source>
+        <translation>Short name “%1” at the levels %2; the value of the level %3 counts.</translation>
+    </message>
+    <message>
+        <source>Der Wert dieser Zeile wird überschrieben.</source>
+        <translation>The value of this row is overridden.</translation>
+    </message>
+    <message>
+        <source>Zeile</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Herkunft</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>Formel von %1: %2 = %3</source>
+        <translation>Formula of %1: %2 = %3</translation>
+    </message>
+    <message>
+        <source>(berechnet)</source>
+        <translation>(computed)</translation>
+    </message>
+    <message>
+        <source>Nicht definiert (zählt als 0): %1</source>
+        <translation>Not defined (counts as 0): %1</translation>
+    </message>
+    <message>
+        <source>Objekte vergleichen</source>
+        <translation>Compare objects</translation>
+    </message>
+    <message>
+        <source>Werte</source>
+        <translation>Values</translation>
+    </message>
+    <message>
+        <source>Diagramm</source>
+        <translation>Diagram</translation>
+    </message>
+    <message>
+        <source>Nicht alle Objekte haben diese Zeile</source>
+        <translation>Not every object has this row</translation>
+    </message>
+    <message>
+        <source>Die Werte unterscheiden sich</source>
+        <translation>The values differ</translation>
+    </message>
+    <message>
+        <source>Alle Gesetze</source>
+        <translation>Every law</translation>
+    </message>
+    <message>
+        <source>Exportieren</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Gewähltes Objekt...</source>
+        <translation>Selected object...</translation>
+    </message>
+    <message>
+        <source>Alle Objekte der Norm...</source>
+        <translation>Every object of the code...</translation>
+    </message>
+    <message>
+        <source>Alle Objekte der Unterkategorie...</source>
+        <translation>Every object of the subcategory...</translation>
+    </message>
+    <message>
+        <source>Alle Objekte der Kategorie...</source>
+        <translation>Every object of the category...</translation>
+    </message>
+    <message>
+        <source>Objekte der Norm vergleichen...</source>
+        <translation>Compare the objects of the code...</translation>
+    </message>
+    <message>
+        <source>gesperrt durch den Startschalter %1=%2</source>
+        <translation>locked by the start switch %1=%2</translation>
+    </message>
+    <message>
+        <source>Objekte der Standarddatei sind schreibgeschützt. Mit „Kopie erstellen“ legen Sie eine änderbare Kopie in Ihrer Benutzerdatei an.</source>
+        <translation>Objects of the standard file are read-only. “Create copy” puts a copy you can change into your user file.</translation>
+    </message>
+    <message>
+        <source>Zeile „%1“ der Ebene %2 „%3“: eine Änderung gilt für %4 Objekt.</source>
+        <translation>Row “%1” of the level %2 “%3”: a change applies to %4 object.</translation>
+    </message>
+    <message>
+        <source>Zeile „%1“ der Ebene %2 „%3“: eine Änderung gilt für %4 Objekte.</source>
+        <translation>Row “%1” of the level %2 “%3”: a change applies to %4 objects.</translation>
+    </message>
+    <message>
+        <source>CSV-Dateien (*.csv);;JSON-Dateien (*.json)</source>
+        <translation>CSV files (*.csv);;JSON files (*.json)</translation>
+    </message>
+    <message>
+        <source>Der Export wurde nicht geschrieben:
+</source>
+        <translation>The export was not written:
+</translation>
+    </message>
 </context>
 <context>
     <name>TavoEdit</name>

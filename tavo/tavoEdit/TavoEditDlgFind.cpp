@@ -26,10 +26,11 @@
 
 namespace {
 
-std::string Fill(std::string text, const std::string& a, const std::string& b = "", const std::string& c = "")
+std::string Fill(std::string text, const std::string& a, const std::string& b = "", const std::string& c = "",
+                 const std::string& d = "")
 {
-  const std::string values[] = {a, b, c};
-  for (int i = 0; i < 3; ++i)
+  const std::string values[] = {a, b, c, d};
+  for (int i = 0; i < 4; ++i)
     for (std::size_t at; (at = text.find("%" + std::to_string(i + 1))) != std::string::npos;)
       text.replace(at, 2, values[i]);
   return text;
@@ -228,9 +229,9 @@ void CTavoEditDlg::UpdateGridHint(int row)
     const ViewedRow& shown = provenance[std::size_t(row - 1)];
     if (shown.origin.level < kLevelCount) {
       const int objects = ObjectsBelow(QODOM_GetParentElement(shown.element));
-      hint = Fill(Translate("Zeile „%1“ der Ebene %2 „%3“: eine Änderung gilt für ") + std::to_string(objects) + " " +
-                      Translate(objects == 1 ? "Objekt" : "Objekte") + ".",
-                  shown.kurzname, LevelText(shown.origin.level), shown.origin.holder);
+      hint = Fill(Translate(objects == 1 ? "Zeile „%1“ der Ebene %2 „%3“: eine Änderung gilt für %4 Objekt."
+                                         : "Zeile „%1“ der Ebene %2 „%3“: eine Änderung gilt für %4 Objekte."),
+                  shown.kurzname, LevelText(shown.origin.level), shown.origin.holder, std::to_string(objects));
     }
   }
   m_gridHint->setText(QString::fromStdString(hint));
