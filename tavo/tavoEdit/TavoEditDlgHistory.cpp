@@ -140,6 +140,7 @@ void CTavoEditDlg::ShowDocumentsAgain()
   // The grid's rows belong to the documents as they stood: nothing may be written back from them.
   // The history is not touched while one of its steps replays.
   m_replaying = true;
+  m_findStale = true;  // an undone copy or delete changes the names
   m_selection.fill(-1);
   m_handler.ForgetCurrentObject();
   for (int level = 0; level < kLevelCount; ++level) {
