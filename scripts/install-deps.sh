@@ -12,7 +12,7 @@ packages=(
 if [ "${1:-}" = "--test" ]; then
   packages+=(
     clang clang-format libclang-rt-dev libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-    locales xvfb xauth help2man desktop-file-utils appstream
+    locales xvfb xauth help2man desktop-file-utils appstream git
   )
 fi
 

@@ -35,3 +35,8 @@ void AddCurveCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddFindCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddCompareCommand(CLI::App& app, const CliOptions& options, int& status);
 void AddExportCommand(CLI::App& app, const CliOptions& options, int& status);
+// diff and merge work on the files they are given, without the database.
+void AddDiffCommand(CLI::App& app, int& status);
+void AddMergeCommand(CLI::App& app, int& status);
+// set, copy, delete and priority.
+void AddEditCommands(CLI::App& app, const CliOptions& options, int& status);

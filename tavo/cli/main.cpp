@@ -30,6 +30,9 @@ int main(int argc, char** argv)
   AddFindCommand(app, options, status);
   AddCompareCommand(app, options, status);
   AddExportCommand(app, options, status);
+  AddDiffCommand(app, status);
+  AddMergeCommand(app, status);
+  AddEditCommands(app, options, status);
 
   if (const auto word = UnknownCommandWord(app, argc, argv)) {
     std::cerr << "tavo: " << UnknownCommandMessage(app, *word) << "\n";

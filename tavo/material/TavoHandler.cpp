@@ -5,6 +5,7 @@
 #include "tavo/material/MaterialLibrary.h"
 #include "tavo/material/PriorityList.h"
 #include "tavo/material/Vocabulary.h"
+#include "tavo/outside/DocumentBase.h"
 #include "tavo/outside/QOTAVO.h"
 #include "tavo/shell/StartupLog.h"
 
@@ -87,14 +88,21 @@ void CTavoHandler::OpenFile(int index)
 
 void CTavoHandler::CloseFile(int index)
 {
-  if (m_files[index])
+  if (m_files[index]) {
+    QODOM_ForgetBase(QODOM_GetDocument(m_files[index]));
     QOTAVO_Close(m_files[index]);
+  }
   m_files[index] = 0;
 }
 
 bool CTavoHandler::SaveFile(QODOM_ELEMENT file) const
 {
-  return QODOM_SaveDoc(QODOM_GetDocument(file));
+  const QODOM_DOCUMENT document = QODOM_GetDocument(file);
+  if (!QODOM_SaveDoc(document))
+    return false;
+  if (QODOM_GetBase(document))  // a kept base is now what was saved
+    QODOM_RememberBase(document);
+  return true;
 }
 
 CTavoHandler::SaveOutcome CTavoHandler::SaveUnlessChangedOnDisk(
