@@ -1,0 +1,198 @@
+// diff, merge and the scripted edits as scripts use them: exit statuses, files left alone on bad
+// input, rights, and two processes saving one file one after the other.
+
+#include "tests/support/TavoTool.h"
+#include "tests/support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include <fstream>
+#include <thread>
+
+#include <sys/syscall.h>
+
+namespace {
+
+const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+    <Objekt Name="C30/37" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
+  </Norm></Unterkategorie></Kategorie>
+</Materialdatei>
+)";
+
+const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
+<Materialdatei>
+  <Kategorie Name="Beton">
+    <Unterkategorie Name="Normalbeton">
+      <Norm Name="EC2">
+        <Objekt Name="Mein" Prioritaet="0">
+          <Eigenschaft Kurzname="fck" Wert01="30"/>
+          <Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="38"/>
+          <Eigenschaft Kurzname="e" Wert01="1"/>
+        </Objekt>
+      </Norm>
+    </Unterkategorie>
+  </Kategorie>
+</Materialdatei>
+)";
+
+const std::string kMein = "Beton/Normalbeton/EC2/Mein";
+
+struct Database {
+  TestFolder folder;
+  std::string standard = folder.Write("std.xml", kStandard);
+  std::string user = folder.Write("user.xml", kUser);
+
+  ProcessResult Run(std::vector<std::string> arguments) const
+  {
+    arguments.insert(arguments.begin(), {"--standard", standard, "--user", user});
+    return Tavo(arguments);
+  }
+};
+
+TEST(DiffCommand, LayoutIsNoDifferenceAndChangesAreNamedByPath)
+{
+  TestFolder folder;
+  std::string relaid = kUser;
+  relaid.replace(relaid.find(R"(Name="Mein" Prioritaet="0")"), 26, "Prioritaet='0'\r\n Name='Mein'");
+  const std::string a = folder.Write("a.xml", kUser), b = folder.Write("b.xml", relaid);
+  EXPECT_EQ(Tavo({"diff", a, b}).exitCode, 0);
+  std::string changed = kUser;
+  changed.replace(changed.find(R"(Wert01="1")"), 10, R"(Wert01="2")");
+  const ProcessResult diff = Tavo({"diff", a, folder.Write("c.xml", changed)});
+  EXPECT_EQ(diff.exitCode, 1);
+  EXPECT_EQ(diff.out, "~ Beton/Normalbeton/EC2/Mein [e]  Wert01: \"1\" -> \"2\"\n");
+  EXPECT_EQ(Tavo({"diff", a, folder.Path("missing.xml")}).exitCode, 3);
+}
+
+TEST(MergeCommand, BadInputChangesNoFile)
+{
+  TestFolder folder;
+  const std::string base = folder.Write("base.xml", kUser), ours = folder.Write("ours.xml", kUser);
+  const std::string theirs = folder.Write("theirs.xml", kStandard), out = folder.Write("out.xml", "before");
+  const std::string malformed = folder.Write("bad.xml", "<Materialdatei><Kategorie></Materialdatei>");
+  const std::string other = folder.Write("other.xml", "<Liste/>");
+  const std::string foreign = folder.Write("foreign.xml", "<Materialdatei><Kategorie Name=\"Holz\"/></Materialdatei>");
+  const struct {
+    std::vector<std::string> files;
+    std::string out, message;
+  } cases[] = {
+      {{base, malformed, theirs}, out, "bad.xml:1:"},
+      {{other, ours, theirs}, out, "no versions of one file"},
+      {{foreign, ours, theirs}, out, "no ancestor"},
+      {{base, ours, theirs}, folder.Path("no/such/folder/out.xml"), "cannot write"},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments{"merge"};
+    arguments.insert(arguments.end(), c.files.begin(), c.files.end());
+    arguments.insert(arguments.end(), {"-o", c.out});
+    const ProcessResult merge = Tavo(arguments);
+    EXPECT_EQ(merge.exitCode, 3) << c.message;
+    EXPECT_NE(merge.err.find(c.message), std::string::npos) << merge.err;
+    EXPECT_EQ(ReadFile(out), "before");
+    EXPECT_EQ(ReadFile(ours), kUser);
+  }
+}
+
+TEST(EditCommands, ChangeOnlyWithSaveAndWithinTheModesRights)
+{
+  const struct {
+    std::vector<std::string> arguments;
+    int exitCode;
+    const char* file;      // the file that changes, "" none
+    const char* contains;  // what it then holds
+  } cases[] = {
+      {{"set", kMein, "fck=40"}, 0, "", ""},
+      {{"set", kMein, "fck=40,5", "--save"}, 0, "user", R"(Wert01="40.5"/>
+          <Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="48.5"/>)"},
+      {{"set", kMein, "fcm=1", "--save"}, 1, "", ""},
+      {{"set", kMein, "fcm=fck*2", "--formula", "--save"}, 1, "", ""},
+      {{"set", kMein, "fcm=fck*2", "--formula", "--save", "--qormode"}, 0, "user", R"(Formel="fck*2" Wert01="60")"},
+      {{"set", kMein, "nix=1", "--save"}, 1, "", ""},
+      {{"set", "Beton/Normalbeton/EC2/C30/37", "fck=35", "--save"}, 1, "", ""},
+      {{"set", "Beton/Normalbeton/EC2/C30/37", "fck=35", "--save", "--qormode"}, 0, "std", R"(Wert01="35")"},
+      {{"copy", "Beton/Normalbeton/EC2/C30/37", "C30/37 eigen", "--save"},
+       0,
+       "user",
+       R"(Name="C30/37 eigen" Prioritaet="1")"},
+      {{"copy", kMein, "C30/37", "--save"}, 1, "", ""},
+      {{"delete", "Beton/Normalbeton/EC2/C30/37", "--save"}, 1, "", ""},
+      {{"delete", kMein, "--save"}, 0, "user", "<Norm Name=\"EC2\">\n      </Norm>"},
+      {{"priority", kMein, "7", "--save"}, 1, "", ""},
+      {{"priority", kMein, "7", "--save", "--qormode"}, 0, "user", R"(Name="Mein" Prioritaet="7")"},
+      {{"set", "Beton/Normalbeton", "fck=1"}, 2, "", ""},
+  };
+  for (const auto& c : cases) {
+    const Database database;
+    const ProcessResult run = database.Run(c.arguments);
+    EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments[0] << " " << c.arguments.back() << ": " << run.err;
+    const std::string user = ReadFile(database.user), standard = ReadFile(database.standard);
+    EXPECT_EQ(user == kUser, std::string(c.file) != "user") << c.arguments[0] << "\n" << user;
+    EXPECT_EQ(standard == kStandard, std::string(c.file) != "std") << c.arguments[0];
+    if (*c.file) {
+      EXPECT_NE((std::string(c.file) == "user" ? user : standard).find(c.contains), std::string::npos) << user;
+    }
+  }
+}
+
+// Two editors: the second reads the file and waits for its assignments on standard input while
+// the first saves a change of another property; then the second saves.
+struct TwoEditors {
+  ProcessResult second;
+  std::string firstSaved;
+};
+
+TwoEditors SaveOneAfterTheOther(const Database& database, const QStringList& secondFlags)
+{
+  QProcess second;
+  second.start(std::getenv("TAVO_CLI"),
+               QStringList{"--standard", QString::fromStdString(database.standard), "--user",
+                           QString::fromStdString(database.user), "set", QString::fromStdString(kMein), "-"} +
+                   secondFlags);
+  EXPECT_TRUE(second.waitForStarted());
+  // Linux names the system call a process waits in: read (of standard input, descriptor 0).
+  const std::string syscall = "/proc/" + std::to_string(second.processId()) + "/syscall";
+  const std::string readingInput = std::to_string(SYS_read) + " 0x0 ";
+  for (int tries = 0; tries < 3000; ++tries) {
+    std::string now;
+    std::getline(std::ifstream(syscall), now);
+    if (now.rfind(readingInput, 0) == 0)
+      break;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  TwoEditors editors;
+  EXPECT_EQ(database.Run({"set", kMein, "fck=50", "--save"}).exitCode, 0);
+  editors.firstSaved = ReadFile(database.user);
+  second.write("e=2\n");
+  second.closeWriteChannel();
+  EXPECT_TRUE(second.waitForFinished(60000));
+  editors.second = {second.exitCode(), second.readAllStandardOutput().toStdString(),
+                    second.readAllStandardError().toStdString()};
+  return editors;
+}
+
+TEST(EditCommands, TheSecondOfTwoEditorsMergesAndNothingIsLost)
+{
+  const Database database;
+  const TwoEditors editors = SaveOneAfterTheOther(database, {"--save", "--merge"});
+  EXPECT_EQ(editors.second.exitCode, 0) << editors.second.err;
+  EXPECT_NE(editors.second.out.find("merged 2 changes from the file on disk"), std::string::npos) << editors.second.out;
+  const std::string merged = ReadFile(database.user);
+  for (const char* kept :
+       {R"(Kurzname="fck" Wert01="50")", R"(Kurzname="fcm" Formel="fck+8" Wert01="58")", R"(Kurzname="e" Wert01="2")"})
+    EXPECT_NE(merged.find(kept), std::string::npos) << kept << "\n" << merged;
+}
+
+TEST(EditCommands, WithoutMergeTheSecondEditorIsRefused)
+{
+  const Database database;
+  const TwoEditors editors = SaveOneAfterTheOther(database, {"--save"});
+  EXPECT_EQ(editors.second.exitCode, 3);
+  EXPECT_NE(editors.second.err.find("changed on disk since it was read"), std::string::npos) << editors.second.err;
+  EXPECT_EQ(ReadFile(database.user), editors.firstSaved);
+}
+
+}  // namespace
