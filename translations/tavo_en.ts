@@ -848,38 +848,6 @@ Overwrite it anyway?</translation>
         <source>das Bild kann nicht geschrieben werden</source>
         <translation>the picture cannot be written</translation>
     </message>
-</context>
-<context>
-    <name>CCopytDlg</name>
-    <message>
-        <source>Neuer Eintrag</source>
-        <translation>New entry</translation>
-    </message>
-    <message>
-        <source>Zu kopierendes Objekt:</source>
-        <translation>Object to copy:</translation>
-    </message>
-    <message>
-        <source>Neuer Name:</source>
-        <translation>New name:</translation>
-    </message>
-    <message>
-        <source>Erzeugen in der Benutzer Datenbank</source>
-        <translation>Create in the user database</translation>
-    </message>
-    <message>
-        <source>Priorität:</source>
-        <translation>Priority:</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Abbrechen</source>
-        <translation>Cancel</translation>
-    </message>
-    <!-- undo, redo, the history and the list of changes behind the closing questions -->
     <message>
         <source>Werte von %s geändert</source>
         <translation>Values of %s changed</translation>
@@ -955,6 +923,37 @@ Overwrite it anyway?</translation>
     <message>
         <source>Beim Anzeigen neu berechnet</source>
         <translation>Recalculated when viewed</translation>
+    </message>
+</context>
+<context>
+    <name>CCopytDlg</name>
+    <message>
+        <source>Neuer Eintrag</source>
+        <translation>New entry</translation>
+    </message>
+    <message>
+        <source>Zu kopierendes Objekt:</source>
+        <translation>Object to copy:</translation>
+    </message>
+    <message>
+        <source>Neuer Name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Erzeugen in der Benutzer Datenbank</source>
+        <translation>Create in the user database</translation>
+    </message>
+    <message>
+        <source>Priorität:</source>
+        <translation>Priority:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>
