@@ -924,6 +924,60 @@ Overwrite it anyway?</translation>
         <source>Beim Anzeigen neu berechnet</source>
         <translation>Recalculated when viewed</translation>
     </message>
+    <message>
+        <source>Zusammenführen</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Die Materialdatei kann nicht zusammengeführt werden:
+</source>
+        <translation>The material file cannot be merged:
+</translation>
+    </message>
+    <message>
+        <source>Zusammengeführt mit der Datei auf der Festplatte</source>
+        <translation>Merged with the file on disk</translation>
+    </message>
+    <message>
+        <source>Hier und in der Datei auf der Festplatte wurde dasselbe verschieden geändert:</source>
+        <translation>The same was changed differently here and in the file on disk:</translation>
+    </message>
+    <message>
+        <source>Wählen Sie für jede Zeile, welche Fassung gilt.</source>
+        <translation>Choose for every row which version applies.</translation>
+    </message>
+    <message>
+        <source>(Element)</source>
+        <translation>(element)</translation>
+    </message>
+    <message>
+        <source>Pfad</source>
+        <translation>Path</translation>
+    </message>
+    <message>
+        <source>Attribut</source>
+        <translation>Attribute</translation>
+    </message>
+    <message>
+        <source>Basis</source>
+        <translation>Base</translation>
+    </message>
+    <message>
+        <source>Hier</source>
+        <translation>Here</translation>
+    </message>
+    <message>
+        <source>Festplatte</source>
+        <translation>On disk</translation>
+    </message>
+    <message>
+        <source>Es gilt</source>
+        <translation>Applies</translation>
+    </message>
+    <message>
+        <source>(bitte wählen)</source>
+        <translation>(please choose)</translation>
+    </message>
 </context>
 <context>
     <name>CCopytDlg</name>

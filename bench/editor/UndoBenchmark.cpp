@@ -27,6 +27,11 @@ class SilentPrompts : public CEditorPrompts {
     return std::nullopt;
   }
   bool RunCopyDialog(CCopyDlg&) override { return false; }
+  std::optional<std::vector<bool>> ChooseMergeSides(QWidget*, const std::string&,
+                                                    const std::vector<MergeConflict>&) override
+  {
+    return std::nullopt;
+  }
 };
 
 std::string Numbered(const char* prefix, int i)

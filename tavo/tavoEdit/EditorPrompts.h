@@ -4,6 +4,7 @@
 // the answers, so nothing ever blocks.
 
 #include "tavo/material/ChangeReport.h"
+#include "tavo/material/DocumentMerge.h"
 
 #include <optional>
 #include <string>
@@ -14,9 +15,10 @@ class CCopyDlg;
 
 class CEditorPrompts {
  public:
-  // YesNoDefaultNo: Yes and No with No as the default, for questions whose Yes loses something.
-  enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel };
-  enum class Answer { Ok, Yes, No, Cancel };
+  // YesNoDefaultNo: Yes and No with No as the default, for questions whose Yes loses something;
+  // YesNoMerge adds "Zusammenführen" (Merge) to them.
+  enum class Buttons { Ok, YesNo, YesNoDefaultNo, YesNoCancel, YesNoMerge };
+  enum class Answer { Ok, Yes, No, Cancel, Merge };
 
   virtual ~CEditorPrompts() = default;
 
@@ -33,6 +35,10 @@ class CEditorPrompts {
                                                  const std::string& proposedName, const std::string& filter) = 0;
   // Runs the copy dialog modally; true when it ended with OK.
   virtual bool RunCopyDialog(CCopyDlg& dialog) = 0;
+  // Lets the user choose a side for every conflict of a merge with the file `path` on disk
+  // (true: the file's side); nothing when cancelled.
+  virtual std::optional<std::vector<bool>> ChooseMergeSides(QWidget* parent, const std::string& path,
+                                                            const std::vector<MergeConflict>& conflicts) = 0;
 };
 
 // The real dialogs.
@@ -43,6 +49,8 @@ class CDialogPrompts : public CEditorPrompts {
   std::optional<std::string> AskSaveFile(QWidget* parent, const std::string& title, const std::string& proposedName,
                                          const std::string& filter) override;
   bool RunCopyDialog(CCopyDlg& dialog) override;
+  std::optional<std::vector<bool>> ChooseMergeSides(QWidget* parent, const std::string& path,
+                                                    const std::vector<MergeConflict>& conflicts) override;
 };
 
 // The caption of every message box.

@@ -1,5 +1,6 @@
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
+#include "tavo/material/DiskMerge.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/outside/FailureReasons.h"
 #include "tavo/outside/VBT.h"
@@ -137,6 +138,8 @@ void CTavoEditDlg::OnInitDialog()
   m_handler.SetTrestle64(m_start.trestle64);
   m_handler.EnsureStandardOpen(true);
   m_handler.EnsureUserOpen(true);
+  // The files as read are the bases of a later merge with the disk; each costs its size in memory.
+  RememberBases(m_handler);
   TakeFingerprints();
 
   FillList(kKategorie, m_handler.ListLevel({}), true);

@@ -129,6 +129,9 @@ class CTavoEditDlg : public QDialog {
   void InspectFocusRow();
   // Saves one file; a failure is shown with the path and the reason.
   bool SaveFileReporting(QODOM_ELEMENT file);
+  // Merges what someone else saved to the file into memory, as one step of the history, the
+  // conflicts chosen by the user; false (nothing changed) when it cannot or the user cancels.
+  bool MergeWithDisk(QODOM_ELEMENT file);
   bool AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question);
   std::string Translate(const std::string& text) const;
 

@@ -3,6 +3,7 @@
 #include "tavo/tavoEdit/TavoEditDlg.h"
 
 #include "tavo/material/ChangeReport.h"
+#include "tavo/material/DiskMerge.h"
 #include "tavo/material/Protocol.h"
 #include "tavo/material/TavoHandler.h"
 #include "tavo/outside/FailureReasons.h"
@@ -22,6 +23,8 @@ constexpr const char* kChangedOnDisk =
     "werden?";
 constexpr const char* kSaveFailed =
     "Die Materialdatei konnte nicht gespeichert werden; sie behält ihren bisherigen Inhalt:\n";
+constexpr const char* kMergeFailed = "Die Materialdatei kann nicht zusammengeführt werden:\n";
+constexpr const char* kMerged = "Zusammengeführt mit der Datei auf der Festplatte";
 constexpr const char* kNoViewer = "Kein Programm konnte das Handbuch öffnen. Sie finden es hier:\n";
 constexpr const char* kManualMissing = "Das Handbuch wurde nicht gefunden:\n";
 constexpr const char* kUserChanged =
@@ -97,22 +100,45 @@ bool CTavoEditDlg::SaveFileReporting(QODOM_ELEMENT file)
   // A file that did not open was reported at the start and is never written.
   if (!file)
     return false;
-  const auto overwrite = [this](const std::string& path) {
+  bool merge = false;
+  const auto overwrite = [this, &merge](const std::string& path) {
     std::string question = Translate(kChangedOnDisk);
     const auto slot = question.find("%s");
     if (slot != std::string::npos)
       question.replace(slot, 2, path);
     // Yes loses the other writer's change: No is the default.
-    return m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNoDefaultNo, true) == CEditorPrompts::Answer::Yes;
+    const auto answer = m_prompts.Ask(this, question, CEditorPrompts::Buttons::YesNoMerge, true);
+    merge = answer == CEditorPrompts::Answer::Merge;
+    return answer == CEditorPrompts::Answer::Yes;
   };
   std::string error;
   switch (m_handler.SaveUnlessChangedOnDisk(file, overwrite, error)) {
     case CTavoHandler::SaveOutcome::kSaved: return true;
-    case CTavoHandler::SaveOutcome::kChangedOnDisk: return false;
+    case CTavoHandler::SaveOutcome::kChangedOnDisk: return merge && MergeWithDisk(file) && SaveFileReporting(file);
     case CTavoHandler::SaveOutcome::kFailed: break;
   }
   m_prompts.Ask(this, Translate(kSaveFailed) + VBT_TranslateReasons(error), CEditorPrompts::Buttons::Ok, false);
   return false;
+}
+
+bool CTavoEditDlg::MergeWithDisk(QODOM_ELEMENT file)
+{
+  CDiskMerge merge(file);
+  if (!merge.Error().empty()) {
+    m_prompts.Ask(this, Translate(kMergeFailed) + VBT_TranslateReasons(merge.Error()), CEditorPrompts::Buttons::Ok,
+                  false);
+    return false;
+  }
+  std::vector<bool> sides;
+  if (!merge.Conflicts().empty()) {
+    const auto chosen = m_prompts.ChooseMergeSides(this, QODOM_GetPath(QODOM_GetDocument(file)), merge.Conflicts());
+    if (!chosen)
+      return false;  // memory stays as it was, nothing is saved
+    sides = *chosen;
+  }
+  RunStep(Translate(kMerged), [&] { merge.Apply(sides); });
+  ShowDocumentsAgain();  // the merge changed objects behind the grid
+  return true;
 }
 
 // Asks whether a changed file is to be saved; false when closing must stop (Cancel, or the

@@ -3,10 +3,12 @@
 #include "tavo/outside/VBT.h"
 #include "tests/support/QtTestApplication.h"
 
+#include "tavo/tavoEdit/MergeConflictDlg.h"
 #include "tavo/tavoEdit/SaveQuestionDlg.h"
 
 #include <QApplication>
 #include <QStringList>
+#include <QTableWidget>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -73,6 +75,31 @@ CEditorPrompts::Answer ScriptedPrompts::AskWithChanges(QWidget* parent, const st
   }
   details.push_back(lines);
   return Ask(parent, text, Buttons::YesNoCancel, true);
+}
+
+std::optional<std::vector<bool>> ScriptedPrompts::ChooseMergeSides(QWidget* parent, const std::string& path,
+                                                                   const std::vector<MergeConflict>& conflicts)
+{
+  CMergeConflictDlg dialog(path, conflicts, parent);
+  auto* table = dialog.findChild<QTableWidget*>("tblConflicts");
+  auto* ok = dialog.findChild<QPushButton*>("btnMergeOk");
+  EXPECT_TRUE(table && ok && !ok->isEnabled());  // no side is taken unasked
+  for (int row = 0; table && row < table->rowCount(); ++row) {
+    std::string line;
+    for (int column = 0; column < 5; ++column)
+      line += (column ? "\t" : "") + table->item(row, column)->text().toStdString();
+    conflictRows.push_back(line);
+  }
+  if (mergeSides.empty())
+    return std::nullopt;
+  const std::vector<int> sides = mergeSides.front();
+  mergeSides.pop_front();
+  for (std::size_t row = 0; row < sides.size(); ++row)
+    if (auto* side = dialog.findChild<QComboBox*>(QString("cbxSide%1").arg(row)))
+      side->setCurrentIndex(sides[row]);
+  if (!ok || !ok->isEnabled())
+    return std::nullopt;
+  return dialog.Sides();
 }
 
 bool ScriptedPrompts::RunCopyDialog(CCopyDlg& dialog)

@@ -39,6 +39,12 @@ class ScriptedPrompts : public CEditorPrompts {
     return saveFile;
   }
   bool RunCopyDialog(CCopyDlg& dialog) override;
+  // The real conflict dialog, its rows read into `conflictRows` (cells apart by tabs), each row's
+  // choice box set from `mergeSides` (ours 1, the file's 2), then OK; without a script, Cancel.
+  std::deque<std::vector<int>> mergeSides;
+  std::vector<std::string> conflictRows;
+  std::optional<std::vector<bool>> ChooseMergeSides(QWidget* parent, const std::string& path,
+                                                    const std::vector<MergeConflict>& conflicts) override;
 };
 
 // A standard file with code-level formulas (Beton/Normalbeton/EC2 with C20/25 and C30/37) and
