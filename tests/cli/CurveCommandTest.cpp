@@ -1,7 +1,6 @@
 // `tavo curve`: the curves of an object as points or a picture, and what it cannot draw.
 
 #include "tests/support/TavoTool.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +35,11 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 TEST(CliCurve, PrintsOrDrawsWhatItCanAndNamesWhatIsMissing)
 {
-  TestFolder folder;
-  const std::string standard = folder.Write("std.xml", kStandard), user = folder.Path("user.xml");
+  const TavoFiles files(kStandard);
+  const TestFolder& folder = files.folder;
   const auto run = [&](std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--standard", standard, "--user", user, "curve"});
-    return Tavo(arguments);
+    arguments.insert(arguments.begin(), "curve");
+    return files.Run(arguments);
   };
 
   ProcessResult result = run({"Beton/Normalbeton/EC2/C30/37", "--points", "3"});
@@ -81,7 +80,7 @@ TEST(CliCurve, PrintsOrDrawsWhatItCanAndNamesWhatIsMissing)
     EXPECT_EQ(result.exitCode, failure.exitCode) << failure.arguments[0] << " " << result.err;
     EXPECT_FALSE(result.err.empty());
   }
-  EXPECT_EQ(ReadFile(standard), kStandard);  // drawing saves nothing
-  std::remove(standard.c_str());
+  EXPECT_EQ(ReadFile(files.standard), kStandard);  // drawing saves nothing
+  std::remove(files.standard.c_str());
   EXPECT_EQ(run({"Beton/Normalbeton/EC2/C30/37"}).exitCode, 3);
 }

@@ -2,7 +2,6 @@
 // parser and a JSON parser read back as `tavo show` prints the objects.
 
 #include "tests/support/TavoTool.h"
-#include "tests/support/TestFiles.h"
 
 #include <nlohmann/json.hpp>
 
@@ -43,12 +42,9 @@ with open(sys.argv[1], newline='', encoding='utf-8') as f:
 
 TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
 {
-  TestFolder folder;
-  const std::string standard = folder.Write("std.xml", kStandard), user = folder.Path("user.xml");
-  const auto run = [&](std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), {"--standard", standard, "--user", user});
-    return Tavo(arguments);
-  };
+  const TavoFiles files(kStandard);
+  const TestFolder& folder = files.folder;
+  const auto run = [&](const std::vector<std::string>& arguments) { return files.Run(arguments); };
   struct Case {
     std::vector<std::string> arguments;
     int exitCode;
@@ -74,7 +70,7 @@ TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
     EXPECT_NE((result.out + result.err).find(c.inOutOrErr), std::string::npos) << result.out << result.err;
   }
   EXPECT_FALSE(QDir(QString::fromStdString(folder.Path("no"))).exists());
-  EXPECT_EQ(ReadFile(standard), kStandard);  // looking saves nothing
+  EXPECT_EQ(ReadFile(files.standard), kStandard);  // looking saves nothing
 
   // The export read back by real parsers gives what `tavo show` prints, object by object.
   ASSERT_EQ(run({"export", "Beton/Normalbeton/EC2", "-o", folder.Path("all.csv")}).exitCode, 0);

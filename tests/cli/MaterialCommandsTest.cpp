@@ -1,7 +1,6 @@
 // `tavo show` and `tavo recalc` as scripts use them.
 
 #include "tests/support/TavoTool.h"
-#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -45,23 +44,11 @@ const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )";
 
-struct Files {
-  TestFolder folder;
-  std::string standard = folder.Write("std.xml", kStandard);
-  std::string user = folder.Write("user.xml", kUser);
-
-  ProcessResult Run(std::vector<std::string> arguments) const
-  {
-    arguments.insert(arguments.begin(), {"--standard", standard, "--user", user});
-    return Tavo(arguments);
-  }
-};
-
 }  // namespace
 
 TEST(CliShow, PrintsTheGridRowsRecalculated)
 {
-  const Files files;
+  const TavoFiles files(kStandard, kUser);
   ProcessResult result = files.Run({"show", "Beton", "Normalbeton", "EC2", "C30/37"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out,
@@ -91,7 +78,7 @@ TEST(CliShow, PrintsTheGridRowsRecalculated)
 
 TEST(CliRecalc, PrintsEachValueThenCountsAndSavesOnlyWhenAsked)
 {
-  const Files files;
+  const TavoFiles files(kStandard, kUser);
   ProcessResult result = files.Run({"recalc"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_EQ(result.out, "Beton/Normalbeton/EC2/C30/37\tfcd\t19\t20\n1 of 3 objects changed\n");
@@ -110,7 +97,7 @@ TEST(CliRecalc, PrintsEachValueThenCountsAndSavesOnlyWhenAsked)
 
 TEST(CliRecalc, FileThatFailedToOpenIsNeverSaved)
 {
-  const Files files;
+  const TavoFiles files(kStandard, kUser);
   files.folder.Write("user.xml", "<Materialdatei>\n  <Kategorie Name=\"A\">\n</Materialdatei>\n");
   const ProcessResult result = files.Run({"recalc", "--save"});
   EXPECT_EQ(result.exitCode, 3);

@@ -2,7 +2,6 @@
 // not compute, and hands scripts numbers they need not parse.
 
 #include "tests/support/TavoTool.h"
-#include "tests/support/TestFiles.h"
 
 #include <QDir>
 
@@ -41,18 +40,6 @@ const std::string kFailures = R"xml(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )xml";
 
-struct Database {
-  TestFolder folder;
-  std::string standard;
-  explicit Database(const std::string& content) : standard(folder.Write("std.xml", content)) {}
-
-  ProcessResult Run(std::vector<std::string> arguments) const
-  {
-    arguments.insert(arguments.begin(), {"--standard", standard, "--user", folder.Path("user.xml")});
-    return Tavo(arguments);
-  }
-};
-
 }  // namespace
 
 TEST(CliNumbers, EveryCommandUsesTheStoredAngleUnit)
@@ -69,7 +56,7 @@ TEST(CliNumbers, EveryCommandUsesTheStoredAngleUnit)
       {"2", "0.987688", "K/U/N/O\tw\t1\t0.987688\n1 of 1 objects changed\n", 1},
   };
   for (const Case& c : cases) {
-    const Database db(kAngles);
+    const TavoFiles db(kAngles);
     setenv("XDG_CONFIG_HOME", db.folder.Path("config").c_str(), 1);
     QDir().mkpath(QString::fromStdString(db.folder.Path("config/QOR")));
     if (*c.unit)
@@ -87,7 +74,7 @@ TEST(CliNumbers, EveryCommandUsesTheStoredAngleUnit)
 
 TEST(CliNumbers, ShowReportsEachFormulaWarningAndStrictFails)
 {
-  const Database db(kFailures);
+  const TavoFiles db(kFailures);
   const std::string before = ReadFile(db.standard);
   ProcessResult result = db.Run({"show", "K", "U", "N", "O"});
   EXPECT_EQ(result.exitCode, 0);

@@ -3,7 +3,6 @@
 // output, one language at a time.
 
 #include "tests/support/TavoTool.h"
-#include "tests/support/TestFiles.h"
 
 #include <QFileInfo>
 
@@ -31,10 +30,8 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 TEST(CliConventions, ExitStatusAndMessages)
 {
-  TestFolder folder;
-  const std::vector<std::string> files = {"--standard", folder.Write("std.xml", kStandard), "--user",
-                                          folder.Path("user.xml")};
-  const std::string unwritable = folder.Path("no/such/folder/material.txt");
+  const TavoFiles files(kStandard);
+  const std::string unwritable = files.folder.Path("no/such/folder/material.txt");
   struct Row {
     std::vector<std::string> arguments;
     int exitCode;
@@ -57,9 +54,7 @@ TEST(CliConventions, ExitStatusAndMessages)
       {{"--version"}, 0, "tavo 1.0\n", ""},
   };
   for (const Row& row : rows) {
-    std::vector<std::string> arguments = files;
-    arguments.insert(arguments.end(), row.arguments.begin(), row.arguments.end());
-    const ProcessResult result = Tavo(arguments);
+    const ProcessResult result = files.Run(row.arguments);
     const std::string what = row.arguments.empty() ? "(nothing)" : row.arguments[0];
     EXPECT_EQ(result.exitCode, row.exitCode) << what << ": " << result.err;
     if (row.out == "*")
@@ -71,23 +66,17 @@ TEST(CliConventions, ExitStatusAndMessages)
     else
       EXPECT_EQ(result.err, row.err) << what;
   }
-  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(folder.Path("user.xml"))));  // nothing was saved
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(files.user)));  // nothing was saved
 }
 
 TEST(CliConventions, DashWritesTheProtocolToStandardOutput)
 {
-  TestFolder folder;
-  const std::vector<std::string> files = {"--standard", folder.Write("std.xml", kStandard), "--user",
-                                          folder.Path("user.xml")};
-  std::vector<std::string> toFile = files, toOutput = files;
-  toFile.insert(toFile.end(), {"protocol", folder.Path("protocol.txt")});
-  toOutput.insert(toOutput.end(), {"protocol", "-"});
-
-  ASSERT_EQ(Tavo(toFile).exitCode, 0);
-  const ProcessResult result = Tavo(toOutput);
+  const TavoFiles files(kStandard);
+  ASSERT_EQ(files.Run({"protocol", files.folder.Path("protocol.txt")}).exitCode, 0);
+  const ProcessResult result = files.Run({"protocol", "-"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.out.find("Objekt: C30/37"), std::string::npos);
-  EXPECT_EQ(result.out, ReadFile(folder.Path("protocol.txt")));
+  EXPECT_EQ(result.out, ReadFile(files.folder.Path("protocol.txt")));
   EXPECT_FALSE(QFileInfo::exists("-"));
 }
 
