@@ -1,10 +1,8 @@
 // The bundled standard database against the published tables: every concrete class of both
 // concrete codes recalculated and compared with EN 1992-1-1 Table 3.1, the steels and the timber.
 
-#include "tests/support/ExploreDatabase.h"
 #include "tests/support/TestDatabase.h"
 
-#include "tavo/formula/QORParser.h"
 #include "tavo/material/Vocabulary.h"
 #include "tavo/text/NumberText.h"
 
@@ -178,43 +176,4 @@ TEST_F(BundledDatabase, SoftwoodAfterEn338)
     EXPECT_EQ(Value(obj, "rho_k"), row.rho_k);
     EXPECT_EQ(Value(obj, "rho_mean"), row.rho_mean);
   }
-}
-
-TEST_F(BundledDatabase, EveryFormulaEvaluatesCleanlyWithTheObjectsNames)
-{
-  // A misspelt name would count as 0 without a word; here it shows as a notice.
-  int formulas = 0;
-  WalkListedDatabase(*m_handler, [&](const std::vector<std::string>& names) {
-    if (names.size() < 4)
-      return true;
-    const std::string& name = names[3];
-    const CTavoObj obj = Get(*m_handler, names[0], names[1], names[2], name);
-    CQORParser parser;
-    for (const auto& [shortName, text] : obj.values)
-      parser.SetVariable(shortName, "", "", ReadLeadingDouble(text));
-    for (const auto& [shortName, formula] : obj.formulas) {
-      ++formulas;
-      double result = 0;
-      EXPECT_TRUE(parser.Evaluate(formula, result)) << name << " " << shortName;
-      EXPECT_TRUE(parser.m_warnings.empty()) << name << " " << shortName << ": " << parser.m_warnings[0].text;
-      EXPECT_TRUE(std::isfinite(result)) << name << " " << shortName;
-      EXPECT_EQ(FormatLg(result), obj.values.at(shortName)) << name << " " << shortName;
-    }
-    return false;
-  });
-  EXPECT_GT(formulas, 350);
-}
-
-TEST_F(BundledDatabase, ViewingAnyObjectChangesNeitherFile)
-{
-  // A formula row above the objects would be written back with the value of the object viewed.
-  const auto fingerprints = [&] {
-    return std::array<CFingerPrint, 2>{QODOM_GetFingerPrint(m_handler->StandardFile()),
-                                       QODOM_GetFingerPrint(m_handler->UserFile())};
-  };
-  const std::array<CFingerPrint, 2> before = fingerprints();
-  const int objects = ExploreDatabase(*m_handler, [&](const std::string& path) {
-    EXPECT_TRUE(fingerprints() == before) << "viewing " << path << " changed a file";
-  });
-  EXPECT_EQ(objects, 51);
 }

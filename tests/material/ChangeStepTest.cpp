@@ -103,10 +103,6 @@ TEST(ChangeStep, EveryActionUndoneAndRedoneByteForByte)
        [](CTavoHandler& h) {
          CopyObject(h, Path("C30/37"), {"Kopie", "", true});
        }},
-      {"copy into the standard file",
-       [](CTavoHandler& h) {
-         CopyObject(h, Path("C20/25"), {"Kopie", "9", false});
-       }},
       {"delete", [](CTavoHandler& h) { DeleteObject(h, Path("C30/37")); }},
       {"priority", [](CTavoHandler& h) { SetObjectPriority(h, Path("C35/45"), 7); }},
   };

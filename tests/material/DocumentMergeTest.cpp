@@ -43,16 +43,41 @@ std::string Edited(std::string text, const Edits& edits)
   return text;
 }
 
+// Edits of the base, named by what they do: kBf45 sets B's f to 45.
+using Edit = std::pair<std::string, std::string>;
 const std::string kA = R"(<Objekt Name="A" Prioritaet="0">)";
 const std::string kAf = R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="MPa"/>)";
 const std::string kAd = R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="15"/>)";
 const std::string kB = R"(<Objekt Name="B" Prioritaet="1">)";
 const std::string kBf = R"(<Eigenschaft Kurzname="f" Wert01="40"/>)";
 const std::string kBBlock = kB + "\n          " + kBf + "\n        </Objekt>";
-const std::string kEnd = "</Norm>";
 const std::string kC = R"(<Objekt Name="C" Prioritaet="2"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)";
 const std::string kK2 =
     R"(<Kategorie Name="K2"><Unterkategorie Name="U"><Norm Name="N"><Objekt Name="X"/></Norm></Unterkategorie></Kategorie></M>)";
+const Edit kAf40{kAf, R"(<Eigenschaft Kurzname="f" Wert01="40" Einheit="MPa"/>)"};
+const Edit kAd20{kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="20"/>)"};
+const Edit kBf45{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"};
+const Edit kBf46{kBf, R"(<Eigenschaft Kurzname="f" Wert01="46"/>)"};
+const Edit kAfKn{kAf, R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="kN"/>)"};
+const Edit kAddC{"</Norm>", kC};
+const Edit kAddC3{"</Norm>",
+                  R"(<Objekt Name="C" Prioritaet="3"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"};
+const Edit kDropB{kBBlock, ""};
+const Edit kB5{kB, R"(<Objekt Name="B" Prioritaet="5">)"}, kB7{kB, R"(<Objekt Name="B" Prioritaet="7">)"};
+const Edit kDropUnit{R"( Einheit="MPa")", ""};
+const Edit kAddK2{"</M>", kK2};
+const Edit kBp{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/>)"},
+    kBq{kBf, kBf + R"(<Eigenschaft Kurzname="q" Wert01="2"/>)"};
+const Edit kBpq{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/><Eigenschaft Kurzname="q" Wert01="2"/>)"};
+const Edit kBf1{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="1"/>)"},
+    kBf2{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="2"/>)"};
+const Edit kAf50{kAf, R"(<Eigenschaft Kurzname="f" Wert01="50" Einheit="MPa"/>)"};
+const Edit kAfN{kAf, R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="N/mm2"/>)"};
+const Edit kAf50N{kAf, R"(<Eigenschaft Kurzname="f" Wert01="50" Einheit="N/mm2"/>)"};
+const Edit kAd25{kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="25"/>)"};
+const Edit kAd7{kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="7.5"/>)"};
+const Edit kAd10{kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="10"/>)"};
+const Edit kG4{R"(Wert01="2")", R"(Wert01="4")"};
 
 struct MergeCase {
   const char* name;
@@ -62,102 +87,29 @@ struct MergeCase {
 
 const MergeCase kCases[] = {
     {"NothingChanged", {}, {}, {}, 0},
-    {"TheirsValueTakenAndRecalculated",
-     {},
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="40" Einheit="MPa"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="20"/>)"}},
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="40" Einheit="MPa"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="20"/>)"}},
-     0},
-    {"IdenticalEditsOnce",
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     0},
-    {"DifferentObjects",
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="kN"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"},
-      {kAf, R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="kN"/>)"}},
-     0},
-    {"SameObjectOtherAttributes",
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="50" Einheit="MPa"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="25"/>)"}},
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="30" Einheit="N/mm2"/>)"}},
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="50" Einheit="N/mm2"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="25"/>)"}},
-     0},
-    {"SameAttributeConflictKeepsOurs",
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="46"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     1},
-    {"DerivedValuesRecalculatedNotConflicting",
-     {{kAf, R"(<Eigenschaft Kurzname="f" Wert01="40" Einheit="MPa"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="20"/>)"}},
-     {{R"(Wert01="2")", R"(Wert01="4")"}, {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="7.5"/>)"}},
-     {{R"(Wert01="2")", R"(Wert01="4")"},
-      {kAf, R"(<Eigenschaft Kurzname="f" Wert01="40" Einheit="MPa"/>)"},
-      {kAd, R"(<Eigenschaft Kurzname="d" Formel="f/g" Wert01="10"/>)"}},
-     0},
-    {"TheirsAddsObject", {}, {{kEnd, kC}}, {{kEnd, kC}}, 0},
-    {"OursAddsObject", {{kEnd, kC}}, {}, {{kEnd, kC}}, 0},
-    {"BothAddSameObject", {{kEnd, kC}}, {{kEnd, kC}}, {{kEnd, kC}}, 0},
-    {"BothAddObjectDifferently",
-     {{kEnd, kC}},
-     {{kEnd, R"(<Objekt Name="C" Prioritaet="3"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"}},
-     {{kEnd, kC}},
-     1},
-    {"TheirsRemovesObject", {}, {{kBBlock, ""}}, {{kBBlock, ""}}, 0},
-    {"OursRemovesObject", {{kBBlock, ""}}, {}, {{kBBlock, ""}}, 0},
-    {"BothRemoveObject", {{kBBlock, ""}}, {{kBBlock, ""}}, {{kBBlock, ""}}, 0},
-    {"TheirsRemovesWhatOursChanged",
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBBlock, ""}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     1},
-    {"OursRemovesWhatTheirsChanged",
-     {{kBBlock, ""}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBBlock, ""}},
-     1},
-    {"TheirsMovesInPriority",
-     {},
-     {{kB, R"(<Objekt Name="B" Prioritaet="7">)"}},
-     {{kB, R"(<Objekt Name="B" Prioritaet="7">)"}},
-     0},
-    {"BothMoveDifferently",
-     {{kB, R"(<Objekt Name="B" Prioritaet="5">)"}},
-     {{kB, R"(<Objekt Name="B" Prioritaet="7">)"}},
-     {{kB, R"(<Objekt Name="B" Prioritaet="5">)"}},
-     1},
-    {"TheirsDeletesAttribute", {}, {{R"( Einheit="MPa")", ""}}, {{R"( Einheit="MPa")", ""}}, 0},
-    {"DeleteAgainstChangeConflicts",
-     {{R"( Einheit="MPa")", ""}},
-     {{R"(Einheit="MPa")", R"(Einheit="kN")"}},
-     {{R"( Einheit="MPa")", ""}},
-     1},
-    {"LevelOnlyInTheirs", {}, {{"</M>", kK2}}, {{"</M>", kK2}}, 0},
-    {"LevelOnlyInOursStays",
-     {{"</M>", kK2}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{"</M>", kK2}, {kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     0},
-    {"BothAddProperties",
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/>)"}},
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="q" Wert01="2"/>)"}},
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/><Eigenschaft Kurzname="q" Wert01="2"/>)"}},
-     0},
-    {"LayoutOfOursIsNoChange",
-     {{kA, "<Objekt\n   Prioritaet='0' Name='A'>"}, {"\n", "\r\n"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}},
-     0},
-    {"SecondPropertyOfSameNameByOrder",
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="1"/>)"}},
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="2"/>)"}},
-     {{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="1"/>)"}},
-     1},
+    {"TheirsValueTakenAndRecalculated", {}, {kAf40, kAd20}, {kAf40, kAd20}, 0},
+    {"IdenticalEditsOnce", {kBf45}, {kBf45}, {kBf45}, 0},
+    {"DifferentObjects", {kBf45}, {kAfKn}, {kBf45, kAfKn}, 0},
+    {"SameObjectOtherAttributes", {kAf50, kAd25}, {kAfN}, {kAf50N, kAd25}, 0},
+    {"SameAttributeConflictKeepsOurs", {kBf45}, {kBf46}, {kBf45}, 1},
+    {"DerivedValuesRecalculatedNotConflicting", {kAf40, kAd20}, {kG4, kAd7}, {kG4, kAf40, kAd10}, 0},
+    {"TheirsAddsObject", {}, {kAddC}, {kAddC}, 0},
+    {"OursAddsObject", {kAddC}, {}, {kAddC}, 0},
+    {"BothAddSameObject", {kAddC}, {kAddC}, {kAddC}, 0},
+    {"BothAddObjectDifferently", {kAddC}, {kAddC3}, {kAddC}, 1},
+    {"TheirsRemovesObject", {}, {kDropB}, {kDropB}, 0},
+    {"BothRemoveObject", {kDropB}, {kDropB}, {kDropB}, 0},
+    {"TheirsRemovesWhatOursChanged", {kBf45}, {kDropB}, {kBf45}, 1},
+    {"OursRemovesWhatTheirsChanged", {kDropB}, {kBf45}, {kDropB}, 1},
+    {"TheirsMovesInPriority", {}, {kB7}, {kB7}, 0},
+    {"BothMoveDifferently", {kB5}, {kB7}, {kB5}, 1},
+    {"TheirsDeletesAttribute", {}, {kDropUnit}, {kDropUnit}, 0},
+    {"DeleteAgainstChangeConflicts", {kDropUnit}, {{R"(Einheit="MPa")", R"(Einheit="kN")"}}, {kDropUnit}, 1},
+    {"LevelOnlyInTheirs", {}, {kAddK2}, {kAddK2}, 0},
+    {"LevelOnlyInOursStays", {kAddK2}, {kBf45}, {kAddK2, kBf45}, 0},
+    {"BothAddProperties", {kBp}, {kBq}, {kBpq}, 0},
+    {"LayoutOfOursIsNoChange", {{kA, "<Objekt\n   Prioritaet='0' Name='A'>"}, {"\n", "\r\n"}}, {kBf45}, {kBf45}, 0},
+    {"SecondPropertyOfSameNameByOrder", {kBf1}, {kBf2}, {kBf1}, 1},
 };
 
 class DocumentMergeTest : public testing::TestWithParam<MergeCase> {};
@@ -194,8 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DocumentMergeTest, testing::ValuesIn(kCases),
 
 TEST(DocumentMerge, ConflictNamesPathAttributeAndTheThreeTexts)
 {
-  const QODOM_ELEMENT base = Parse(kBase),
-                      ours = Parse(Edited(kBase, {{kBf, R"(<Eigenschaft Kurzname="f" Wert01="45"/>)"}}));
+  const QODOM_ELEMENT base = Parse(kBase), ours = Parse(Edited(kBase, {kBf45}));
   const QODOM_ELEMENT theirs = Parse(Edited(kBase, {{kBf, R"(<Eigenschaft Kurzname="f"/>)"}}));
   const MergePlan plan = PlanMerge(ReadTree(base), ReadTree(ours), ReadTree(theirs));
   ASSERT_EQ(plan.conflicts.size(), 1u);

@@ -4,10 +4,8 @@
 
 #include "tavo/material/DatabaseWalk.h"
 
-#include <functional>
-
-// Returns the number of objects looked up; `looked` hears of each, by its four names.
-inline int ExploreDatabase(CTavoHandler& handler, const std::function<void(const std::string& path)>& looked = nullptr)
+// Returns the number of objects looked up.
+inline int ExploreDatabase(CTavoHandler& handler)
 {
   int objects = 0;
   WalkListedDatabase(handler, [&](const std::vector<std::string>& names) {
@@ -19,8 +17,6 @@ inline int ExploreDatabase(CTavoHandler& handler, const std::function<void(const
     std::string objekt = names[3];
     handler.GetObj(object, names[0], names[1], names[2], objekt);
     ++objects;
-    if (looked)
-      looked(names[0] + "/" + names[1] + "/" + names[2] + "/" + objekt);
     return false;
   });
   return objects;
