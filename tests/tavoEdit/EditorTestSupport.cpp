@@ -1,5 +1,6 @@
 #include "EditorTestSupport.h"
 
+#include "tavo/material/MaterialPath.h"
 #include "tavo/outside/VBT.h"
 #include "tests/support/QtTestApplication.h"
 
@@ -24,18 +25,13 @@ class GermanEnvironment : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kGermanEnvironment =
     ::testing::AddGlobalTestEnvironment(new GermanEnvironment);
 
-// The element found by the Name path "Kat/Ukat/Norm/Objekt", split at its first three slashes so
-// that object names keep theirs.
+// The element of the path "Kat/Ukat/Norm/Objekt" in the file, first by name at each level.
 QODOM_ELEMENT FindPath(QODOM_ELEMENT file, const std::string& path)
 {
   QODOM_ELEMENT element = file;
-  std::size_t start = 0;
-  for (int level = 0; level < 4 && start <= path.size(); ++level) {
-    const std::size_t slash = level < 3 ? path.find('/', start) : std::string::npos;
-    const std::size_t end = slash == std::string::npos ? path.size() : slash;
-    element = QODOM_FindFirstChildWithAttr(element, "Name", path.substr(start, end - start).c_str());
-    start = end + 1;
-  }
+  const CMaterialPath parsed = *CMaterialPath::Parse(path);
+  for (const std::string& name : parsed.Names())
+    element = QODOM_FindFirstChildWithAttr(element, "Name", name.c_str());
   return element;
 }
 
