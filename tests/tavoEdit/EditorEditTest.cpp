@@ -44,8 +44,9 @@ TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStay
   m_dialog->OnCancel();
   ASSERT_EQ(m_prompts.asked.size(), 1u);
   EXPECT_NE(m_prompts.asked[0].find("Benutzer - Materialdatei"), std::string::npos);
-  ASSERT_EQ(m_prompts.details.size(), 1u);  // the question lists the change
-  EXPECT_EQ(m_prompts.details[0][2], "    fck Wert01\t25\t40");
+  EXPECT_EQ(m_prompts.details,
+            (std::vector<std::vector<std::string>>{{"Ihre Änderungen", "  Beton/Normalbeton/EC2/Eigen",
+                                                    "    fck Wert01\t25\t40", "    fck2 Wert01\t50\t80"}}));
   EXPECT_NE(m_handler->UserFile(), 0u);  // still open
   EXPECT_EQ(List(3)->currentText(), "C20/25");
 
