@@ -9,9 +9,8 @@
 namespace {
 
 // C30/37 lacks eps_c1 and has a non-numeric eps_c3; fyd of the steel is computed from its code.
-const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+const std::string kStandard = MaterialFile(
+    R"(  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
     <Objekt Name="C30/37" Prioritaet="0">
       <Eigenschaft Kurzname="fck" Wert01="30"/><Eigenschaft Kurzname="fcd" Wert01="20"/><Eigenschaft Kurzname="n" Wert01="2"/>
       <Eigenschaft Kurzname="eps_c2" Wert01="2" Einheit="‰"/><Eigenschaft Kurzname="eps_cu2" Wert01="3.5" Einheit="‰"/>
@@ -28,8 +27,7 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
       <Eigenschaft Kurzname="eps_uk" Wert01="5" Einheit="%"/>
     </Objekt>
   </Norm></Unterkategorie></Kategorie>
-</Materialdatei>
-)";
+)");
 
 }  // namespace
 

@@ -16,9 +16,8 @@ namespace {
 
 // Names with a comma and quotes, a decimal comma, a formula written back only in memory (fcd is
 // stored stale), a second value column.
-const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+const std::string kStandard = MaterialFile(
+    R"(  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
     <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert, &quot;Beton&quot;" Wert01="1,5"/>
     <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="99" Einheit="N/mm²"/>
     <Objekt Name="C30/37" Prioritaet="0">
@@ -26,8 +25,7 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
     </Objekt>
     <Objekt Name="C20/25" Prioritaet="1"><Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="20"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
-</Materialdatei>
-)";
+)");
 
 // Reads the CSV with Python's csv module: per record path, Kurzname, Wert01, Formel, Einheit,
 // Knoten, Name, joined by tabs, as `tavo show` prints a row after its path.

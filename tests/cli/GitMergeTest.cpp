@@ -9,9 +9,7 @@
 
 namespace {
 
-const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton">
+const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton">
     <Unterkategorie Name="Normalbeton">
       <Norm Name="EC2">
         <Eigenschaft Kurzname="gamma_c" Wert01="1.5"/>
@@ -23,8 +21,7 @@ const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
       </Norm>
     </Unterkategorie>
   </Kategorie>
-</Materialdatei>
-)";
+)");
 
 class GitRepository {
  public:

@@ -8,9 +8,7 @@
 namespace {
 
 // fcd is stored stale (19) in the standard file; the user file holds one object of its own.
-const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0">
+const std::string kStandard = MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
     <Unterkategorie Name="Normalbeton" Prioritaet="0">
       <Norm Name="EC2" Prioritaet="0">
         <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
@@ -29,20 +27,16 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
       </Norm>
     </Unterkategorie>
   </Kategorie>
-</Materialdatei>
-)";
+)");
 
-const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0">
+const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
     <Unterkategorie Name="Normalbeton" Prioritaet="0">
       <Norm Name="EC2" Prioritaet="0">
         <Objekt Name="Mein Beton"><Eigenschaft Kurzname="fck" Wert01="25"/><Eigenschaft Kurzname="doppelt" Formel="fck*2" Wert01="50"/></Objekt>
       </Norm>
     </Unterkategorie>
   </Kategorie>
-</Materialdatei>
-)";
+)");
 
 }  // namespace
 

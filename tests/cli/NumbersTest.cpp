@@ -14,18 +14,15 @@
 namespace {
 
 // One object whose stored value of w is right in degrees only.
-const std::string kAngles = R"xml(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U" Prioritaet="0"><Norm Name="N" Prioritaet="0">
+const std::string kAngles = MaterialFile(
+    R"xml(  <Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U" Prioritaet="0"><Norm Name="N" Prioritaet="0">
     <Objekt Name="O" Prioritaet="0"><Eigenschaft Kurzname="w" Formel="sin(90)" Wert01="1"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
-</Materialdatei>
-)xml";
+)xml");
 
 // Formulas that fail, name an unknown variable or use a value that is not a number.
-const std::string kFailures = R"xml(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U" Prioritaet="0"><Norm Name="N" Prioritaet="0">
+const std::string kFailures = MaterialFile(
+    R"xml(  <Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U" Prioritaet="0"><Norm Name="N" Prioritaet="0">
     <Objekt Name="O" Prioritaet="0">
       <Eigenschaft Kurzname="fck" Wert01="30"/>
       <Eigenschaft Kurzname="g" Wert01="0"/>
@@ -37,8 +34,7 @@ const std::string kFailures = R"xml(<?xml version="1.0" encoding="UTF-8"?>
     </Objekt>
     <Objekt Name="P" Prioritaet="1"><Eigenschaft Kurzname="fck" Wert01="1.5e1"/><Eigenschaft Kurzname="x" Formel="fck*2" Wert01="30"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
-</Materialdatei>
-)xml";
+)xml");
 
 }  // namespace
 

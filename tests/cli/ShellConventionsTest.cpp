@@ -12,9 +12,7 @@
 
 namespace {
 
-const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0">
+const std::string kStandard = MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
     <Unterkategorie Name="Normalbeton" Prioritaet="0">
       <Norm Name="EC2" Prioritaet="0">
         <Objekt Name="C30/37" Prioritaet="1"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
@@ -23,8 +21,7 @@ const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
     </Unterkategorie>
   </Kategorie>
   <Kategorie Name="Würfel" Prioritaet="2"/>
-</Materialdatei>
-)";
+)");
 
 }  // namespace
 

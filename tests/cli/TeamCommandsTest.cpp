@@ -14,17 +14,13 @@
 
 namespace {
 
-const std::string kStandard = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+const std::string kStandard = MaterialFile(
+    R"(  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
     <Objekt Name="C30/37" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
-</Materialdatei>
-)";
+)");
 
-const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
-<Materialdatei>
-  <Kategorie Name="Beton">
+const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton">
     <Unterkategorie Name="Normalbeton">
       <Norm Name="EC2">
         <Objekt Name="Mein" Prioritaet="0">
@@ -35,8 +31,7 @@ const std::string kUser = R"(<?xml version="1.0" encoding="UTF-8"?>
       </Norm>
     </Unterkategorie>
   </Kategorie>
-</Materialdatei>
-)";
+)");
 
 const std::string kMein = "Beton/Normalbeton/EC2/Mein";
 

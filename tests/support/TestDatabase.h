@@ -32,9 +32,3 @@ class TestDatabase {
  private:
   TestFolder m_folder;
 };
-
-// Wraps level elements in a material file's root and declaration.
-inline std::string MaterialFile(const std::string& body)
-{
-  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n" + body + "</Materialdatei>\n";
-}

@@ -32,3 +32,9 @@ inline std::string ReadFile(const std::string& path)
   text << in.rdbuf();
   return text.str();
 }
+
+// Wraps level elements in a material file's root and declaration.
+inline std::string MaterialFile(const std::string& body)
+{
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n" + body + "</Materialdatei>\n";
+}
