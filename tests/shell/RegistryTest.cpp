@@ -39,14 +39,10 @@ class SettingsStore : public ::testing::Test {
 TEST_F(SettingsStore, AngleUnitIsTheLeadingIntegerOfTheStoredText)
 {
   EXPECT_EQ(ReadAngleUnitSetting(), 0);  // nothing stored
-  Store("1");
-  EXPECT_EQ(ReadAngleUnitSetting(), 1);
-  Store("2 gon");
-  EXPECT_EQ(ReadAngleUnitSetting(), 2);
-  Store("-1");
-  EXPECT_EQ(ReadAngleUnitSetting(), -1);
-  Store("grad");
-  EXPECT_EQ(ReadAngleUnitSetting(), 0);
+  for (const auto& [text, unit] : {std::pair{"2 gon", 2}, {"-1", -1}, {"grad", 0}}) {
+    Store(text);
+    EXPECT_EQ(ReadAngleUnitSetting(), unit) << text;
+  }
 }
 
 TEST_F(SettingsStore, ReportsTheErrorCodesOfTheStore)
