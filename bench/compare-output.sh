@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
 # Compares what two builds of `tavo` print, byte for byte: list (every level), show (text and
 # JSON), protocol, recalc (with and without --save) and check, on the bundled database and on a
-# generated one of 10,000 objects. Exit status 0 when every output and exit status is the same.
+# generated one of 10,000 objects, with --large also on one of 100,000 (slow: each command then
+# reads about 300 MB). Exit status 0 when every output and exit status is the same.
 #
-#   bash bench/compare-output.sh BUILD_BEFORE BUILD_AFTER
+#   bash bench/compare-output.sh [--large] BUILD_BEFORE BUILD_AFTER
 #
 # Each build folder needs bin/tavo; the database generator is taken from BUILD_AFTER
 # (cmake --build BUILD --target tavo bench_generate_database).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+databases="bundled:1 generated:331"
+if [ "${1:-}" = --large ]; then
+  databases="$databases large:3331"
+  shift
+fi
 if [ $# -ne 2 ]; then
-  echo "usage: bash bench/compare-output.sh BUILD_BEFORE BUILD_AFTER" >&2
+  echo "usage: bash bench/compare-output.sh [--large] BUILD_BEFORE BUILD_AFTER" >&2
   exit 2
 fi
 before=$(realpath "$1")
@@ -23,6 +29,10 @@ export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$work/bundled" "$work/generated"
 cp data/Materialdatei.xml "$work/bundled/standard.xml"
 "$after/bin/bench_generate_database" 10000 20240601 "$work/generated/standard.xml" "$work/generated/user.xml"
+if [[ $databases == *large* ]]; then
+  mkdir -p "$work/large"
+  "$after/bin/bench_generate_database" 100000 20240601 "$work/large/standard.xml" "$work/large/user.xml"
+fi
 
 # Runs one command of one build; its standard output, standard error and exit status go to
 # OUT/NAME.{out,err,status}.
@@ -84,7 +94,7 @@ outputs() {
 }
 
 different=0
-for database in bundled:1 generated:331; do
+for database in $databases; do
   name=${database%%:*}
   step=${database##*:}
   outputs "$before" "$work/$name" "$work/before-$name" "$step"

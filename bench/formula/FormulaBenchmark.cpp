@@ -1,7 +1,9 @@
 // One-shot evaluation as a material object does it: thirty variables entered into a fresh
-// parser, then one formula prepared, parsed and evaluated, and everything discarded. muparser
-// does the same work in the same run: define the variables, set the expression, evaluate.
-// At the end the mean time per formula of both and their ratio are printed.
+// parser, then one formula evaluated, and everything discarded. muparser does the same work in
+// the same run: define the variables, set the expression, evaluate.
+// Compiled evaluation as a recalculation pass does it: the same formula evaluated again and again
+// with the variables in place; muparser evaluates its own compiled form (bytecode) of it.
+// At the end the mean time per formula of both and their ratios are printed.
 
 #include <benchmark/benchmark.h>
 #include <muParser.h>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "tavo/formula/CompiledFormulas.h"
 #include "tavo/formula/QORParser.h"
 
 namespace {
@@ -99,6 +102,37 @@ void BM_OneShotMuparser(benchmark::State& state)
 }
 BENCHMARK(BM_OneShotMuparser)->ArgName("formula")->DenseRange(0, 4);
 
+void BM_CompiledOurs(benchmark::State& state)
+{
+  const CompiledFormula& formula = CompiledFormulaOf(kFormulas[state.range(0)].ours);
+  CQORParser parser;
+  for (std::size_t i = 0; i < std::size(kVariables); ++i) {
+    parser.SetVariable(Names()[i], "", "", kVariables[i].value);
+  }
+  double result = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(parser.Evaluate(formula, result));
+    benchmark::DoNotOptimize(result);
+  }
+}
+BENCHMARK(BM_CompiledOurs)->ArgName("formula")->DenseRange(0, 4);
+
+void BM_CompiledMuparser(benchmark::State& state)
+{
+  double values[std::size(kVariables)];
+  mu::Parser parser;
+  for (std::size_t i = 0; i < std::size(kVariables); ++i) {
+    values[i] = kVariables[i].value;
+    parser.DefineVar(Names()[i], &values[i]);
+  }
+  parser.SetExpr(kFormulas[state.range(0)].muparser);
+  parser.Eval();  // the first evaluation compiles
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(parser.Eval());
+  }
+}
+BENCHMARK(BM_CompiledMuparser)->ArgName("formula")->DenseRange(0, 4);
+
 // Both must compute the same values, or the comparison means nothing.
 bool ResultsAgree()
 {
@@ -133,11 +167,13 @@ class SummaryReporter : public benchmark::ConsoleReporter {
 
   void PrintSummary() const
   {
-    const double ours = Mean("BM_OneShotOurs");
-    const double theirs = Mean("BM_OneShotMuparser");
-    if (ours > 0 && theirs > 0) {
-      std::printf("\nmean per formula: ours %.0f ns, muparser %.0f ns, ratio ours/muparser %.3f\n", ours, theirs,
-                  ours / theirs);
+    for (const char* kind : {"OneShot", "Compiled"}) {
+      const double ours = Mean(std::string("BM_") + kind + "Ours");
+      const double theirs = Mean(std::string("BM_") + kind + "Muparser");
+      if (ours > 0 && theirs > 0) {
+        std::printf("\n%s, mean per formula: ours %.0f ns, muparser %.0f ns, ratio ours/muparser %.3f\n", kind, ours,
+                    theirs, ours / theirs);
+      }
     }
   }
 

@@ -3,11 +3,9 @@
 #include <cmath>
 #include <cstdint>
 #include <map>
-#include <stdexcept>
 
 #include "tavo/formula/AngleUnit.h"
 #include "tavo/formula/FormulaCode.h"
-#include "tavo/formula/FormulaLog.h"
 #include "tavo/formula/FormulaRandom.h"
 #include "tavo/text/NumberText.h"
 
@@ -36,22 +34,30 @@ double FromRadians(double angle)
   }
 }
 
-[[noreturn]] void DomainError(const char* text)
+double DomainError(FunctionFault& fault, const char* text)
 {
-  throw std::runtime_error(text);
+  fault.text = text;
+  return 0;
 }
 
 // Wraps a function of one double into a table entry.
 template <double (*f)(double)>
-FormulaFunction One()
+FormulaFunction One(bool random = false)
 {
-  return {1, [](const double* x, FormulaLog&) { return f(x[0]); }};
+  return {1, [](const double* x, FunctionFault&) { return f(x[0]); }, random};
+}
+
+// The same for a function with a domain.
+template <double (*f)(double, FunctionFault&)>
+FormulaFunction Partial()
+{
+  return {1, [](const double* x, FunctionFault& fault) { return f(x[0], fault); }};
 }
 
 template <double (*f)(double, double)>
 FormulaFunction Two()
 {
-  return {2, [](const double* x, FormulaLog&) { return f(x[0], x[1]); }};
+  return {2, [](const double* x, FunctionFault&) { return f(x[0], x[1]); }};
 }
 
 double Abs(double x)
@@ -139,42 +145,42 @@ double Int(double x)
   return ToInt32(x);
 }
 
-double Asin(double x)
+double Asin(double x, FunctionFault& fault)
 {
   if (std::fabs(x) > 1) {
-    DomainError("Fehler in asin");
+    return DomainError(fault, "Fehler in asin");
   }
   return FromRadians(std::asin(x));
 }
 
-double Acos(double x)
+double Acos(double x, FunctionFault& fault)
 {
   if (std::fabs(x) > 1) {
-    DomainError("Fehler in acos");
+    return DomainError(fault, "Fehler in acos");
   }
   return FromRadians(std::acos(x));
 }
 
-double Log(double x)
+double Log(double x, FunctionFault& fault)
 {
   if (x < 0) {
-    DomainError("Fehler in log");
+    return DomainError(fault, "Fehler in log");
   }
   return std::log(x);
 }
 
-double Log10(double x)
+double Log10(double x, FunctionFault& fault)
 {
   if (x < 0) {
-    DomainError("Fehler in log10");
+    return DomainError(fault, "Fehler in log10");
   }
   return std::log10(x);
 }
 
-double Sqrt(double x)
+double Sqrt(double x, FunctionFault& fault)
 {
   if (x < 0) {
-    DomainError("Fehler in sqrt");
+    return DomainError(fault, "Fehler in sqrt");
   }
   return std::sqrt(x);
 }
@@ -211,22 +217,23 @@ double Pow(double a, double b)
   return std::pow(a, b);
 }
 
-double Mod(double a, double b)
+double Mod(const double* x, FunctionFault& fault)
 {
-  if (b == 0) {
-    DomainError("Divide by zero in mod");
+  if (x[1] == 0) {
+    return DomainError(fault, "Divide by zero in mod");
   }
-  return std::fmod(a, b);
+  return std::fmod(x[0], x[1]);
 }
 
 // The sum wraps around as a 32-bit integer would.
-double Roll(const double* x, FormulaLog& log)
+double Roll(const double* x, FunctionFault& fault)
 {
   const std::int32_t count = ToInt32(x[0]);
   const std::int32_t sides = ToInt32(x[1]);
   if (count > kMaxRollThrows) {
-    log.Fail(kCodeTooComplex, "Zu viele Würfe in roll (höchstens 1000000).",
-             "Too many throws in roll (at most 1000000)");
+    fault = {"Too many throws in roll (at most 1000000)", kCodeTooComplex,
+             "Zu viele Würfe in roll (höchstens 1000000)."};
+    return 0;
   }
   std::uint32_t sum = 0;
   for (std::int32_t i = 0; i < count; ++i) {
@@ -236,13 +243,13 @@ double Roll(const double* x, FormulaLog& log)
 }
 
 // Both branches are evaluated before the call; a NaN condition counts as true.
-double If(const double* x, FormulaLog&)
+double If(const double* x, FunctionFault&)
 {
   return x[0] != 0 ? x[1] : x[2];
 }
 
 // Day number with 365.25 days a year: every fourth year is a leap year, 1900 included.
-double Ndate(const double* x, FormulaLog&)
+double Ndate(const double* x, FunctionFault&)
 {
   const double d = x[0];
   const double m = x[1];
@@ -256,13 +263,13 @@ double Ndate(const double* x, FormulaLog&)
 const Table& OneArgumentFunctions()
 {
   static const Table table = {
-      {"abs", One<Abs>()},       {"acos", One<Acos>()},       {"asin", One<Asin>()},     {"atan", One<Atan>()},
-      {"acot", One<Acot>()},     {"arcosh", One<Arcosh>()},   {"arsinh", One<Arsinh>()}, {"artanh", One<Artanh>()},
-      {"arcoth", One<Arcoth>()}, {"ceil", One<Ceil>()},       {"cos", One<Cos>()},       {"cosh", One<Cosh>()},
-      {"cot", One<Cot>()},       {"coth", One<Coth>()},       {"exp", One<Exp>()},       {"floor", One<Floor>()},
-      {"log", One<Log>()},       {"log10", One<Log10>()},     {"sin", One<Sin>()},       {"sinh", One<Sinh>()},
-      {"tan", One<Tan>()},       {"tanh", One<Tanh>()},       {"sqrt", One<Sqrt>()},     {"int", One<Int>()},
-      {"rand", One<Rand>()},     {"percent", One<Percent>()}, {"rad", One<Rad>()},       {"grad", One<Grad>()},
+      {"abs", One<Abs>()},       {"acos", Partial<Acos>()},       {"asin", Partial<Asin>()}, {"atan", One<Atan>()},
+      {"acot", One<Acot>()},     {"arcosh", One<Arcosh>()},       {"arsinh", One<Arsinh>()}, {"artanh", One<Artanh>()},
+      {"arcoth", One<Arcoth>()}, {"ceil", One<Ceil>()},           {"cos", One<Cos>()},       {"cosh", One<Cosh>()},
+      {"cot", One<Cot>()},       {"coth", One<Coth>()},           {"exp", One<Exp>()},       {"floor", One<Floor>()},
+      {"log", Partial<Log>()},   {"log10", Partial<Log10>()},     {"sin", One<Sin>()},       {"sinh", One<Sinh>()},
+      {"tan", One<Tan>()},       {"tanh", One<Tanh>()},           {"sqrt", Partial<Sqrt>()}, {"int", One<Int>()},
+      {"rand", One<Rand>(true)}, {"percent", One<Percent>(true)}, {"rad", One<Rad>()},       {"grad", One<Grad>()},
   };
   return table;
 }
@@ -270,7 +277,7 @@ const Table& OneArgumentFunctions()
 const Table& TwoArgumentFunctions()
 {
   static const Table table = {
-      {"min", Two<Min>()}, {"max", Two<Max>()}, {"mod", Two<Mod>()}, {"pow", Two<Pow>()}, {"roll", {2, Roll}},
+      {"min", Two<Min>()}, {"max", Two<Max>()}, {"mod", {2, Mod}}, {"pow", Two<Pow>()}, {"roll", {2, Roll, true}},
   };
   return table;
 }

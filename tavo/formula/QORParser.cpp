@@ -2,11 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
+#include <map>
 
-#include "tavo/formula/ExpressionEvaluator.h"
+#include "tavo/formula/CompiledFormulas.h"
 #include "tavo/formula/FormulaCode.h"
-#include "tavo/formula/PrepareFormula.h"
 #include "tavo/text/NumberText.h"
 
 CQORParser theGlobalParser;
@@ -23,12 +22,40 @@ bool IsPlain(std::string_view text)
   return true;
 }
 
-void AppendMessages(const ExpressionEvaluator& evaluator, std::vector<CParserWarning>& warnings)
-{
-  for (std::size_t i = 0; i < evaluator.Messages().size(); ++i) {
-    warnings.push_back({evaluator.Codes()[i], evaluator.Messages()[i], evaluator.EnglishMessages()[i]});
+// The parser's variables by short name.
+class TableVariables : public FormulaVariables {
+ public:
+  explicit TableVariables(const VariableTable& table) : m_table(table) {}
+  const double* Find(std::string_view name, std::size_t hash) const override
+  {
+    const VariableRecord* record = m_table.Find(name, hash);
+    return record == nullptr ? nullptr : &record->value;
   }
-}
+
+ private:
+  const VariableTable& m_table;
+};
+
+// Variables taken from the sorted listing, by short name.
+class ListedVariables : public FormulaVariables {
+ public:
+  void Set(std::string_view name, double value)
+  {
+    if (const auto found = m_values.find(name); found != m_values.end()) {
+      found->second = value;
+    } else {
+      m_values.emplace(name, value);
+    }
+  }
+  const double* Find(std::string_view name, std::size_t) const override
+  {
+    const auto found = m_values.find(name);
+    return found == m_values.end() ? nullptr : &found->second;
+  }
+
+ private:
+  std::map<std::string, double, std::less<>> m_values;
+};
 
 // A text as "%s" writes it: up to its first zero byte.
 std::string_view AsCString(std::string_view text)
@@ -56,43 +83,65 @@ void CQORParser::SetVariable(const std::string& fullName, const std::string& lab
 
 bool CQORParser::Evaluate(const std::string& formula, double& result)
 {
-  std::optional<ExpressionEvaluator> evaluator;
-  std::string failure;
-  try {
+  return Evaluate(CompiledFormulaOf(formula), result);
+}
+
+bool CQORParser::Evaluate(const CompiledFormula& formula, double& result)
+{
+  const FormulaProgram& program = formula.program;
+  m_warnings.clear();
+  FormulaRun run;
+  if (m_plainTexts) {
+    // The sorted listing would give back every variable as entered, one per short name, so the
+    // program may read the table itself: the same values and the same outcome, unsorted.
+    run = program.Run(Bound(formula), m_warnings);
+  } else {
     std::vector<std::string> fullNames, labels, units;
     std::vector<double> values;
-    ExpressionEvaluator::OuterVariables outer;
-    if (m_plainTexts) {
-      // The sorted listing would give back every variable as entered, one per short name, so the
-      // evaluator may read the table itself: the same values and the same outcome, unsorted.
-      outer = [this](std::string_view name) -> const double* {
-        const VariableRecord* record = m_variables.Find(name);
-        return record == nullptr ? nullptr : &record->value;
-      };
-    } else {
-      CollectVariables(fullNames, labels, units, values);
-    }
-    evaluator.emplace(PrepareFormula(formula), std::move(outer));
-    m_warnings.clear();
+    CollectVariables(fullNames, labels, units, values);
+    ListedVariables listed;
     for (std::size_t i = 0; i < fullNames.size(); ++i) {
-      evaluator->SetVariable(VariableTable::ShortName(fullNames[i]), values[i]);  // the later of a short name wins
+      listed.Set(VariableTable::ShortName(fullNames[i]), values[i]);  // the later of a short name wins
     }
-    const double value = evaluator->Evaluate();
-    AppendMessages(*evaluator, m_warnings);
-    result = value;
-    return true;
-  } catch (const std::exception& error) {
-    failure = error.what();
-  } catch (...) {
-    failure = "Unknown failure";
+    run = program.Run(listed, m_warnings);
   }
-  // A failure text is reported only when the evaluator recorded nothing before it.
-  if (evaluator && !evaluator->Messages().empty()) {
-    AppendMessages(*evaluator, m_warnings);
-  } else {
+  if (run.ok) {
+    result = run.value;
+    return true;
+  }
+  // A failure text is reported only when the evaluation recorded nothing before it.
+  if (m_warnings.empty()) {
+    const std::string failure(run.failure);
     m_warnings.push_back({kCodeBadNumber, failure, failure});
   }
   return false;
+}
+
+const double* const* CQORParser::Bound(const CompiledFormula& formula)
+{
+  if (m_bindingLayout != m_variables.Layout()) {
+    m_bindings.clear();
+    m_bindingLayout = m_variables.Layout();
+  }
+  for (const Binding& binding : m_bindings) {
+    if (binding.serial == formula.serial) {
+      return binding.values.data();
+    }
+  }
+  // A few dozen formulas at most take turns on one table; beyond that the oldest make room.
+  constexpr std::size_t kMostBindings = 64;
+  if (m_bindings.size() >= kMostBindings) {
+    m_bindings.erase(m_bindings.begin());
+  }
+  Binding& binding = m_bindings.emplace_back(Binding{formula.serial, {}});
+  binding.values.resize(formula.program.NameCount());
+  formula.program.Bind(TableVariables(m_variables), binding.values.data());
+  return binding.values.data();
+}
+
+bool CQORParser::IsRepeatable(const std::string& formula)
+{
+  return CompiledFormulaOf(formula).program.Repeatable();
 }
 
 void CQORParser::CollectVariables(std::vector<std::string>& fullNames, std::vector<std::string>& labels,

@@ -9,6 +9,8 @@
 #include "tavo/formula/ParserWarning.h"
 #include "tavo/formula/VariableTable.h"
 
+struct CompiledFormula;
+
 class CQORParser {
  public:
   CQORParser() = default;
@@ -21,6 +23,12 @@ class CQORParser {
   // Prepares and evaluates the formula. True: result holds the value and m_warnings the notices.
   // False: result is untouched and m_warnings holds the error. Never throws.
   bool Evaluate(const std::string& formula, double& result);
+  // The same for a formula compiled already (CompiledFormulaOf).
+  bool Evaluate(const CompiledFormula& formula, double& result);
+
+  // False when two evaluations of the formula with the same variables may give different values
+  // or warnings (it draws random numbers).
+  static bool IsRepeatable(const std::string& formula);
 
   // Appends every variable to the four arrays, sorted by fullName, then label, then unit.
   void CollectVariables(std::vector<std::string>& fullNames, std::vector<std::string>& labels,
@@ -30,7 +38,16 @@ class CQORParser {
   std::vector<CParserWarning> m_warnings;
 
  private:
+  // Where the names of a compiled formula lie in the table, kept while the table's layout stays.
+  struct Binding {
+    std::uint64_t serial;
+    std::vector<const double*> values;
+  };
+  const double* const* Bound(const CompiledFormula& formula);
+
   VariableTable m_variables;
+  std::vector<Binding> m_bindings;
+  std::uint64_t m_bindingLayout = 0;
   // False once a text holds "|" or a zero byte: the sorted listing would then not give back the
   // names as entered, so Evaluate must take the variables from that listing.
   bool m_plainTexts = true;

@@ -4,8 +4,10 @@ namespace {
 
 constexpr std::size_t kFirstRecords = 32;
 
+}  // namespace
+
 // FNV-1a: short names hash fast and spread well enough for an index kept at most half full.
-std::size_t Hash(std::string_view text)
+std::size_t VariableTable::Hash(std::string_view text)
 {
   std::uint64_t hash = 14695981039346656037ull;
   for (const char c : text) {
@@ -14,20 +16,18 @@ std::size_t Hash(std::string_view text)
   return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
-}  // namespace
-
 std::string_view VariableTable::ShortName(std::string_view fullName)
 {
   const std::size_t slash = fullName.rfind('\\');
   return slash == std::string_view::npos ? fullName : fullName.substr(slash + 1);
 }
 
-const VariableRecord* VariableTable::Find(std::string_view shortName) const
+const VariableRecord* VariableTable::Find(std::string_view shortName, std::size_t hash) const
 {
   if (m_slots.empty()) {
     return nullptr;
   }
-  const std::uint32_t index = m_slots[Slot(shortName)];
+  const std::uint32_t index = m_slots[Slot(shortName, hash)];
   return index == 0 ? nullptr : &m_records[index - 1];
 }
 
@@ -37,13 +37,14 @@ VariableRecord& VariableTable::Enter(const std::string& fullName, bool& created)
     Grow();
   }
   const std::string_view shortName = ShortName(fullName);
-  const std::size_t slot = Slot(shortName);
+  const std::size_t slot = Slot(shortName, Hash(shortName));
   created = m_slots[slot] == 0;
   if (created) {
     if (m_records.empty()) {
       m_records.reserve(kFirstRecords);
     }
     m_records.emplace_back();
+    ++m_layout;
     m_slots[slot] = static_cast<std::uint32_t>(m_records.size());
   }
   VariableRecord& record = m_records[m_slots[slot] - 1];
@@ -53,10 +54,10 @@ VariableRecord& VariableTable::Enter(const std::string& fullName, bool& created)
 }
 
 // The slot that holds the short name, or the free slot where it belongs.
-std::size_t VariableTable::Slot(std::string_view shortName) const
+std::size_t VariableTable::Slot(std::string_view shortName, std::size_t hash) const
 {
   const std::size_t mask = m_slots.size() - 1;
-  for (std::size_t slot = Hash(shortName) & mask;; slot = (slot + 1) & mask) {
+  for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
     const std::uint32_t index = m_slots[slot];
     if (index == 0 || m_records[index - 1].ShortName() == shortName) {
       return slot;
@@ -68,6 +69,6 @@ void VariableTable::Grow()
 {
   m_slots.assign(m_slots.empty() ? 2 * kFirstRecords : 2 * m_slots.size(), 0);
   for (std::size_t i = 0; i < m_records.size(); ++i) {
-    m_slots[Slot(m_records[i].ShortName())] = static_cast<std::uint32_t>(i + 1);
+    m_slots[Slot(m_records[i].ShortName(), Hash(m_records[i].ShortName()))] = static_cast<std::uint32_t>(i + 1);
   }
 }

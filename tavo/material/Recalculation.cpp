@@ -1,10 +1,10 @@
 #include "tavo/material/Recalculation.h"
 
-#include "tavo/formula/Double.h"
-#include "tavo/formula/FormulaNames.h"
+#include "tavo/formula/CompiledFormulas.h"
 #include "tavo/formula/QORParser.h"
 #include "tavo/text/NumberText.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
 #include <optional>
@@ -17,7 +17,7 @@ std::vector<CParserWarning> WarningsOf(const std::string& formula, const CQORPar
                                        const ShortNameTexts& values, const ShortNameTexts& formulas)
 {
   std::vector<CParserWarning> found = parser.m_warnings;
-  for (const std::string& name : NamesInFormula(formula)) {
+  for (const std::string& name : CompiledFormulaOf(formula).names) {
     const auto value = values.find(name);
     if (value == values.end() || formulas.count(name) != 0 || IsNumberText(value->second))
       continue;
@@ -25,6 +25,32 @@ std::vector<CParserWarning> WarningsOf(const std::string& formula, const CQORPar
                      "Value of '" + name + "' is not a number: '" + value->second + "'"});
   }
   return found;
+}
+
+// The value of a formula as a typed value gives it (CDouble::SetText, then GetValue), leaving in
+// the parser the warnings of the evaluation that decided it. A text that starts with a number is
+// evaluated to tell a formula from that number, then evaluated as typed; the second evaluation
+// is left out where it would repeat the first (no decimal comma, no random draws).
+double FormulaValue(CQORParser& parser, const std::string& formula)
+{
+  std::string withPoints;
+  const bool comma = formula.find(',') != std::string::npos;
+  if (comma) {
+    withPoints = formula;
+    std::replace(withPoints.begin(), withPoints.end(), ',', '.');
+  }
+  const std::string& read = comma ? withPoints : formula;
+  double value = 0;
+  const std::optional<double> number = ScanLeadingDouble(read);
+  if (!number) {
+    parser.Evaluate(read, value);  // a failure leaves 0
+    return value;
+  }
+  if (!parser.Evaluate(read, value) || value == *number)
+    return *number;  // "2*1" is the number 2; "2x" cannot be evaluated and is the number 2
+  if (comma || !CQORParser::IsRepeatable(formula))
+    parser.Evaluate(formula, value);  // a failure keeps the first value
+  return value;
 }
 
 }  // namespace
@@ -35,8 +61,6 @@ ShortNameTexts RecalculateValues(const ShortNameTexts& values, const ShortNameTe
                                  ShortNameWarnings* warnings)
 {
   CQORParser parser;
-  CDouble value;
-  value.m_parser = &parser;
 
   std::size_t formulaCount = 0;
   for (const auto& [name, formula] : formulas)
@@ -60,8 +84,7 @@ ShortNameTexts RecalculateValues(const ShortNameTexts& values, const ShortNameTe
     for (const auto& [name, formula] : formulas) {
       if (formula.empty())
         continue;
-      value.SetText(formula);
-      const std::string text = FormatLg(value.GetValue());
+      const std::string text = FormatLg(FormulaValue(parser, formula));
       // Read before SetVariable below adds its own notice of an overwritten value.
       if (warnings != nullptr)
         if (std::vector<CParserWarning> found = WarningsOf(formula, parser, values, formulas); !found.empty())

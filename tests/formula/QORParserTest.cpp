@@ -148,4 +148,50 @@ TEST_F(QORParser, EvaluationSeesTheVariablesAsListed)
   EXPECT_EQ(result, 3);
 }
 
+// A formula is compiled once per text and shared by every parser: nothing of one evaluation (its
+// variables, assignments, undefined names or failures) may reach the next one of the same text.
+TEST_F(QORParser, SameTextEvaluatesAfreshWithEachTable)
+{
+  const struct {
+    std::vector<Variable> variables;
+    const char* formula;
+    bool ok;
+    double value;
+    std::vector<int> codes;
+  } rows[] = {
+      {{{"x", 2}, {"y", 3}}, "x*y", true, 6, {}},
+      {{{"x", 5}}, "x*y", true, 0, {32}},
+      {{{"x", 5}, {"a\\y", 1}}, "x*y", true, 5, {}},
+      {{{"x", 1}}, "x = x + 1; x", true, 2, {}},
+      {{{"x", 1}}, "x = x + 1; x", true, 2, {}},
+      {{}, "q + 1", true, 1, {32}},
+      {{{"q", 4}}, "q + 1", true, 5, {}},
+      {{{"z", 0}}, "1/z", false, 0, {64}},
+      {{{"z", 2}}, "1/z", true, 0.5, {}},
+      {{{"x", 1}}, "x + (1", false, 0, {512}},
+      {{}, "x + (1", false, 0, {32, 512}},
+  };
+  for (const auto& row : rows) {
+    CQORParser local;
+    for (const Variable& variable : row.variables) {
+      local.SetVariable(variable.fullName, "", "", variable.value);
+    }
+    double result = 0;
+    EXPECT_EQ(local.Evaluate(row.formula, result), row.ok) << row.formula;
+    EXPECT_EQ(result, row.value) << row.formula;
+    std::vector<int> codes;
+    for (const CParserWarning& warning : local.m_warnings) {
+      codes.push_back(warning.code);
+    }
+    EXPECT_EQ(codes, row.codes) << row.formula;
+  }
+}
+
+TEST_F(QORParser, GlobalParserKnowsOnlyTheConstants)
+{
+  double result = 0;
+  ASSERT_TRUE(theGlobalParser.Evaluate("pi * 2 + e", result));
+  EXPECT_DOUBLE_EQ(result, 2 * 3.141592653589793 + 2.718281828459045);
+}
+
 }  // namespace

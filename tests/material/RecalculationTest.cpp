@@ -2,6 +2,8 @@
 
 #include "tavo/material/Recalculation.h"
 
+#include "tavo/formula/FormulaRandom.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -71,4 +73,23 @@ TEST(Recalculation, CycleStopsAfterFormulasPlusOnePasses)
   ExpectValues({{{"a", "0"}, {"b", "0"}}, {{"a", "b + 1"}, {"b", "a + 1"}}, {{"a", "5"}, {"b", "6"}}});
   // A formula that refers to itself sees its own previous pass.
   ExpectValues({{{"s", "100"}}, {{"s", "s + 1"}}, {{"s", "2"}}});
+}
+
+// A formula that starts with a number is evaluated once to tell it from that number and once as
+// typed. The second evaluation may only be left out where it cannot differ from the first.
+TEST(Recalculation, FormulaStartingWithANumberCountsAsTyped)
+{
+  // Read with a point "2.LT.3" is 1, not 2: a formula; as typed, with its comma, it fails, and
+  // the value of the first evaluation stays with the warning of the second.
+  ShortNameWarnings warnings;
+  EXPECT_EQ(RecalculateValues({{"v", ""}}, {{"v", "2,LT,3"}}, &warnings).at("v"), "1");
+  ASSERT_EQ(warnings["v"].size(), 1u);
+  EXPECT_EQ(warnings["v"][0].code, 256);
+
+  // Random draws: both evaluations draw, in each of the two passes, and the last one counts.
+  SeedFormulaRandom(7);
+  const std::string value = RecalculateValues({{"r", ""}}, {{"r", "1 + rand(1000000)"}}).at("r");
+  SeedFormulaRandom(7);
+  NextFormulaRandom(), NextFormulaRandom(), NextFormulaRandom();
+  EXPECT_EQ(value, std::to_string(1 + NextFormulaRandom() % 1000000));
 }
