@@ -32,10 +32,37 @@ double StrtodClassic(const char* text, char** end, CLocale locale)
 }
 #endif
 
+bool IsDigitChar(char c)
+{
+  return c >= '0' && c <= '9';
+}
+
+// Whether from_chars reads the start of the text as strtod does: a decimal number with no blank
+// or plus sign before it, not hexadecimal, not inf or nan. Overflow and underflow it leaves to
+// strtod too.
+bool ReadsAsFromChars(std::string_view text)
+{
+  const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (start >= text.size() || !(IsDigitChar(text[start]) || text[start] == '.')) {
+    return false;
+  }
+  return !(text[start] == '0' && start + 1 < text.size() && (text[start + 1] == 'x' || text[start + 1] == 'X'));
+}
+
 // strtod in the classic locale over a copy that ends with a zero byte; returns the number of
-// characters it took (0 when the text does not start with a number).
+// characters it took (0 when the text does not start with a number). Plain decimal numbers are
+// read by from_chars, which rounds as strtod does and needs neither the copy nor the locale.
 std::size_t Strtod(std::string_view text, double& value)
 {
+  text = text.substr(0, text.find('\0'));
+  if (ReadsAsFromChars(text)) {
+    double read = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+    if (error == std::errc()) {
+      value = read;
+      return static_cast<std::size_t>(end - text.data());
+    }
+  }
   static const CLocale classic = MakeClassicLocale();
   const std::string copy(text.substr(0, text.find('\0')));
   char* end = nullptr;

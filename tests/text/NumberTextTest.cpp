@@ -15,8 +15,9 @@ TEST(NumberText, ReadLeadingDoubleTakesTheLongestNumberPrefix)
     const char* text;
     double value;
   } rows[] = {
-      {"  1.5abc", 1.5}, {"abc", 0}, {"", 0},         {"-2e3x", -2000}, {"1,5", 1}, {"\t+.25", 0.25},
-      {"0x10", 16},      {"1e", 1},  {"1e999", kInf}, {"-inf", -kInf},  {".", 0},   {"- 1", 0},
+      {"  1.5abc", 1.5}, {"abc", 0},     {"", 0},         {"-2e3x", -2000}, {"1,5", 1},         {"\t+.25", 0.25},
+      {"0x10", 16},      {"1e", 1},      {"1e999", kInf}, {"-inf", -kInf},  {".", 0},           {"- 1", 0},
+      {"-0X1p4", -16},   {"-.5e1x", -5}, {"12e+", 12},    {"1e-400", 0},    {"4e-320", 4e-320}, {"00x1", 0},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(ReadLeadingDouble(row.text), row.value) << row.text;
