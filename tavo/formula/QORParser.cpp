@@ -81,6 +81,16 @@ void CQORParser::SetVariable(const std::string& fullName, const std::string& lab
   m_plainTexts = m_plainTexts && IsPlain(fullName) && IsPlain(label) && IsPlain(unitText);
 }
 
+void CQORParser::SetValue(const std::string& fullName, double value)
+{
+  bool created = false;
+  VariableRecord& record = m_variables.Enter(fullName, created);
+  record.label.clear();
+  record.unitText.clear();
+  record.value = value;
+  m_plainTexts = m_plainTexts && IsPlain(fullName);
+}
+
 bool CQORParser::Evaluate(const std::string& formula, double& result)
 {
   return Evaluate(CompiledFormulaOf(formula), result);

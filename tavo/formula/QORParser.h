@@ -19,6 +19,9 @@ class CQORParser {
   // Enters or overwrites the variable named after the part of fullName behind its last
   // backslash. Replacing a value that differs by more than 1e-8 adds a warning with code 1.
   void SetVariable(const std::string& fullName, const std::string& label, const std::string& unitText, double value);
+  // As SetVariable with no label and unit, but without the notice of a replaced value: for
+  // callers that evaluate again before they read any warning.
+  void SetValue(const std::string& fullName, double value);
 
   // Prepares and evaluates the formula. True: result holds the value and m_warnings the notices.
   // False: result is untouched and m_warnings holds the error. Never throws.

@@ -7,16 +7,16 @@
 #include <algorithm>
 #include <cctype>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 
 namespace {
 
-// What the evaluation of `formula` left in the parser, and the variables it names whose value
-// text is not a number.
-std::vector<CParserWarning> WarningsOf(const std::string& formula, const CQORParser& parser,
-                                       const ShortNameTexts& values, const ShortNameTexts& formulas)
+// One warning per variable the formula names whose value text is not a number.
+std::vector<CParserWarning> NotANumberWarnings(const std::string& formula, const ShortNameTexts& values,
+                                               const ShortNameTexts& formulas)
 {
-  std::vector<CParserWarning> found = parser.m_warnings;
+  std::vector<CParserWarning> found;
   for (const std::string& name : CompiledFormulaOf(formula).names) {
     const auto value = values.find(name);
     if (value == values.end() || formulas.count(name) != 0 || IsNumberText(value->second))
@@ -61,44 +61,60 @@ ShortNameTexts RecalculateValues(const ShortNameTexts& values, const ShortNameTe
                                  ShortNameWarnings* warnings)
 {
   CQORParser parser;
-
-  std::size_t formulaCount = 0;
-  for (const auto& [name, formula] : formulas)
-    if (!formula.empty())
-      ++formulaCount;
-
   ShortNameTexts result = values;
   for (const auto& [name, text] : values) {
     const auto formula = formulas.find(name);
     if (formula == formulas.end() || formula->second.empty())
-      parser.SetVariable(name, "", "", ReadLeadingDouble(text));
+      parser.SetValue(name, ReadLeadingDouble(text));
   }
+
+  // The formulas in the map's order, each with the entry of the result that it computes.
+  struct Computed {
+    const std::string* name;
+    const std::string* formula;
+    std::string* stored;
+    std::vector<CParserWarning> warnings;  // of its evaluation in the last pass
+    bool evaluated = false;                // in an earlier pass, giving `value`
+    double value = 0;
+  };
+  std::vector<Computed> computed;
+  for (const auto& [name, formula] : formulas)
+    if (!formula.empty())
+      computed.push_back({&name, &formula, &result[name], {}});
 
   // The first pass always counts as a change: the formulas' own variables only come into being
   // during it, so a formula that came before one it refers to has seen it undefined.
-  bool changed = formulaCount > 0;
-  ShortNameWarnings lastPass;
-  for (std::size_t pass = 0; changed && pass < formulaCount + 1; ++pass) {
+  bool changed = !computed.empty();
+  for (std::size_t pass = 0; changed && pass < computed.size() + 1; ++pass) {
     changed = pass == 0;
-    lastPass.clear();
-    for (const auto& [name, formula] : formulas) {
-      if (formula.empty())
-        continue;
-      const std::string text = FormatLg(FormulaValue(parser, formula));
-      // Read before SetVariable below adds its own notice of an overwritten value.
+    for (Computed& formula : computed) {
+      const double value = FormulaValue(parser, *formula.formula);
       if (warnings != nullptr)
-        if (std::vector<CParserWarning> found = WarningsOf(formula, parser, values, formulas); !found.empty())
-          lastPass[name] = std::move(found);
-      std::string& stored = result[name];
-      if (stored != text) {
-        stored = text;
+        formula.warnings = std::move(parser.m_warnings);
+      // The same bits as in the pass before: the same text, stored already, and the same variable.
+      if (formula.evaluated && std::memcmp(&value, &formula.value, sizeof value) == 0)
+        continue;
+      formula.evaluated = true;
+      formula.value = value;
+      const std::string text = FormatLg(value);
+      if (*formula.stored != text) {
+        *formula.stored = text;
         changed = true;
       }
-      parser.SetVariable(name, "", "", ReadLeadingDouble(text));
+      parser.SetValue(*formula.name, ReadLeadingDouble(text));
     }
   }
-  if (warnings != nullptr)
-    *warnings = std::move(lastPass);
+
+  if (warnings != nullptr) {
+    warnings->clear();
+    for (Computed& formula : computed) {
+      std::vector<CParserWarning> found = NotANumberWarnings(*formula.formula, values, formulas);
+      formula.warnings.insert(formula.warnings.end(), std::make_move_iterator(found.begin()),
+                              std::make_move_iterator(found.end()));
+      if (!formula.warnings.empty())
+        (*warnings)[*formula.name] = std::move(formula.warnings);
+    }
+  }
   return result;
 }
 
