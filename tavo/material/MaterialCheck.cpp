@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
+#include <unordered_map>
 
 using namespace vocabulary;
 
@@ -207,16 +209,20 @@ void CMaterialCheck::CheckSharedPriorities()
   }
   for (const auto& [key, kept] : lists) {
     const std::vector<std::string> list = m_handler.ListLevel(key.second);
+    // Where each name is first shown, found once per list rather than once per entry.
+    std::unordered_map<std::string_view, std::size_t> firstShown;
+    for (std::size_t at = 0; at < list.size(); ++at)
+      firstShown.try_emplace(list[at], at);
     for (const auto& [name, entry] : kept) {
-      const auto shownAt = std::find(list.begin(), list.end(), name);
+      const auto shown = firstShown.find(name);
       const auto priority = static_cast<std::size_t>(entry->priority);
-      if (entry->priority < 0 || name.empty() || shownAt == list.end() || priority >= list.size() ||
+      if (entry->priority < 0 || name.empty() || shown == firstShown.end() || priority >= list.size() ||
           list[priority] == name)
         continue;
       Report(entry->element, entry->names,
              "the Prioritaet " + std::to_string(priority) + " is also held by \"" + list[priority] +
                  "\"; the list shows this " + kLevelElements[entry->level - 1] + " at position " +
-                 std::to_string(shownAt - list.begin()) + " instead");
+                 std::to_string(shown->second) + " instead");
     }
   }
 }
