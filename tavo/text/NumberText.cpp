@@ -144,9 +144,61 @@ std::optional<double> ReadLiteral(std::string_view text)
   return value;
 }
 
+// The shortest text that reads back as the value, when it has at most six significant digits, is
+// what rounding the value to six digits gives: the value lies far closer to it than to any other
+// six-digit number. Zero, subnormal and non-finite values take the general conversion.
 std::string FormatLg(double value)
 {
-  return ToChars(value, std::chars_format::general, 6);
+  if (!std::isfinite(value) || std::fabs(value) < 1e-290) {
+    return ToChars(value, std::chars_format::general, 6);
+  }
+  char shortest[32];  // [-]d[.ddd]e±dd[d]
+  const char* const end = std::to_chars(shortest, shortest + sizeof shortest, value, std::chars_format::scientific).ptr;
+  const char* at = shortest;
+  const bool negative = *at == '-';
+  at += negative ? 1 : 0;
+  char digits[24];
+  int count = 0;
+  for (; *at != 'e'; ++at) {
+    if (*at != '.') {
+      digits[count++] = *at;
+    }
+  }
+  if (count > 6) {
+    return ToChars(value, std::chars_format::general, 6);
+  }
+  int exponent = 0;
+  std::from_chars(at + (at[1] == '+' ? 2 : 1), end, exponent);
+
+  // As "%g" lays the digits out: exponent form below 1e-4 and from 1e6 on, else positional.
+  std::string text(negative ? "-" : "");
+  if (exponent < -4 || exponent >= 6) {
+    text += digits[0];
+    if (count > 1) {
+      text += '.';
+      text.append(digits + 1, static_cast<std::size_t>(count - 1));
+    }
+    text += exponent < 0 ? "e-" : "e+";
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) {
+      text += '0';
+    }
+    text += std::to_string(magnitude);
+  } else if (exponent >= 0) {
+    const int whole = exponent + 1;
+    text.append(digits, static_cast<std::size_t>(std::min(count, whole)));
+    if (count <= whole) {
+      text.append(static_cast<std::size_t>(whole - count), '0');
+    } else {
+      text += '.';
+      text.append(digits + whole, static_cast<std::size_t>(count - whole));
+    }
+  } else {
+    text += "0.";
+    text.append(static_cast<std::size_t>(-exponent - 1), '0');
+    text.append(digits, static_cast<std::size_t>(count));
+  }
+  return text;
 }
 
 std::string FormatG17(double value)

@@ -53,6 +53,11 @@ TEST(NumberText, FormatsAsPrintfDoesInTheCLocale)
       {0.0001234, "0.0001234", "0.00"},
       {kInf, "inf", "inf"},
       {-0.0, "-0", "-0.00"},
+      {123456, "123456", "123456.00"},
+      {999999.5, "1e+06", "999999.50"},
+      {12, "12", "12.00"},
+      {-1.5e-7, "-1.5e-07", "-0.00"},
+      {4.9406564584124654e-324, "4.94066e-324", "0.00"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(FormatLg(row.value), row.lg) << row.lg;
