@@ -1,19 +1,26 @@
 #include "tavo/formula/VariableTable.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 constexpr std::size_t kFirstRecords = 32;
 
 }  // namespace
 
-// FNV-1a: short names hash fast and spread well enough for an index kept at most half full.
+// Eight bytes at a time, each word mixed in by one multiplication: short names take one or two
+// steps and spread well enough for an index kept at most half full.
 std::size_t VariableTable::Hash(std::string_view text)
 {
-  std::uint64_t hash = 14695981039346656037ull;
-  for (const char c : text) {
-    hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+  std::uint64_t hash = text.size() * 0x9e3779b97f4a7c15ull;
+  for (std::size_t at = 0; at < text.size(); at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, std::min<std::size_t>(8, text.size() - at));
+    hash = (hash ^ word) * 0xbf58476d1ce4e5b9ull;
+    hash ^= hash >> 31;
   }
-  return static_cast<std::size_t>(hash ^ (hash >> 32));
+  return static_cast<std::size_t>(hash);
 }
 
 std::string_view VariableTable::ShortName(std::string_view fullName)
