@@ -59,8 +59,10 @@ void CTavoEditDlg::CreateControls()
   for (int level = 0; level < kLevelCount; ++level) {
     m_lists[level] = new QComboBox(this);
     m_lists[level]->setObjectName(kListNames[level]);
-    m_lists[level]->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    m_lists[level]->setMinimumContentsLength(12);
+    // Sized by the character count of the longest entry (FillList), not by shaping every entry:
+    // a code holds thousands of objects.
+    m_lists[level]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_lists[level]->setMinimumContentsLength(kShortestListWidth);
     selectionRow->addWidget(m_lists[level], 1);
   }
   for (int level = 0; level < kLevelCount; ++level)

@@ -98,6 +98,9 @@ class CTavoEditDlg : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The width of a list in characters when its entries are shorter.
+  static constexpr int kShortestListWidth = 12;
+
   void CreateControls();
   // The object of the lists' current lines into the grid, and the buttons it allows.
   void ShowSelectedObject();

@@ -13,6 +13,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <algorithm>
 
 // --- the four lists ---
@@ -89,8 +90,15 @@ void CTavoEditDlg::FillList(Level level, const std::vector<std::string>& names, 
   m_names[level] = names;
   QComboBox* list = m_lists[level];
   list->clear();
-  for (const std::string& name : names)
-    list->addItem(QString::fromStdString(translated ? Translate(name) : name));
+  QStringList lines;
+  lines.reserve(static_cast<qsizetype>(names.size()));
+  qsizetype longest = 0;
+  for (const std::string& name : names) {
+    lines.push_back(QString::fromStdString(translated ? Translate(name) : name));
+    longest = std::max(longest, lines.back().size());
+  }
+  list->addItems(lines);
+  list->setMinimumContentsLength(static_cast<int>(std::max<qsizetype>(longest, kShortestListWidth)));
   if (level == kObjekt)
     MarkObjectFiles();
 }
