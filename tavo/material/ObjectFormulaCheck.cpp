@@ -60,7 +60,7 @@ std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object)
   const auto properties = CollectProperties(object);
   CQORParser parser;
   for (const auto& [name, property] : properties)
-    parser.SetVariable(name, "", "", ReadLeadingDouble(property.value));
+    parser.SetValue(name, ReadLeadingDouble(property.value));
 
   // Settle the values first, as recalculation does, so that a formula over another formula's
   // still empty value is not blamed for the division by zero that the empty value would cause.
@@ -74,7 +74,7 @@ std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object)
       const auto [slot, added] = settled.try_emplace(name, result);
       if (added || std::memcmp(&slot->second, &result, sizeof result) != 0) {
         slot->second = result;
-        parser.SetVariable(name, "", "", result);
+        parser.SetValue(name, result);
         changed = true;
       }
     }
