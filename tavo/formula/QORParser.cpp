@@ -129,21 +129,21 @@ bool CQORParser::Evaluate(const CompiledFormula& formula, double& result)
 
 const double* const* CQORParser::Bound(const CompiledFormula& formula)
 {
-  if (m_bindingLayout != m_variables.Layout()) {
-    m_bindings.clear();
-    m_bindingLayout = m_variables.Layout();
+  if (m_bindings.layout != m_variables.Layout()) {
+    m_bindings.entries.clear();
+    m_bindings.layout = m_variables.Layout();
   }
-  for (const Binding& binding : m_bindings) {
+  for (const Binding& binding : m_bindings.entries) {
     if (binding.serial == formula.serial) {
       return binding.values.data();
     }
   }
   // A few dozen formulas at most take turns on one table; beyond that the oldest make room.
   constexpr std::size_t kMostBindings = 64;
-  if (m_bindings.size() >= kMostBindings) {
-    m_bindings.erase(m_bindings.begin());
+  if (m_bindings.entries.size() >= kMostBindings) {
+    m_bindings.entries.erase(m_bindings.entries.begin());
   }
-  Binding& binding = m_bindings.emplace_back(Binding{formula.serial, {}});
+  Binding& binding = m_bindings.entries.emplace_back(Binding{formula.serial, {}});
   binding.values.resize(formula.program.NameCount());
   formula.program.Bind(TableVariables(m_variables), binding.values.data());
   return binding.values.data();

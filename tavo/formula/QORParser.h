@@ -46,11 +46,22 @@ class CQORParser {
     std::uint64_t serial;
     std::vector<const double*> values;
   };
+  // A copy starts empty: its pointers would lead into the table it was copied from.
+  struct Bindings {
+    Bindings() = default;
+    Bindings(const Bindings&) {}
+    Bindings& operator=(const Bindings&)
+    {
+      entries.clear();
+      return *this;
+    }
+    std::vector<Binding> entries;
+    std::uint64_t layout = 0;  // the table's layout they were made for
+  };
   const double* const* Bound(const CompiledFormula& formula);
 
   VariableTable m_variables;
-  std::vector<Binding> m_bindings;
-  std::uint64_t m_bindingLayout = 0;
+  Bindings m_bindings;
   // False once a text holds "|" or a zero byte: the sorted listing would then not give back the
   // names as entered, so Evaluate must take the variables from that listing.
   bool m_plainTexts = true;

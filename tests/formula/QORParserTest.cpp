@@ -187,6 +187,17 @@ TEST_F(QORParser, SameTextEvaluatesAfreshWithEachTable)
   }
 }
 
+TEST_F(QORParser, ACopyReadsItsOwnTable)
+{
+  m_parser.SetVariable("x", "", "", 2);
+  double result = 0;
+  ASSERT_TRUE(m_parser.Evaluate("x*3", result));
+  CQORParser copy = m_parser;
+  m_parser.SetVariable("x", "", "", 5);
+  ASSERT_TRUE(copy.Evaluate("x*3", result));
+  EXPECT_EQ(result, 6);
+}
+
 TEST_F(QORParser, GlobalParserKnowsOnlyTheConstants)
 {
   double result = 0;
