@@ -14,9 +14,9 @@ using List = std::vector<std::string>;
 
 // Entries written as "Name=priority", "Name=" (empty priority), "Name" (none) or "?" (an
 // instruction named like the tag), separated by blanks; "_" stands for an empty name.
-std::string Entries(const std::string& tag, const std::string& spec)
+std::string Entries(const std::string& tag, const std::string& layout)
 {
-  std::istringstream words(spec);
+  std::istringstream words(layout);
   std::string xml, word;
   while (words >> word) {
     const auto equals = word.find('=');
@@ -28,13 +28,13 @@ std::string Entries(const std::string& tag, const std::string& spec)
   }
   return xml;
 }
-std::string Kategorien(const std::string& spec)
+std::string Kategorien(const std::string& layout)
 {
-  return MaterialFile(Entries("Kategorie", spec));
+  return MaterialFile(Entries("Kategorie", layout));
 }
-std::string Objekte(const std::string& spec)
+std::string Objekte(const std::string& layout)
 {
-  return MaterialFile("<Kategorie Name=\"K\"><Unterkategorie Name=\"U\"><Norm Name=\"N\">" + Entries("Objekt", spec) +
+  return MaterialFile("<Kategorie Name=\"K\"><Unterkategorie Name=\"U\"><Norm Name=\"N\">" + Entries("Objekt", layout) +
                       "</Norm></Unterkategorie></Kategorie>\n");
 }
 
