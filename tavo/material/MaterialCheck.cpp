@@ -148,13 +148,13 @@ int CMaterialCheck::CheckPriority(QODOM_ELEMENT entry, int level, const std::vec
 
 void CMaterialCheck::CheckFormulas(const Entry& object)
 {
+  const ObjectProperties properties = CollectObjectProperties(object.element);
   // A formula of a level above is tried with every object below it; one report is enough.
-  for (const FormulaFinding& finding : CheckObjectFormulas(object.element))
+  for (const FormulaFinding& finding : CheckObjectFormulas(properties))
     if (m_reportedFormulas.insert({finding.property, finding.message}).second)
       Report(finding.property, object.names, finding.message);
 
   // What a lookup of this object would compute, without writing anything.
-  const ObjectProperties properties = CollectObjectProperties(object.element);
   const ShortNameTexts computed = RecalculateValues(properties.values, properties.formulas);
   for (const auto& [name, formula] : properties.formulas) {
     const QODOM_ELEMENT holder = properties.valueElements.at(name);

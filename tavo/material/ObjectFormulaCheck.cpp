@@ -13,28 +13,14 @@ using namespace vocabulary;
 
 namespace {
 
-struct Property {
-  std::string value;
-  std::string formula;
-  QODOM_ELEMENT formulaElement = 0;
-};
-
-// The object's properties by short name as its lookup collects them: walking up from the object,
-// a level farther away replaces value and formula; an empty formula replaces nothing.
-std::map<std::string, Property> CollectProperties(QODOM_ELEMENT object)
+// The element of the formula the object uses: the farthest level's non-empty one, which is the
+// last of the collected elements (they run from the object up).
+QODOM_ELEMENT FormulaElement(const ObjectProperties& properties, const std::string& name)
 {
-  std::map<std::string, Property> properties;
-  for (QODOM_ELEMENT level = object; level; level = QODOM_GetParentElement(level))
-    for (QODOM_ELEMENT p = QODOM_FindFirstChild(level, kEigenschaft); p; p = QODOM_FindNextChild(p, kEigenschaft)) {
-      Property& property = properties[QODOM_GetString(p, kKurzname)];
-      property.value = QODOM_GetString(p, kWert01);
-      const std::string formula = QODOM_GetString(p, kFormel);
-      if (!formula.empty()) {
-        property.formula = formula;
-        property.formulaElement = p;
-      }
-    }
-  return properties;
+  for (auto element = properties.elements.rbegin(); element != properties.elements.rend(); ++element)
+    if (QODOM_GetString(*element, kKurzname) == name && *QODOM_GetString(*element, kFormel) != '\0')
+      return *element;
+  return 0;
 }
 
 // A formula as a finding quotes it: hostile ones run to thousands of characters.
@@ -55,21 +41,20 @@ std::string Joined(const std::vector<CParserWarning>& warnings, int codes)
 
 }  // namespace
 
-std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object)
+std::vector<FormulaFinding> CheckObjectFormulas(const ObjectProperties& properties)
 {
-  const auto properties = CollectProperties(object);
   CQORParser parser;
-  for (const auto& [name, property] : properties)
-    parser.SetValue(name, ReadLeadingDouble(property.value));
+  for (const auto& [name, value] : properties.values)
+    parser.SetValue(name, ReadLeadingDouble(value));
 
   // Settle the values first, as recalculation does, so that a formula over another formula's
   // still empty value is not blamed for the division by zero that the empty value would cause.
   std::map<std::string, double> settled;
-  for (std::size_t pass = 0; pass <= properties.size(); ++pass) {
+  for (std::size_t pass = 0; pass <= properties.values.size(); ++pass) {
     bool changed = false;
-    for (const auto& [name, property] : properties) {
+    for (const auto& [name, formula] : properties.formulas) {
       double result = 0;
-      if (property.formula.empty() || !parser.Evaluate(property.formula, result))
+      if (!parser.Evaluate(formula, result))
         continue;
       const auto [slot, added] = settled.try_emplace(name, result);
       if (added || std::memcmp(&slot->second, &result, sizeof result) != 0) {
@@ -83,15 +68,13 @@ std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object)
   }
 
   std::vector<FormulaFinding> findings;
-  for (const auto& [name, property] : properties) {
-    if (property.formula.empty())
-      continue;
+  for (const auto& [name, formula] : properties.formulas) {
     double result = 0;
-    const std::string quoted = "the formula \"" + Abridged(property.formula) + "\" of " + name;
-    if (!parser.Evaluate(property.formula, result))
-      findings.push_back({property.formulaElement, quoted + " fails: " + Joined(parser.m_warnings, ~0)});
+    const std::string quoted = "the formula \"" + Abridged(formula) + "\" of " + name;
+    if (!parser.Evaluate(formula, result))
+      findings.push_back({FormulaElement(properties, name), quoted + " fails: " + Joined(parser.m_warnings, ~0)});
     else if (const std::string unknown = Joined(parser.m_warnings, kCodeUndefinedVariable); !unknown.empty())
-      findings.push_back({property.formulaElement, quoted + " names a variable the object lacks: " + unknown});
+      findings.push_back({FormulaElement(properties, name), quoted + " names a variable the object lacks: " + unknown});
   }
   return findings;
 }

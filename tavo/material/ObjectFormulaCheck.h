@@ -3,6 +3,7 @@
 // of the object and of the levels above it is a variable; a formula that fails or that names a
 // variable the object does not have is a finding.
 
+#include "tavo/material/ObjectProperties.h"
 #include "tavo/outside/QODOM.h"
 
 #include <string>
@@ -13,4 +14,5 @@ struct FormulaFinding {
   std::string message;
 };
 
-std::vector<FormulaFinding> CheckObjectFormulas(QODOM_ELEMENT object);
+// Takes the properties as CollectObjectProperties gathers them for the object.
+std::vector<FormulaFinding> CheckObjectFormulas(const ObjectProperties& properties);
