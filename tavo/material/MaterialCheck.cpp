@@ -158,15 +158,18 @@ void CMaterialCheck::CheckFormulas(const Entry& object)
   const ShortNameTexts computed = RecalculateValues(properties.values, properties.formulas);
   for (const auto& [name, formula] : properties.formulas) {
     const QODOM_ELEMENT holder = properties.valueElements.at(name);
-    Recalculated& seen = m_recalculated[holder];
-    if (seen.byObject.empty()) {
+    const std::string& text = computed.at(name);
+    const auto [seen, added] = m_recalculated.try_emplace(holder);
+    if (added) {
       std::size_t depth = object.names.size();
       for (QODOM_ELEMENT level = object.element; level && level != QODOM_GetParentElement(holder);
            level = QODOM_GetParentElement(level))
         --depth;
-      seen.names.assign(object.names.begin(), object.names.begin() + static_cast<std::ptrdiff_t>(depth));
+      seen->second.names.assign(object.names.begin(), object.names.begin() + static_cast<std::ptrdiff_t>(depth));
+      seen->second.first = {object.names.back(), text};
+    } else if (!seen->second.other && text != seen->second.first.second) {
+      seen->second.other.emplace(object.names.back(), text);
     }
-    seen.byObject.emplace_back(object.names.back(), computed.at(name));
   }
 }
 
@@ -175,10 +178,9 @@ void CMaterialCheck::CheckRecalculatedValues()
   for (const auto& [holder, seen] : m_recalculated) {
     const std::string stored = QODOM_GetString(holder, kWert01);
     const std::string shortName = QODOM_GetString(holder, kKurzname);
-    const auto& [firstObject, firstText] = seen.byObject.front();
-    const auto other = std::find_if(seen.byObject.begin(), seen.byObject.end(),
-                                    [&first = firstText](const auto& entry) { return entry.second != first; });
-    if (other != seen.byObject.end())
+    const auto& [firstObject, firstText] = seen.first;
+    const auto& other = seen.other;
+    if (other)
       Report(holder, seen.names,
              "the formula row " + shortName +
                  " above object level holds a value that depends on the object viewed (\"" + firstText + "\" for " +

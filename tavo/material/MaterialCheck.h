@@ -5,6 +5,7 @@
 #include "tavo/material/TavoHandler.h"
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -53,8 +54,11 @@ class CMaterialCheck {
 
   // A formula row's element, where its value is stored, with what each object below computes.
   struct Recalculated {
-    std::vector<std::string> names;                             // the path of the level that holds the row
-    std::vector<std::pair<std::string, std::string>> byObject;  // object name, recalculated text
+    std::vector<std::string> names;  // the path of the level that holds the row
+    // Object name and recalculated text of the first object seen, and of the first whose text
+    // differs from it: all that the findings need, however many objects share the row.
+    std::pair<std::string, std::string> first;
+    std::optional<std::pair<std::string, std::string>> other;
   };
 
   const CTavoHandler& m_handler;
