@@ -30,38 +30,44 @@ class Evaluator : public ::testing::Test {
   void SetUp() override { SetAngleUnitProvider(nullptr); }
 };
 
-TEST_F(Evaluator, Values)
+struct ValueRow {
+  const char* formula;
+  double value;
+};
+
+void ExpectValues(std::initializer_list<ValueRow> rows)
 {
-  const struct {
-    const char* formula;
-    double value;
-  } rows[] = {
-      {"1.", 1},
-      {"1e-400", 0},
-      {" \t\n\v\f\r3 \r\n", 3},
-      {"-2^2", 4},  // a sign before a digit belongs to the number in operand position only
-      {"2^-1", 0.5},
-      {"1<=-1", 0},
-      {"2^3^2", 64},  // power groups from the left
-      {"- 2^2", -4},
-      {"2 + 3 * 4", 14},
-      {"8 / 4 / 2", 1},
-      {"1 < 2 < 3", 1},
-      {"1 == 1 && 2 != 2", 0},
-      {"1 || 0 && 0", 0},
-      {"!0 ^ 0", 1},
-      {"(1; 2; 3)", 3},
-      {"pi = 3; pi", 3},
-      {"v != v", 1},
-      {"!v", 0},
-      {"if(v; 1; 2)", 1},
-      {"min(1; v)", 1},
-      {"min(v; 1)", kNaN},
-      {"x += 2", 3},
-      {"2 * x = 3", 6},
+  for (const ValueRow& row : rows) {
+    const double value = Value(row.formula, kVariables);
+    if (std::isnan(row.value))
+      EXPECT_TRUE(std::isnan(value)) << row.formula;
+    else
+      EXPECT_DOUBLE_EQ(value, row.value) << row.formula;
+  }
+}
+
+// A sign before a digit belongs to the number in operand position only (-2^2 is 4); power groups
+// from the left (2^3^2 is 64).
+TEST_F(Evaluator, OperatorValues)
+{
+  ExpectValues({
+      {"1.", 1},          {"1e-400", 0},    {" \t\n\v\f\r3 \r\n", 3},
+      {"-2^2", 4},        {"2^-1", 0.5},    {"1<=-1", 0},
+      {"2^3^2", 64},      {"- 2^2", -4},    {"2 + 3 * 4", 14},
+      {"8 / 4 / 2", 1},   {"1 < 2 < 3", 1}, {"1 == 1 && 2 != 2", 0},
+      {"1 || 0 && 0", 0}, {"!0 ^ 0", 1},    {"(1; 2; 3)", 3},
+      {"pi = 3; pi", 3},  {"v != v", 1},    {"!v", 0},
+      {"if(v; 1; 2)", 1}, {"min(1; v)", 1}, {"min(v; 1)", kNaN},
+      {"x += 2", 3},      {"2 * x = 3", 6}, {"x = x + 1; x", 2},
+  });
+}
+
+TEST_F(Evaluator, FunctionAndAssignmentValues)
+{
+  ExpectValues({
       {"x = y = 3; x + y", 6},
-      {"x = x + 1; x", 2},
-      {"abs(-2) + ceil(1.2)", 4},
+      {"if(1; x = 2; x = 3); x", 3},  // both branches are evaluated
+      {"abs(-2) + ceil(1.2) + min(1; 2) + max(1; 2)", 7},
       {"log(0)", -kInf},
       {"coth(0)", kInf},
       {"arcoth(3)", 0.5 * std::log(2.0)},
@@ -73,7 +79,6 @@ TEST_F(Evaluator, Values)
       {"int(1e10)", -2147483648.0},
       {"rad(180)", kPi},
       {"grad (1)", 180 / kPi},
-      {"min(1; 2) + max(1; 2)", 3},
       {"mod(-7; 3)", -1},
       {"mod(7.5; 2)", 1.5},
       {"pow(0; 0)", 1},
@@ -88,73 +93,56 @@ TEST_F(Evaluator, Values)
       {"roll(1000000; 1)", 1000000},  // the bound itself
       {"percent(1) + percent(1e10)", 0},
       {"percent(100) + percent(250)", 2},
-  };
-  for (const auto& row : rows) {
-    const double value = Value(row.formula, kVariables);
-    if (std::isnan(row.value))
-      EXPECT_TRUE(std::isnan(value)) << row.formula;
-    else
-      EXPECT_DOUBLE_EQ(value, row.value) << row.formula;
-  }
+  });
 }
 
-TEST_F(Evaluator, Failures)
+// Failures, and the notices of undefined names: once per name, kept before a failure, nothing after it.
+TEST_F(Evaluator, FailuresAndNotices)
 {
   const struct {
     std::string formula;
-    int code;  // 0: no notice
-    std::string german;
-    std::string english;
+    std::vector<int> codes;
+    std::string german;   // the last message
+    std::string english;  // the failure; empty when the formula has a value
   } rows[] = {
-      {"1;", 128, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
-      {"1 < = 2", 128, "Unerwartetes Symbol: =", "Unexpected token: ="},
-      {"2 = 3", 256, "Unerwartete Zeichen: = 3", "Unexpected text at end of expression: = 3"},
-      {"min(1)", 512, "';' erwartet.", "';' expected."},
-      {"(1", 512, "')' erwartet.", "')' expected."},
-      {"SIN(1)", 16, "'SIN' nicht implementiert.", "Function 'SIN' not implemented."},
-      {"x /= 0", 64, "Division durch Null.", "Divide by zero"},
-      {"1/-0", 64, "Division durch Null.", "Divide by zero"},
-      {"if(0; 1/0; 5)", 64, "Division durch Null.", "Divide by zero"},  // both branches are evaluated
-      {"roll(1000001; 6)", 1024, "Zu viele Würfe in roll (höchstens 1000000).",
+      {"1;", {128}, "Unerwartetes Symbol: <end of expression>", "Unexpected token: <end of expression>"},
+      {"1 < = 2", {128}, "Unerwartetes Symbol: =", "Unexpected token: ="},
+      {"2 = 3", {256}, "Unerwartete Zeichen: = 3", "Unexpected text at end of expression: = 3"},
+      {"min(1)", {512}, "';' erwartet.", "';' expected."},
+      {"(1", {512}, "')' erwartet.", "')' expected."},
+      {"SIN(1)", {16}, "'SIN' nicht implementiert.", "Function 'SIN' not implemented."},
+      {"x /= 0", {64}, "Division durch Null.", "Divide by zero"},
+      {"1/-0", {64}, "Division durch Null.", "Divide by zero"},
+      {"if(0; 1/0; 5)", {64}, "Division durch Null.", "Divide by zero"},  // both branches are evaluated
+      {"roll(1000001; 6)",
+       {1024},
+       "Zu viele Würfe in roll (höchstens 1000000).",
        "Too many throws in roll (at most 1000000)"},
-      {"1.2.3", 4, "Fehlerhaftes Zahlenformat: '1.2.3'", "Bad numeric literal: 1.2.3"},
-      {"2ex", 4, "Fehlerhaftes Zahlenformat: '2e'", "Bad numeric literal: 2e"},
-      {"1e999", 4, "Fehlerhaftes Zahlenformat: '1e999'", "Bad numeric literal: 1e999"},
-      {"a & b", 8, "Unerlaubtes Zeichen ('&')", "Unexpected character: &"},  // before the name is looked up
-      {"1,5", 8, "Unerlaubtes Zeichen (',')", "Unexpected character: ,"},
-      {"m\xC3\xA4h", 8, "Unerlaubtes Zeichen ('\xC3\xA4')", "Unexpected character: \xC3\xA4"},
-      {"1 + \x01", 8, "Unerlaubtes Zeichen (ASCII 1)", "Unexpected character (decimal 1)"},
-      {"sqrt(-1)", 0, "", "Fehler in sqrt"},
-      {"acos(-2)", 0, "", "Fehler in acos"},
-      {"mod(1; 0)", 0, "", "Divide by zero in mod"},
+      {"1.2.3", {4}, "Fehlerhaftes Zahlenformat: '1.2.3'", "Bad numeric literal: 1.2.3"},
+      {"2ex", {4}, "Fehlerhaftes Zahlenformat: '2e'", "Bad numeric literal: 2e"},
+      {"1e999", {4}, "Fehlerhaftes Zahlenformat: '1e999'", "Bad numeric literal: 1e999"},
+      {"a & b", {8}, "Unerlaubtes Zeichen ('&')", "Unexpected character: &"},  // before the name is looked up
+      {"1,5", {8}, "Unerlaubtes Zeichen (',')", "Unexpected character: ,"},
+      {"m\xC3\xA4h", {8}, "Unerlaubtes Zeichen ('\xC3\xA4')", "Unexpected character: \xC3\xA4"},
+      {"1 + \x01", {8}, "Unerlaubtes Zeichen (ASCII 1)", "Unexpected character (decimal 1)"},
+      {"sqrt(-1)", {}, "", "Fehler in sqrt"},
+      {"acos(-2)", {}, "", "Fehler in acos"},
+      {"mod(1; 0)", {}, "", "Divide by zero in mod"},
+      {"w = 3; w * 2", {32}, "'w' nicht definiert", ""},
+      {"y + y", {32}, "'y' nicht definiert", ""},
+      {"a + b", {32, 32}, "'b' nicht definiert", ""},
+      {"X", {32}, "'X' nicht definiert", ""},
+      {"x2 + 1", {32}, "'x2' nicht definiert", ""},
+      {"y + 1/0 + z", {32, 64}, "Division durch Null.", "Divide by zero"},
   };
   for (const auto& row : rows) {
     const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
-    EXPECT_FALSE(outcome.ok) << row.formula;
-    EXPECT_EQ(outcome.codes, row.code ? std::vector<int>{row.code} : std::vector<int>{}) << row.formula;
-    EXPECT_EQ(outcome.messages, row.code ? std::vector<std::string>{row.german} : std::vector<std::string>{})
-        << row.formula;
+    EXPECT_EQ(outcome.ok, row.english.empty()) << row.formula;
+    EXPECT_EQ(outcome.codes, row.codes) << row.formula;
+    ASSERT_EQ(outcome.messages.size(), row.codes.size()) << row.formula;
+    EXPECT_EQ(outcome.messages.empty() ? "" : outcome.messages.back(), row.german) << row.formula;
     EXPECT_EQ(outcome.english, row.english) << row.formula;
   }
-}
-
-TEST_F(Evaluator, NoticesOfUndefinedNamesComeOnceAndStayBeforeAFailure)
-{
-  const struct {
-    const char* formula;
-    bool ok;
-    std::vector<int> codes;
-  } rows[] = {
-      {"w = 3; w * 2", true, {32}},     {"y + y", true, {32}}, {"a + b", true, {32, 32}}, {"X", true, {32}},
-      {"y + 1/0 + z", false, {32, 64}},  // nothing follows the failure
-  };
-  for (const auto& row : rows) {
-    const Outcome outcome = RunFormula(row.formula, {{"x", 1}});
-    EXPECT_EQ(outcome.ok, row.ok) << row.formula;
-    EXPECT_EQ(outcome.codes, row.codes) << row.formula;
-  }
-  EXPECT_EQ(RunFormula("x2 + 1").messages, std::vector<std::string>{"'x2' nicht definiert"});
-  EXPECT_EQ(Value("if(1; x = 2; x = 3); x"), 3) << "both branches are evaluated";
 }
 
 TEST_F(Evaluator, NestingIsBoundedAt200Levels)
