@@ -25,11 +25,7 @@ class AngleUnit : public ::testing::Test {
 
 TEST_F(AngleUnit, DegreesGonAndRadians)
 {
-  const struct {
-    int unit;
-    const char* formula;
-    double value;
-  } rows[] = {
+  const std::tuple<int, const char*, double> rows[] = {
       {1, "sin(90)", 1},     {1, "cos(180)", -1},
       {1, "tan(45)", 1},     {1, "cot(45)", 1},
       {1, "acos(0)", 90},    {1, "atan(1)", 45},
@@ -38,9 +34,9 @@ TEST_F(AngleUnit, DegreesGonAndRadians)
       {2, "cos(200)", -1},   {0, "acos(-1)", 3.141592653589793},
       {7, "sin(pi / 2)", 1}, {-5, "atan(1)", 0.78539816339744828},
   };
-  for (const auto& row : rows) {
-    Use(row.unit);
-    EXPECT_DOUBLE_EQ(Value(row.formula), row.value) << row.unit << ": " << row.formula;
+  for (const auto& [unit, formula, value] : rows) {
+    Use(unit);
+    EXPECT_DOUBLE_EQ(Value(formula), value) << unit << ": " << formula;
   }
 }
 

@@ -9,23 +9,18 @@ TEST(Double, SetTextDecidesBetweenNumberAndFormula)
 {
   CQORParser parser;
   parser.SetVariable("y", "", "", 4);
-  const struct {
-    const char* text;
-    bool isNumber;
-    const char* formula;
-    double value;
-  } rows[] = {
+  const std::tuple<const char*, bool, const char*, double> rows[] = {
       {"2*1", true, "", 2},   {"1+1", false, "1+1", 2},     {"2x", true, "", 2},
       {"2,5", true, "", 2.5}, {"1,5*2", false, "1,5*2", 3}, {"y,5", false, "y.5", 0},
       {"1/0", true, "", 1},   {"", false, "", 0},           {".5*2", false, ".5*2", 1},
   };
-  for (const auto& row : rows) {
+  for (const auto& [text, isNumber, formula, expected] : rows) {
     CDouble value(7);
     value.m_parser = &parser;
-    value.SetText(row.text);
-    EXPECT_EQ(value.m_isNumber, row.isNumber) << row.text;
-    EXPECT_EQ(value.m_text, row.formula) << row.text;
-    EXPECT_DOUBLE_EQ(value.m_value, row.value) << row.text;
+    value.SetText(text);
+    EXPECT_EQ(value.m_isNumber, isNumber) << text;
+    EXPECT_EQ(value.m_text, formula) << text;
+    EXPECT_DOUBLE_EQ(value.m_value, expected) << text;
     EXPECT_EQ(value.m_parser, &parser);
   }
 }

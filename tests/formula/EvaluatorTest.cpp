@@ -31,19 +31,14 @@ class Evaluator : public ::testing::Test {
   void SetUp() override { SetAngleUnitProvider(nullptr); }
 };
 
-struct ValueRow {
-  const char* formula;
-  double value;
-};
-
-void ExpectValues(std::initializer_list<ValueRow> rows)
+void ExpectValues(std::initializer_list<std::pair<const char*, double>> rows)
 {
-  for (const ValueRow& row : rows) {
-    const double value = Value(row.formula, kVariables);
-    if (std::isnan(row.value))
-      EXPECT_TRUE(std::isnan(value)) << row.formula;
+  for (const auto& [formula, expected] : rows) {
+    const double value = Value(formula, kVariables);
+    if (std::isnan(expected))
+      EXPECT_TRUE(std::isnan(value)) << formula;
     else
-      EXPECT_DOUBLE_EQ(value, row.value) << row.formula;
+      EXPECT_DOUBLE_EQ(value, expected) << formula;
   }
 }
 

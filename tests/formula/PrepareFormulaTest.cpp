@@ -6,10 +6,7 @@ namespace {
 
 TEST(PrepareFormula, Replacements)
 {
-  const struct {
-    const char* formula;
-    const char* prepared;
-  } rows[] = {
+  const std::pair<const char*, const char*> rows[] = {
       {"1 .LT. 2 .AND. .TRUE.", "1 < 2 && 1"},
       {"a.EQ.b.or.a.ne.b.and.a.gt.b", "a==b||a!=b&&a>b"},
       {".FALSE..or..true.", "0||1"},
@@ -31,8 +28,8 @@ TEST(PrepareFormula, Replacements)
       {"1e-x", "1e - x"},
       {".e-5", "0.e - 5"},
   };
-  for (const auto& row : rows) {
-    EXPECT_EQ(PrepareFormula(row.formula), row.prepared) << row.formula;
+  for (const auto& [formula, prepared] : rows) {
+    EXPECT_EQ(PrepareFormula(formula), prepared) << formula;
   }
 }
 

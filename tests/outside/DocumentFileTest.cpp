@@ -44,21 +44,17 @@ TEST(DocumentFile, MissingFileIsAnErrorOrAnEmptyDocument)
 // whole, and the document holds, and records on disk, what the file holds now.
 TEST(DocumentFile, FileWhoseSizeChangedWhileOpeningIsReadAgain)
 {
-  const struct {
-    const char* seen;
-    const char* now;
-  } rows[] = {{kSmall, kLonger}, {kLonger, kSmall}};
-  for (const auto& row : rows) {
+  for (const auto& [seen, now] : {std::pair(kSmall, kLonger), std::pair(kLonger, kSmall)}) {
     TestFolder folder;
-    const std::string path = folder.Write("std.xml", row.seen);
+    const std::string path = folder.Write("std.xml", seen);
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const auto size = static_cast<std::size_t>(file.size());
-    folder.Write("std.xml", row.now);
+    folder.Write("std.xml", now);
     std::string error;
     const QODOM_ELEMENT root = ReadDocumentFile(file, size, path, error);
     ASSERT_NE(root, 0u) << error;
-    EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), row.now);
+    EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), now);
     EXPECT_FALSE(QODOM_ChangedOnDisk(QODOM_GetDocument(root)));
     QODOM_CloseDoc(root);
   }

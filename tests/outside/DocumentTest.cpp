@@ -109,10 +109,8 @@ TEST(Document, FingerprintFollowsTheContentOnly)
 // the corpus's cases, is refused where the fault is; what well-formed XML allows around it opens.
 TEST(Document, OpensAsItsOwnBytesOrIsRefusedAtItsPlace)
 {
-  const struct {
-    std::string text;
-    const char* where;  // "LINE:COLUMN" of the fault; nullptr when the text opens
-  } rows[] = {
+  // The text, and "LINE:COLUMN" of its fault or nullptr when it opens.
+  const std::pair<std::string, const char*> rows[] = {
       {kDoc, nullptr},
       {"<?xml version=\"1.0\"?>\n<!-- Ausgabe 2026 -->\n<?tavo x?>\n<R a=\"1\" b=\"2\">\n\t<K "
        "Name=\"Ä\"><![CDATA[x]]></K>\n</R>\n",
@@ -132,14 +130,14 @@ TEST(Document, OpensAsItsOwnBytesOrIsRefusedAtItsPlace)
       {"<R a='1'b='2'/>", "1:9"},
       {"<R/>&amp;", "1:5"},
   };
-  for (const auto& row : rows) {
+  for (const auto& [text, where] : rows) {
     std::string error;
-    const QODOM_ELEMENT root = QODOM_ParseDoc(row.text, "/x/f.xml", error);
-    EXPECT_EQ(root != 0, row.where == nullptr) << row.text << "\n" << error;
-    if (row.where)
-      EXPECT_EQ(error.rfind("/x/f.xml:" + std::string(row.where) + ": ", 0), 0u) << error;
+    const QODOM_ELEMENT root = QODOM_ParseDoc(text, "/x/f.xml", error);
+    EXPECT_EQ(root != 0, where == nullptr) << text << "\n" << error;
+    if (where)
+      EXPECT_EQ(error.rfind("/x/f.xml:" + std::string(where) + ": ", 0), 0u) << error;
     else
-      EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), row.text);
+      EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), text);
     QODOM_CloseDoc(root);
   }
 }
@@ -167,14 +165,11 @@ TEST(Document, Utf16And32AreReadAsUtf8)
 
 TEST(Document, SingleByteFilesAreReadAsUtf8)
 {
-  // The declaration names the code page and is rewritten to UTF-8; a file that declares nothing
-  // and is no UTF-8 is windows-1252. One of the five bytes that windows-1252 leaves undefined
-  // makes the whole file ISO-8859-1, the 0x80 beside it included.
-  const struct {
-    const char* encoding;
-    const char* name;
-    const char* utf8;
-  } rows[] = {
+  // Rows of the declared encoding, a name in it and the name in UTF-8. The declaration names the
+  // code page and is rewritten to UTF-8; a file that declares nothing and is no UTF-8 is
+  // windows-1252. One of the five bytes that windows-1252 leaves undefined makes the whole file
+  // ISO-8859-1, the 0x80 beside it included.
+  const std::tuple<const char*, const char*, const char*> rows[] = {
       {"windows-1252", "W\xFCrfel \x80", "Würfel €"},
       {"", "W\xFCrfel \x80", "Würfel €"},
       {"iso-8859-1", "\xA4 \xFC", "¤ ü"},
@@ -189,8 +184,8 @@ TEST(Document, SingleByteFilesAreReadAsUtf8)
     const std::string declared = encoding.empty() ? "" : " encoding=\"" + encoding + "\"";
     return "<?xml version=\"1.0\"" + declared + "?>\n<R Name=\"" + name + "\"/>\n";
   };
-  for (const auto& row : rows) {
-    ParsedDoc doc(file(row.encoding, row.name));
-    EXPECT_EQ(doc.Text(), file(*row.encoding ? "UTF-8" : "", row.utf8)) << row.encoding << " " << row.utf8;
+  for (const auto& [encoding, name, utf8] : rows) {
+    ParsedDoc doc(file(encoding, name));
+    EXPECT_EQ(doc.Text(), file(*encoding ? "UTF-8" : "", utf8)) << encoding << " " << utf8;
   }
 }

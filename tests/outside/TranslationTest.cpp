@@ -32,11 +32,8 @@ TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
 // The reasons that the parser and the system give in English speak the message's language.
 TEST(Translation, ReasonsOfFileMessagesSpeakTheLanguageInUse)
 {
-  struct Row {
-    const char* message;
-    const char* german;
-    const char* english;
-  } rows[] = {
+  const std::tuple<const char*, const char*, const char*> rows[] = {
+      // message, German, English
       {"a.xml:20:146: Error parsing element attribute", "a.xml:20:146: Fehler in einem Attribut eines Elements",
        "a.xml:20:146: Error in an attribute of an element"},
       {"a.xml: No space left on device", "a.xml: Kein Platz mehr auf dem Datenträger",
@@ -49,8 +46,8 @@ TEST(Translation, ReasonsOfFileMessagesSpeakTheLanguageInUse)
   };
   for (const char* language : {"de", "en"}) {
     VBT_SetLanguage(language);
-    for (const Row& row : rows)
-      EXPECT_EQ(VBT_TranslateReasons(row.message), language == std::string("de") ? row.german : row.english);
+    for (const auto& [message, german, english] : rows)
+      EXPECT_EQ(VBT_TranslateReasons(message), language == std::string("de") ? german : english);
   }
   // Every reason has its English text in the catalogue.
   for (const std::string& reason : VBT_ReasonTexts())
