@@ -31,12 +31,9 @@ TEST(DocumentFile, MissingFileIsAnErrorOrAnEmptyDocument)
   ASSERT_NE(root, 0u);
   EXPECT_STREQ(QODOM_GetTagName(root), "Materialdatei");
   EXPECT_TRUE(ReadFile(path).empty());
-  const QODOM_ELEMENT kategorie = QODOM_AddChildElement(root, "Kategorie");
-  QODOM_SetString(kategorie, "Name", "Holz");
+  QODOM_SetString(QODOM_AddChildElement(root, "Kategorie"), "Name", "Beton");
   ASSERT_TRUE(QODOM_SaveDoc(QODOM_GetDocument(root))) << QODOM_LastSaveError();
-  EXPECT_EQ(
-      ReadFile(path),
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Materialdatei>\n  <Kategorie Name=\"Holz\"/>\n</Materialdatei>\n");
+  EXPECT_EQ(ReadFile(path), kSmall);
   QODOM_CloseDoc(root);
 }
 

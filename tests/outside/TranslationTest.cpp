@@ -5,20 +5,14 @@
 
 #include <gtest/gtest.h>
 
-TEST(Translation, WithoutCatalogueEveryTextComesBackUnchanged)
+// Without a catalogue every text comes back unchanged.
+TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
 {
   TestFolder folder;
   VBT_SetLanguage("xx", folder.Root());
   EXPECT_FALSE(VBT_HasCatalogue());
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Kopie erstellen"), "Kopie erstellen");
-  EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Würfel"), "Würfel");
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", ""), "");
-  VBT_SetLanguage("de");
-  EXPECT_FALSE(VBT_HasCatalogue());
-}
-
-TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
-{
   VBT_SetLanguage("en");
   ASSERT_TRUE(VBT_HasCatalogue()) << "translations/tavo_en.qm below the program root";
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Kopie erstellen"), "Create copy");
@@ -27,6 +21,7 @@ TEST(Translation, EnglishCatalogueOfTheBuildTranslatesBySection)
   // Names the catalogue cannot know come back unchanged.
   EXPECT_EQ(VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", "Mein Beton"), "Mein Beton");
   VBT_SetLanguage("de");
+  EXPECT_FALSE(VBT_HasCatalogue());
 }
 
 // The reasons that the parser and the system give in English speak the message's language.
