@@ -93,37 +93,28 @@ TEST(QORParser, SetVariableWarnsWhenAValueIsReplaced)
   EXPECT_TRUE(parser.m_warnings.empty()) << "the evaluation empties the list first";
 }
 
-TEST(QORParser, CollectVariablesSortsByFullNameAndKeepsEveryBit)
+// A bar in a label or unit, or a zero byte, changes the names that the sorted listing gives back;
+// the evaluation must see the variables exactly as listed.
+TEST(QORParser, CollectVariablesSortsByFullNameKeepsEveryBitAndIsWhatTheEvaluationSees)
 {
   CQORParser parser;
-  const double values[] = {1.0 / 3, -0.0, 4.9e-324, std::numeric_limits<double>::infinity()};
+  const double values[] = {1.0 / 3, -0.0, 4.9e-324, std::numeric_limits<double>::infinity(), 5};
   parser.SetVariable("c", "", "", values[0]);
   parser.SetVariable("a\\x", "L", "mm", values[1]);
   parser.SetVariable("B", "", "", values[2]);
   parser.SetVariable("ä", "", "", values[3]);
+  parser.SetVariable("y", "a|b", "", values[4]);
   std::vector<std::string> fullNames{"kept"}, labels{"kept"}, units{"kept"};
   std::vector<double> collected{-1};
   parser.CollectVariables(fullNames, labels, units, collected);
-  EXPECT_EQ(fullNames, (std::vector<std::string>{"kept", "B", "a\\x", "c", "ä"}));
-  EXPECT_EQ(labels, (std::vector<std::string>{"kept", "", "L", "", ""}));
-  EXPECT_EQ(units, (std::vector<std::string>{"kept", "", "mm", "", ""}));
-  const double expected[] = {-1, values[2], values[1], values[0], values[3]};
+  EXPECT_EQ(fullNames, (std::vector<std::string>{"kept", "B", "a\\x", "c", "y|a", "ä"}));
+  EXPECT_EQ(labels, (std::vector<std::string>{"kept", "", "L", "", "b", ""}));
+  EXPECT_EQ(units, (std::vector<std::string>{"kept", "", "mm", "", "", ""}));
+  const double expected[] = {-1, values[2], values[1], values[0], values[4], values[3]};
   ASSERT_EQ(collected.size(), std::size(expected));
   EXPECT_EQ(std::memcmp(collected.data(), expected, sizeof expected), 0);
-}
-
-// A bar in a label or unit, or a zero byte, changes the names that the sorted listing gives back;
-// the evaluation must see the variables exactly as listed.
-TEST(QORParser, EvaluationSeesTheVariablesAsListed)
-{
-  CQORParser parser;
-  parser.SetVariable("x", "a|b", "", 5);
-  std::vector<std::string> fullNames, labels, units;
-  std::vector<double> values;
-  parser.CollectVariables(fullNames, labels, units, values);
-  EXPECT_EQ(fullNames, std::vector<std::string>{"x|a"});
   double result = -1;
-  ASSERT_TRUE(parser.Evaluate("x", result));
+  ASSERT_TRUE(parser.Evaluate("y", result));
   EXPECT_EQ(result, 0);
   EXPECT_EQ(Codes(parser), std::vector<int>{32});
 
