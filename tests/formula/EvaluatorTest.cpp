@@ -117,8 +117,7 @@ TEST_F(Evaluator, FailuresAndNotices)
       {"mod(1; 0)", {}, "", "Divide by zero in mod"},
       {"w = 3; w * 2", {32}, "'w' nicht definiert", ""},
       {"a + b + a", {32, 32}, "'b' nicht definiert", ""},
-      {"X", {32}, "'X' nicht definiert", ""},
-      {"x2 + 1", {32}, "'x2' nicht definiert", ""},
+      {"X + x2", {32, 32}, "'x2' nicht definiert", ""},
       {"y + 1/0 + z", {32, 64}, "Division durch Null.", "Divide by zero"},
   };
   for (const auto& row : rows) {
