@@ -48,6 +48,7 @@ TEST(QORParser, EvaluatesAfreshWithEachTable)
       {{{"x", 1}}, "x + (1", false, 42, {512}},
       {{}, "x + (1", false, 42, {32, 512}},
       {{}, "sqrt(y - 1)", false, 42, {32}, "'y' nicht definiert"},
+      {{}, "sqrt(-1)", false, 42, {4}, "Fehler in sqrt"},
       {{}, "1 .Lt. 2", false, 42, {256}, "Unerwartete Zeichen: 0.Lt0. 2"},
       {{}, "1e-x", false, 42, {4}, "Fehlerhaftes Zahlenformat: '1e'"},
       {{}, "x += 1", false, 42, {32, 128}, "Unerwartetes Symbol: ="},
@@ -60,7 +61,7 @@ TEST(QORParser, EvaluatesAfreshWithEachTable)
     double result = 42;
     EXPECT_EQ(local.Evaluate(row.formula, result), row.ok) << row.formula;
     EXPECT_DOUBLE_EQ(result, row.value) << row.formula;
-    EXPECT_EQ(Codes(local), row.codes) << row.formula;
+    ASSERT_EQ(Codes(local), row.codes) << row.formula;
     if (row.lastWarning) {
       EXPECT_EQ(local.m_warnings.back().text, row.lastWarning) << row.formula;
     }
