@@ -26,20 +26,15 @@ constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )";
 
-std::size_t Position(const ParsedDoc& doc)
-{
-  return QODOM_GetJournal(QODOM_GetDocument(doc.root))->Position();
-}
-
-bool MoveTo(const ParsedDoc& doc, std::size_t position)
-{
-  return QODOM_MoveJournalTo(QODOM_GetDocument(doc.root), position);
-}
-
-QODOM_ELEMENT Fck(const ParsedDoc& doc, const char* object)
-{
-  return QODOM_FindFirstChild(doc.Find({"Beton", "EC2", object}), "Eigenschaft");
-}
+const auto Position = [](const ParsedDoc& doc) { return QODOM_GetJournal(QODOM_GetDocument(doc.root))->Position(); };
+const auto MoveTo = [](const ParsedDoc& doc, std::size_t to) {
+  return QODOM_MoveJournalTo(QODOM_GetDocument(doc.root), to);
+};
+const auto Ec2 = [](const ParsedDoc& doc) { return doc.Find({"Beton", "EC2"}); };
+const auto Obj = [](const ParsedDoc& doc, const char* name) { return doc.Find({"Beton", "EC2", name}); };
+const auto Fck = [](const ParsedDoc& doc, const char* name) {
+  return QODOM_FindFirstChild(Obj(doc, name), "Eigenschaft");
+};
 
 }  // namespace
 
@@ -55,34 +50,23 @@ TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
       {"remove a middle attribute", [](auto& d) { QODOM_DeleteAttr(Fck(d, "C30/37"), "Name"); }},
       {"remove the first attribute", [](auto& d) { QODOM_DeleteAttr(Fck(d, "C20/25"), "Kurzname"); }},
       {"add a child to an empty element", [](auto& d) { QODOM_AddChildElement(d.Find({"Leer"}), "Norm"); }},
-      {"add a child among indented ones",
-       [](auto& d) {
-         QODOM_AddChildElement(d.Find({"Beton", "EC2"}), "Objekt");
-       }},
-      {"add a child to an inline one",
-       [](auto& d) {
-         QODOM_AddChildElement(d.Find({"Beton", "EC2", "C20/25"}), "E");
-       }},
+      {"add a child among indented ones", [](auto& d) { QODOM_AddChildElement(Ec2(d), "Objekt"); }},
+      {"add a child to an inline one", [](auto& d) { QODOM_AddChildElement(Obj(d, "C20/25"), "E"); }},
       {"clone a subtree",
-       [](auto& d) {
-         QODOM_CloneElementTree(d.Find({"Beton", "EC2"}), QODOM_AddChildElement(d.Find({"Leer"}), "Norm"));
-       }},
-      {"delete an element",
-       [](auto& d) {
-         QODOM_DeleteElement(d.Find({"Beton", "EC2", "C20/25"}));
-       }},
+       [](auto& d) { QODOM_CloneElementTree(Ec2(d), QODOM_AddChildElement(d.Find({"Leer"}), "Norm")); }},
+      {"delete an element", [](auto& d) { QODOM_DeleteElement(Obj(d, "C20/25")); }},
       {"delete a subtree", [](auto& d) { QODOM_DeleteElement(d.Find({"Beton"})); }},
       {"edit, then delete what holds the edit",
        [](auto& d) {
          QODOM_SetString(Fck(d, "C30/37"), "Wert01", "99");
-         QODOM_DeleteElement(d.Find({"Beton", "EC2"}));
+         QODOM_DeleteElement(Ec2(d));
        }},
       {"copy, then rename and delete",
        [](auto& d) {
-         const QODOM_ELEMENT copy = QODOM_AddChildElement(d.Find({"Beton", "EC2"}), "Objekt");
-         QODOM_CloneElementTree(d.Find({"Beton", "EC2", "C30/37"}), copy);
+         const QODOM_ELEMENT copy = QODOM_AddChildElement(Ec2(d), "Objekt");
+         QODOM_CloneElementTree(Obj(d, "C30/37"), copy);
          QODOM_SetString(copy, "Name", "C30/37 Kopie");
-         QODOM_DeleteElement(d.Find({"Beton", "EC2", "C20/25"}));
+         QODOM_DeleteElement(Obj(d, "C20/25"));
        }},
   };
   for (const Case& c : cases) {
@@ -92,12 +76,11 @@ TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
     const std::string after = doc.Text();
     ASSERT_NE(after, before) << c.name;
     const std::size_t end = Position(doc);
-    ASSERT_TRUE(MoveTo(doc, 0)) << c.name;
-    EXPECT_EQ(doc.Text(), before) << c.name;
-    ASSERT_TRUE(MoveTo(doc, end)) << c.name;
-    EXPECT_EQ(doc.Text(), after) << c.name;
-    ASSERT_TRUE(MoveTo(doc, 0)) << c.name;  // and once more, from the redone state
-    EXPECT_EQ(doc.Text(), before) << c.name;
+    // Undone, redone, and undone once more from the redone state.
+    for (const auto& [position, text] : {std::pair(std::size_t{0}, before), {end, after}, {0, before}}) {
+      ASSERT_TRUE(MoveTo(doc, position)) << c.name;
+      EXPECT_EQ(doc.Text(), text) << c.name << " at " << position;
+    }
     EXPECT_FALSE(MoveTo(doc, end + 1)) << c.name;
   }
 }
@@ -113,7 +96,7 @@ TEST(DocumentJournal, HandlesOfARestoredSubtreeNameItAgain)
   EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "30");
   EXPECT_EQ(QODOM_GetParentElement(fck), object);
   // The restored elements are found by name again, also by an index built before the delete.
-  EXPECT_EQ(doc.Find({"Beton", "EC2", "C30/37"}), object);
+  EXPECT_EQ(Obj(doc, "C30/37"), object);
 }
 
 TEST(DocumentJournal, AChangeAfterAnUndoReplacesWhatWasUndone)
@@ -157,6 +140,5 @@ TEST(DocumentJournal, CostsWhatChangedNotTheDocument)
   EXPECT_LT(large, 10000u * 300);  // a few hundred bytes per edit at most, growth of the list included
   EXPECT_EQ(smallDelete, largeDelete);
   EXPECT_LT(largeDelete, 600u);  // one object of about 90 bytes of text, and the blank before it
-  const auto [none, noneDelete] = journalBytes(2000, 0);
-  EXPECT_LT(none, 1000u);
+  EXPECT_LT(journalBytes(2000, 0).first, 1000u);
 }
