@@ -20,20 +20,13 @@ const std::string kStandard = MaterialFile(
   </Norm></Unterkategorie></Kategorie>
 )");
 
-const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton">
-    <Unterkategorie Name="Normalbeton">
-      <Norm Name="EC2">
-        <Objekt Name="Mein" Prioritaet="0">
-          <Eigenschaft Kurzname="fck" Wert01="30"/>
-          <Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="38"/>
-          <Eigenschaft Kurzname="e" Wert01="1"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
+    <Objekt Name="Mein" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="30"/><Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="38"/>
+      <Eigenschaft Kurzname="e" Wert01="1"/></Objekt>
+  </Norm></Unterkategorie></Kategorie>
 )");
 
-const std::string kMein = "Beton/Normalbeton/EC2/Mein";
+const std::string kMein = "Beton/Normalbeton/EC2/Mein", kC30 = "Beton/Normalbeton/EC2/C30/37";
 
 using Database = TavoFiles;
 
@@ -61,19 +54,16 @@ TEST(MergeCommand, BadInputChangesNoFile)
   const std::string other = folder.Write("other.xml", "<Liste/>");
   const std::string foreign = folder.Write("foreign.xml", "<Materialdatei><Kategorie Name=\"Holz\"/></Materialdatei>");
   const struct {
-    std::vector<std::string> files;
-    std::string out, message;
+    std::vector<std::string> arguments;
+    std::string message;
   } cases[] = {
-      {{base, malformed, theirs}, out, "bad.xml:1:"},
-      {{other, ours, theirs}, out, "no versions of one file"},
-      {{foreign, ours, theirs}, out, "no ancestor"},
-      {{base, ours, theirs}, folder.Path("no/such/folder/out.xml"), "cannot write"},
+      {{"merge", base, malformed, theirs, "-o", out}, "bad.xml:1:"},
+      {{"merge", other, ours, theirs, "-o", out}, "no versions of one file"},
+      {{"merge", foreign, ours, theirs, "-o", out}, "no ancestor"},
+      {{"merge", base, ours, theirs, "-o", folder.Path("no/such/folder/out.xml")}, "cannot write"},
   };
   for (const auto& c : cases) {
-    std::vector<std::string> arguments{"merge"};
-    arguments.insert(arguments.end(), c.files.begin(), c.files.end());
-    arguments.insert(arguments.end(), {"-o", c.out});
-    const ProcessResult merge = Tavo(arguments);
+    const ProcessResult merge = Tavo(c.arguments);
     EXPECT_EQ(merge.exitCode, 3) << c.message;
     EXPECT_NE(merge.err.find(c.message), std::string::npos) << merge.err;
     EXPECT_EQ(ReadFile(out), "before");
@@ -90,21 +80,20 @@ TEST(EditCommands, ChangeOnlyWithSaveAndWithinTheModesRights)
     const char* contains;  // what it then holds
   } cases[] = {
       {{"set", kMein, "fck=40"}, 0, "", ""},
-      {{"set", kMein, "fck=40,5", "--save"}, 0, "user", R"(Wert01="40.5"/>
-          <Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="48.5"/>)"},
+      {{"set", kMein, "fck=40,5", "--save"},
+       0,
+       "user",
+       R"(Wert01="40.5"/><Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="48.5"/>)"},
       {{"set", kMein, "fcm=1", "--save"}, 1, "", ""},
       {{"set", kMein, "fcm=fck*2", "--formula", "--save"}, 1, "", ""},
       {{"set", kMein, "fcm=fck*2", "--formula", "--save", "--qormode"}, 0, "user", R"(Formel="fck*2" Wert01="60")"},
       {{"set", kMein, "nix=1", "--save"}, 1, "", ""},
-      {{"set", "Beton/Normalbeton/EC2/C30/37", "fck=35", "--save"}, 1, "", ""},
-      {{"set", "Beton/Normalbeton/EC2/C30/37", "fck=35", "--save", "--qormode"}, 0, "std", R"(Wert01="35")"},
-      {{"copy", "Beton/Normalbeton/EC2/C30/37", "C30/37 eigen", "--save"},
-       0,
-       "user",
-       R"(Name="C30/37 eigen" Prioritaet="1")"},
+      {{"set", kC30, "fck=35", "--save"}, 1, "", ""},
+      {{"set", kC30, "fck=35", "--save", "--qormode"}, 0, "std", R"(Wert01="35")"},
+      {{"copy", kC30, "C30/37 eigen", "--save"}, 0, "user", R"(Name="C30/37 eigen" Prioritaet="1")"},
       {{"copy", kMein, "C30/37", "--save"}, 1, "", ""},
-      {{"delete", "Beton/Normalbeton/EC2/C30/37", "--save"}, 1, "", ""},
-      {{"delete", kMein, "--save"}, 0, "user", "<Norm Name=\"EC2\">\n      </Norm>"},
+      {{"delete", kC30, "--save"}, 1, "", ""},
+      {{"delete", kMein, "--save"}, 0, "user", "<Norm Name=\"EC2\">\n  </Norm>"},
       {{"priority", kMein, "7", "--save"}, 1, "", ""},
       {{"priority", kMein, "7", "--save", "--qormode"}, 0, "user", R"(Name="Mein" Prioritaet="7")"},
       {{"set", "Beton/Normalbeton", "fck=1"}, 2, "", ""},
