@@ -16,10 +16,13 @@ const std::string kFile = R"(<M>
 </M>
 )";
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to)
-{
-  return text.replace(text.find(from), from.size(), to);
-}
+// The file m.xml as the editor opens it: read and its base kept.
+struct OpenedFile {
+  TestFolder folder;
+  std::string path = folder.Write("m.xml", kFile), error;
+  QODOM_ELEMENT root = QODOM_OpenDoc(path, nullptr, error);
+  ~OpenedFile() { QODOM_CloseDoc(root); }
+};
 
 // In memory f becomes 31; on disk someone else replaces diskFrom by diskTo.
 struct DiskMergeCase {
@@ -41,28 +44,27 @@ class DiskMergeTest : public testing::TestWithParam<DiskMergeCase> {};
 TEST_P(DiskMergeTest, MergesTheDiskIntoMemoryAndCountsAsSaved)
 {
   const DiskMergeCase& c = GetParam();
-  TestFolder folder;
-  const std::string path = folder.Write("m.xml", kFile);
-  std::string error;
-  const QODOM_ELEMENT root = QODOM_OpenDoc(path, nullptr, error);
-  ASSERT_TRUE(QODOM_RememberBase(QODOM_GetDocument(root)));
-  const QODOM_ELEMENT a = QODOM_GetFirstChildElement(QODOM_FindFirstChild(
-      QODOM_FindFirstChild(QODOM_FindFirstChild(QODOM_FindFirstChild(root, "Kategorie"), "Unterkategorie"), "Norm"),
-      "Objekt"));
-  QODOM_SetString(a, "Wert01", "31");                            // our edit in memory
-  folder.Write("m.xml", Replaced(kFile, c.diskFrom, c.diskTo));  // someone else saves
-  ASSERT_TRUE(QODOM_ChangedOnDisk(QODOM_GetDocument(root)));
+  const OpenedFile file;
+  const QODOM_DOCUMENT document = QODOM_GetDocument(file.root);
+  ASSERT_TRUE(QODOM_RememberBase(document));
+  QODOM_ELEMENT a = file.root;  // the property f of the object A
+  for (const char* level : {"Kategorie", "Unterkategorie", "Norm", "Objekt"})
+    a = QODOM_FindFirstChild(a, level);
+  a = QODOM_GetFirstChildElement(a);
+  QODOM_SetString(a, "Wert01", "31");  // our edit in memory
+  std::string disk = kFile;
+  file.folder.Write("m.xml", disk.replace(disk.find(c.diskFrom), c.diskFrom.size(), c.diskTo));  // someone else saves
+  ASSERT_TRUE(QODOM_ChangedOnDisk(document));
 
-  CDiskMerge merge(root);
+  CDiskMerge merge(file.root);
   ASSERT_EQ(merge.Error(), "");
   EXPECT_EQ(merge.Conflicts().size(), c.conflicts);
   EXPECT_EQ(QODOM_GetString(a, "Wert01"), std::string("31"));  // planning changes nothing
   ASSERT_TRUE(merge.Apply(c.takeTheirs));
   EXPECT_EQ(QODOM_GetString(a, "Wert01"), c.f);
   EXPECT_EQ(QODOM_GetString(QODOM_GetNextSiblingElement(a), "Wert01"), c.e);
-  EXPECT_FALSE(QODOM_ChangedOnDisk(QODOM_GetDocument(root)));  // a save now overwrites nothing unseen
-  EXPECT_EQ(*QODOM_GetBase(QODOM_GetDocument(root)), ReadFile(path));
-  QODOM_CloseDoc(root);
+  EXPECT_FALSE(QODOM_ChangedOnDisk(document));  // a save now overwrites nothing unseen
+  EXPECT_EQ(*QODOM_GetBase(document), ReadFile(file.path));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DiskMergeTest, testing::ValuesIn(kCases),
@@ -70,19 +72,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, DiskMergeTest, testing::ValuesIn(kCases),
 
 TEST(DiskMerge, RefusesWithoutBaseOrReadableDisk)
 {
-  TestFolder folder;
-  const std::string path = folder.Write("m.xml", kFile);
-  std::string error;
-  const QODOM_ELEMENT root = QODOM_OpenDoc(path, nullptr, error);
-  EXPECT_NE(CDiskMerge(root).Error().find("was not kept"), std::string::npos);
-  ASSERT_TRUE(QODOM_RememberBase(QODOM_GetDocument(root)));
-  folder.Write("m.xml", "<M><unclosed></M>");
-  CDiskMerge malformed(root);
+  const OpenedFile file;
+  EXPECT_NE(CDiskMerge(file.root).Error().find("was not kept"), std::string::npos);
+  ASSERT_TRUE(QODOM_RememberBase(QODOM_GetDocument(file.root)));
+  file.folder.Write("m.xml", "<M><unclosed></M>");
+  CDiskMerge malformed(file.root);
   EXPECT_NE(malformed.Error().find("m.xml:1:"), std::string::npos) << malformed.Error();
   EXPECT_FALSE(malformed.Apply());
-  folder.Write("m.xml", "<Other/>");
-  EXPECT_NE(CDiskMerge(root).Error().find("no versions of one file"), std::string::npos);
-  QODOM_CloseDoc(root);
+  file.folder.Write("m.xml", "<Other/>");
+  EXPECT_NE(CDiskMerge(file.root).Error().find("no versions of one file"), std::string::npos);
 }
 
 }  // namespace
