@@ -7,38 +7,29 @@
 #include <QTest>
 #include <QUndoStack>
 
-#include <fstream>
-
 namespace {
 
-const std::string kUserPath = "Beton/Normalbeton/EC2/Eigen";
+const StartValues kAtEigen{"Beton", "Normalbeton", "EC2", "Eigen", false, false};
+const std::string kEigen = "Beton/Normalbeton/EC2/Eigen", kFremd = "Beton/Normalbeton/EC2/Fremd";
 
-// Another program rewrites the file: `from` replaced by `to`.
-void WriteOver(const std::string& path, const std::string& from, const std::string& to)
+// Another program rewrites the user file: `from` replaced by `to`.
+void WriteOver(const TestDatabase& db, const std::string& from, const std::string& to)
 {
-  std::string text = ReadFile(path);
-  const auto at = text.find(from);
-  ASSERT_NE(at, std::string::npos) << from;
-  text.replace(at, from.size(), to);
-  std::ofstream(path, std::ios::binary) << text;
+  std::string text = ReadFile(db.UserPath());
+  db.Folder().Write("user.xml", text.replace(text.find(from), from.size(), to));
 }
-
-constexpr const char* kTheirObject =
-    "</Objekt>\n        <Objekt Name=\"Fremd\" Prioritaet=\"3\">\n"
-    "          <Eigenschaft Kurzname=\"fck\" Name=\"Zylinderdruckfestigkeit\" Wert01=\"45\" Einheit=\"N/mm²\"/>\n"
-    "        </Objekt>";
 
 }  // namespace
 
 TEST_F(EditorTest, MergeKeepsBothWritersChangesAsOneUndoStep)
 {
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start);
+  Open(kAtEigen);
   m_dialog->show();
   QApplication::setActiveWindow(m_dialog.get());
   Edit("fck", CTavoGrid::kColWert, "30");
-  WriteOver(m_db->UserPath(), "</Objekt>", kTheirObject);
+  WriteOver(*m_db, "</Objekt>",
+            "</Objekt>\n        <Objekt Name=\"Fremd\" Prioritaet=\"3\">\n          <Eigenschaft Kurzname=\"fck\" "
+            "Name=\"Zylinderdruckfestigkeit\" Wert01=\"45\" Einheit=\"N/mm²\"/>\n        </Objekt>");
 
   m_prompts.answers = {CEditorPrompts::Answer::Merge};
   QTest::keyClick(m_dialog.get(), Qt::Key_S, Qt::ControlModifier);
@@ -46,7 +37,7 @@ TEST_F(EditorTest, MergeKeepsBothWritersChangesAsOneUndoStep)
   EXPECT_TRUE(m_prompts.conflictRows.empty());
   const std::string saved = ReadFile(m_db->UserPath());
   EXPECT_NE(saved.find(R"(Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30")"), std::string::npos);
-  EXPECT_EQ(DocumentValue(m_handler->UserFile(), "Beton/Normalbeton/EC2/Fremd", "fck"), "45");
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), "45");
   EXPECT_NE(saved.find(R"(Wert01="45")"), std::string::npos);
   EXPECT_FALSE(m_dialog->isWindowModified());
   EXPECT_EQ(m_dialog->UndoStack()->undoText().toStdString(), "Zusammengeführt mit der Datei auf der Festplatte");
@@ -56,8 +47,8 @@ TEST_F(EditorTest, MergeKeepsBothWritersChangesAsOneUndoStep)
                                                                        {Qt::Key_Y, "45", "30", false}};
   for (const auto& [key, theirs, ours, modified] : steps) {
     QTest::keyClick(m_dialog.get(), key, Qt::ControlModifier);
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), "Beton/Normalbeton/EC2/Fremd", "fck"), theirs) << key;
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), ours) << key;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), theirs) << key;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), ours) << key;
     EXPECT_EQ(m_dialog->isWindowModified(), modified) << key;
   }
   m_dialog->OnCancel();
@@ -79,12 +70,10 @@ TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
       {{}, "40", "50", "30"},  // cancelled: the other writer's file as it was, ours in memory
   };
   for (const Case& c : cases) {
-    StartValues start;
-    start.objekt = "Eigen";
-    Open(start);
+    Open(kAtEigen);
     Edit("fck", CTavoGrid::kColWert, "30");
     m_dialog->UpdateObjectData(true);
-    WriteOver(m_db->UserPath(), R"(Wert01="25")", R"(Wert01="40")");
+    WriteOver(*m_db, R"(Wert01="25")", R"(Wert01="40")");
     const std::string theirs = ReadFile(m_db->UserPath());
     m_prompts.answers = {CEditorPrompts::Answer::Merge};
     m_prompts.conflictRows.clear();
@@ -93,14 +82,13 @@ TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
     const int steps = m_dialog->UndoStack()->count();
     m_dialog->OnSaveChanges();
 
-    EXPECT_EQ(m_prompts.conflictRows,
-              std::vector<std::string>{"Beton/Normalbeton/EC2/Eigen [fck]\tWert01\t25\t30\t40"});
+    EXPECT_EQ(m_prompts.conflictRows, std::vector<std::string>{kEigen + " [fck]\tWert01\t25\t30\t40"});
     const std::string file = ReadFile(m_db->UserPath());
-    EXPECT_NE(file.find(std::string(R"(Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01=")") + c.fck),
+    EXPECT_NE(file.find(R"(Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01=")" + std::string(c.fck)),
               std::string::npos)
         << c.fck;
-    EXPECT_NE(file.find(std::string(R"(Formel="2*fck" Wert01=")") + c.fck2 + "\""), std::string::npos) << c.fck2;
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), c.memory);
+    EXPECT_NE(file.find(R"(Formel="2*fck" Wert01=")" + std::string(c.fck2) + "\""), std::string::npos) << c.fck2;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), c.memory);
     if (c.sides.empty()) {
       EXPECT_EQ(file, theirs);
       EXPECT_EQ(m_dialog->UndoStack()->count(), steps);

@@ -9,12 +9,6 @@
 #include <QUndoStack>
 #include <QUndoView>
 
-namespace {
-
-const std::string kUserPath = "Beton/Normalbeton/EC2/Eigen";
-
-}  // namespace
-
 TEST_F(EditorTest, TypeUndoRedoSaveAndCloseWithoutAQuestion)
 {
   StartValues start;
@@ -42,7 +36,7 @@ TEST_F(EditorTest, TypeUndoRedoSaveAndCloseWithoutAQuestion)
     QTest::keyClick(m_dialog.get(), step.key, step.modifiers);
     EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), step.fck) << step.key;
     EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), step.fck2) << step.key;
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), step.stored) << step.key;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), "Beton/Normalbeton/EC2/Eigen", "fck"), step.stored) << step.key;
     EXPECT_EQ(m_dialog->isWindowModified(), step.modified) << step.key;
   }
   EXPECT_EQ(Control<QToolButton>("btnUndo")->text().toStdString(), "Rückgängig: Werte von Eigen geändert");
