@@ -1,4 +1,5 @@
-// Undo and redo in the editor, and the list of changes behind the closing questions.
+// Undo and redo in the editor; saving over another writer's change by merging it (the question's
+// "Zusammenführen", the conflict list) as one step of the history.
 
 #include "EditorTestSupport.h"
 
@@ -9,46 +10,117 @@
 #include <QUndoStack>
 #include <QUndoView>
 
-TEST_F(EditorTest, TypeUndoRedoSaveAndCloseWithoutAQuestion)
+namespace {
+
+const StartValues kAtEigen{"Beton", "Normalbeton", "EC2", "Eigen", false, false};
+const std::string kEigen = "Beton/Normalbeton/EC2/Eigen", kFremd = "Beton/Normalbeton/EC2/Fremd";
+
+// Another program rewrites the user file: `from` replaced by `to`.
+void WriteOver(const TestDatabase& db, const std::string& from, const std::string& to)
 {
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start);
+  std::string text = ReadFile(db.UserPath());
+  db.Folder().Write("user.xml", text.replace(text.find(from), from.size(), to));
+}
+
+}  // namespace
+
+TEST_F(EditorTest, TypeUndoRedoSaveMergingAnotherWritersObjectAndCloseWithoutAQuestion)
+{
+  Open(kAtEigen);
   m_dialog->show();
   QApplication::setActiveWindow(m_dialog.get());
   EXPECT_FALSE(m_dialog->isWindowModified());
   Edit("fck", CTavoGrid::kColWert, "30");
 
-  // (keys, modifiers, fck in the grid, fck2 in the grid, fck in the document, modified)
+  // (modifiers, key; fck and fck2 in the grid, in the document Eigen's fck and Fremd's, modified)
   struct Step {
     Qt::KeyboardModifiers modifiers;
     Qt::Key key;
-    const char *fck, *fck2, *stored;
+    const char *fck, *fck2, *stored, *theirs;
     bool modified;
   };
-  const Step steps[] = {
-      {Qt::ControlModifier, Qt::Key_Z, "25", "50", "25", false},  // commits the edit, then undoes it
-      {Qt::ControlModifier, Qt::Key_Y, "30", "60", "30", true},
-      {Qt::ControlModifier, Qt::Key_Z, "25", "50", "25", false},
-      {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, "30", "60", "30", true},
+  const auto play = [this](std::initializer_list<Step> steps) {
+    for (const Step& step : steps) {
+      QTest::keyClick(m_dialog.get(), step.key, step.modifiers);
+      EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), step.fck) << step.key;
+      EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), step.fck2) << step.key;
+      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), step.stored) << step.key;
+      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), step.theirs) << step.key;
+      EXPECT_EQ(m_dialog->isWindowModified(), step.modified) << step.key;
+    }
   };
-  for (const Step& step : steps) {
-    QTest::keyClick(m_dialog.get(), step.key, step.modifiers);
-    EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), step.fck) << step.key;
-    EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), step.fck2) << step.key;
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), "Beton/Normalbeton/EC2/Eigen", "fck"), step.stored) << step.key;
-    EXPECT_EQ(m_dialog->isWindowModified(), step.modified) << step.key;
-  }
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  play({{ctrl, Qt::Key_Z, "25", "50", "25", "", false},  // commits the edit, then undoes it
+        {ctrl, Qt::Key_Y, "30", "60", "30", "", true},
+        {ctrl, Qt::Key_Z, "25", "50", "25", "", false},
+        {ctrl | Qt::ShiftModifier, Qt::Key_Z, "30", "60", "30", "", true}});
   EXPECT_EQ(Control<QToolButton>("btnUndo")->text().toStdString(), "Rückgängig: Werte von Eigen geändert");
   EXPECT_FALSE(Control<QToolButton>("btnRedo")->isEnabled());
 
+  // Meanwhile another writer saved an object of its own: the save merges it in, as one step.
+  WriteOver(*m_db, "</Objekt>",
+            "</Objekt>\n        <Objekt Name=\"Fremd\" Prioritaet=\"3\">\n          <Eigenschaft Kurzname=\"fck\" "
+            "Name=\"Zylinderdruckfestigkeit\" Wert01=\"45\" Einheit=\"N/mm²\"/>\n        </Objekt>");
+  m_prompts.answers = {CEditorPrompts::Answer::Merge};
   QTest::keyClick(m_dialog.get(), Qt::Key_S, Qt::ControlModifier);  // Geänderte Werte speichern
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_TRUE(m_prompts.conflictRows.empty());
+  const std::string saved = ReadFile(m_db->UserPath());
+  EXPECT_NE(saved.find(R"(Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30")"), std::string::npos);
+  EXPECT_NE(saved.find(R"(Kurzname="fck2" Name="Doppelt" Formel="2*fck" Wert01="60")"), std::string::npos);
+  EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), "45");
+  EXPECT_NE(saved.find(R"(Wert01="45")"), std::string::npos);
   EXPECT_FALSE(m_dialog->isWindowModified());
-  EXPECT_NE(ReadFile(m_db->UserPath()).find(R"(Kurzname="fck2" Name="Doppelt" Formel="2*fck" Wert01="60")"),
-            std::string::npos);
+  EXPECT_EQ(m_dialog->UndoStack()->undoText().toStdString(), "Zusammengeführt mit der Datei auf der Festplatte");
+  play({{ctrl, Qt::Key_Z, "30", "60", "30", "", true}, {ctrl, Qt::Key_Y, "30", "60", "30", "45", false}});
+
   m_dialog->OnCancel();
-  EXPECT_TRUE(m_prompts.asked.empty());
+  EXPECT_EQ(m_prompts.asked.size(), 1u);  // no question at closing
+  EXPECT_EQ(ReadFile(m_db->UserPath()), saved);
   EXPECT_FALSE(m_dialog->isVisible());
+}
+
+TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
+{
+  // (choice for fck: ours 1, the file's 2, none = cancel; fck and fck2 in the file afterwards;
+  // fck in memory)
+  struct Case {
+    std::vector<int> sides;
+    const char *fck, *fck2, *memory;
+  };
+  const Case cases[] = {
+      {{1}, "30", "60", "30"},
+      {{2}, "40", "80", "40"},
+      {{}, "40", "50", "30"},  // cancelled: the other writer's file as it was, ours in memory
+  };
+  for (const Case& c : cases) {
+    Open(kAtEigen);
+    Edit("fck", CTavoGrid::kColWert, "30");
+    m_dialog->UpdateObjectData(true);
+    WriteOver(*m_db, R"(Wert01="25")", R"(Wert01="40")");
+    const std::string theirs = ReadFile(m_db->UserPath());
+    m_prompts.answers = {CEditorPrompts::Answer::Merge};
+    m_prompts.conflictRows.clear();
+    if (!c.sides.empty())
+      m_prompts.mergeSides = {c.sides};
+    const int steps = m_dialog->UndoStack()->count();
+    m_dialog->OnSaveChanges();
+
+    EXPECT_EQ(m_prompts.conflictRows, std::vector<std::string>{kEigen + " [fck]\tWert01\t25\t30\t40"});
+    const std::string file = ReadFile(m_db->UserPath());
+    EXPECT_NE(file.find(R"(Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01=")" + std::string(c.fck)),
+              std::string::npos)
+        << c.fck;
+    EXPECT_NE(file.find(R"(Formel="2*fck" Wert01=")" + std::string(c.fck2) + "\""), std::string::npos) << c.fck2;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), c.memory);
+    if (c.sides.empty()) {
+      EXPECT_EQ(file, theirs);
+      EXPECT_EQ(m_dialog->UndoStack()->count(), steps);
+      EXPECT_TRUE(m_dialog->isWindowModified());
+    } else {
+      EXPECT_FALSE(m_dialog->isWindowModified());
+    }
+  }
 }
 
 TEST_F(EditorTest, HistoryViewListsTheStepsAndGoesBackToOne)
