@@ -1,9 +1,13 @@
 // The three-way merge as one table: each case edits the base text on both sides and says what the
 // merge must hold (the base edited so), how many conflicts it reports and what the first names.
+// Then the same merge of the file on disk into the document in memory.
 
+#include "tavo/material/DiskMerge.h"
 #include "tavo/material/DocumentDiff.h"
 #include "tavo/material/DocumentMerge.h"
+#include "tavo/outside/DocumentBase.h"
 #include "tests/support/ParsedDocument.h"
+#include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,20 +18,11 @@ namespace {
 
 // d follows from f and g; every value is at its fixed point.
 const std::string kBase = R"(<M>
-  <Kategorie Name="K" Prioritaet="0">
-    <Unterkategorie Name="U" Prioritaet="0">
-      <Norm Name="N" Prioritaet="0">
-        <Eigenschaft Kurzname="g" Wert01="2"/>
-        <Objekt Name="A" Prioritaet="0">
-          <Eigenschaft Kurzname="f" Wert01="30" Einheit="MPa"/>
-          <Eigenschaft Kurzname="d" Formel="f/g" Wert01="15"/>
-        </Objekt>
-        <Objekt Name="B" Prioritaet="1">
-          <Eigenschaft Kurzname="f" Wert01="40"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+  <Kategorie Name="K" Prioritaet="0"><Unterkategorie Name="U" Prioritaet="0"><Norm Name="N" Prioritaet="0">
+    <Eigenschaft Kurzname="g" Wert01="2"/>
+    <Objekt Name="A" Prioritaet="0"><Eigenschaft Kurzname="f" Wert01="30" Einheit="MPa"/><Eigenschaft Kurzname="d" Formel="f/g" Wert01="15"/></Objekt>
+    <Objekt Name="B" Prioritaet="1"><Eigenschaft Kurzname="f" Wert01="40"/></Objekt>
+  </Norm></Unterkategorie></Kategorie>
 </M>
 )";
 
@@ -37,12 +32,8 @@ using Edits = std::vector<Edit>;
 
 std::string Edited(std::string text, const Edits& edits)
 {
-  for (const auto& [from, to] : edits) {
-    const auto at = text.find(from);
-    EXPECT_NE(at, std::string::npos) << from;
-    if (at != std::string::npos)
-      text.replace(at, from.size(), to);
-  }
+  for (const auto& [from, to] : edits)
+    text.replace(text.find(from), from.size(), to);  // throws when the table names a text that is not there
   return text;
 }
 
@@ -59,7 +50,7 @@ const Edit kAddC{"</Norm>",
                  R"(<Objekt Name="C" Prioritaet="2"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"};
 const Edit kAddC3{"</Norm>",
                   R"(<Objekt Name="C" Prioritaet="3"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"};
-const Edit kDropB{"<Objekt Name=\"B\" Prioritaet=\"1\">\n          " + kBf + "\n        </Objekt>", ""};
+const Edit kDropB{R"(<Objekt Name="B" Prioritaet="1">)" + kBf + "</Objekt>", ""};
 const Edit kB5{R"(Prioritaet="1")", R"(Prioritaet="5")"}, kB7{R"(Prioritaet="1")", R"(Prioritaet="7")"};
 const Edit kDropUnit{R"( Einheit="MPa")", ""}, kKn{"MPa", "kN"}, kN{"MPa", "N/mm2"};
 const Edit kAddK2{
@@ -109,12 +100,6 @@ const MergeCase kCases[] = {
     {"SecondPropertyOfSameNameByOrder", {kBf1}, {kBf2}, {kBf1}, 1},
 };
 
-std::string ConflictText(const MergeConflict& conflict)
-{
-  return PathText(conflict.path) + " " + conflict.attribute + ": " + conflict.base.value_or("-") + "|" +
-         conflict.ours.value_or("-") + "|" + conflict.theirs.value_or("-");
-}
-
 class DocumentMergeTest : public testing::TestWithParam<MergeCase> {};
 
 TEST_P(DocumentMergeTest, MergesAsTheTableSays)
@@ -129,7 +114,10 @@ TEST_P(DocumentMergeTest, MergesAsTheTableSays)
 
   ASSERT_EQ(static_cast<int>(plan.conflicts.size()), c.conflicts);
   if (*c.firstConflict) {
-    EXPECT_EQ(ConflictText(plan.conflicts[0]), c.firstConflict);
+    const MergeConflict& first = plan.conflicts[0];
+    EXPECT_EQ(PathText(first.path) + " " + first.attribute + ": " + first.base.value_or("-") + "|" +
+                  first.ours.value_or("-") + "|" + first.theirs.value_or("-"),
+              c.firstConflict);
   }
   EXPECT_EQ(DiffText(DiffDocuments(ReadTree(expected.root), ReadTree(ours.root))), "");
   if (plan.steps.empty() && plan.recalculate.empty() && !c.takeTheirs) {  // nothing taken: OURS stays as it was
@@ -139,5 +127,76 @@ TEST_P(DocumentMergeTest, MergesAsTheTableSays)
 
 INSTANTIATE_TEST_SUITE_P(Cases, DocumentMergeTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// In memory B's f became 45; on disk someone else made the edits.
+struct DiskMergeCase {
+  const char* name;
+  Edits disk;
+  std::vector<bool> takeTheirs;
+  std::size_t conflicts;
+  std::string af, bf;  // Wert01 of A's f and of B's f in memory afterwards
+};
+
+const DiskMergeCase kDiskCases[] = {
+    {"OtherPropertiesBothKept", {V("30", "35")}, {}, 0, "35", "45"},
+    {"ConflictKeepsOursByDefault", {kBf46}, {}, 1, "30", "45"},
+    {"ConflictTheirsChosen", {kBf46}, {true}, 1, "30", "46"},
+};
+
+// The base as the file m.xml, opened as the editor opens it.
+struct OpenedFile {
+  TestFolder folder;
+  std::string path = folder.Write("m.xml", kBase), error;
+  QODOM_ELEMENT root = QODOM_OpenDoc(path, nullptr, error);
+  ~OpenedFile() { QODOM_CloseDoc(root); }
+
+  // The property f of the object.
+  QODOM_ELEMENT F(const char* objekt) const
+  {
+    QODOM_ELEMENT element = root;
+    for (const char* name : {"K", "U", "N", objekt})
+      element = QODOM_FindFirstChildWithAttr(element, "Name", name);
+    return QODOM_GetFirstChildElement(element);
+  }
+};
+
+class DiskMergeTest : public testing::TestWithParam<DiskMergeCase> {};
+
+TEST_P(DiskMergeTest, MergesTheDiskIntoMemoryAndCountsAsSaved)
+{
+  const DiskMergeCase& c = GetParam();
+  const OpenedFile file;
+  const QODOM_DOCUMENT document = QODOM_GetDocument(file.root);
+  ASSERT_TRUE(QODOM_RememberBase(document));
+  QODOM_SetString(file.F("B"), "Wert01", "45");       // our edit in memory
+  file.folder.Write("m.xml", Edited(kBase, c.disk));  // someone else saves
+  ASSERT_TRUE(QODOM_ChangedOnDisk(document));
+
+  CDiskMerge merge(file.root);
+  ASSERT_EQ(merge.Error(), "");
+  EXPECT_EQ(merge.Conflicts().size(), c.conflicts);
+  EXPECT_EQ(QODOM_GetString(file.F("B"), "Wert01"), std::string("45"));  // planning changes nothing
+  ASSERT_TRUE(merge.Apply(c.takeTheirs));
+  EXPECT_EQ(QODOM_GetString(file.F("A"), "Wert01"), c.af);
+  EXPECT_EQ(QODOM_GetString(file.F("B"), "Wert01"), c.bf);
+  EXPECT_FALSE(QODOM_ChangedOnDisk(document));  // a save now overwrites nothing unseen
+  EXPECT_EQ(*QODOM_GetBase(document), ReadFile(file.path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DiskMergeTest, testing::ValuesIn(kDiskCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DiskMerge, RefusesWithoutBaseOrReadableDisk)
+{
+  const OpenedFile file;
+  EXPECT_NE(CDiskMerge(file.root).Error().find("was not kept"), std::string::npos);
+  ASSERT_TRUE(QODOM_RememberBase(QODOM_GetDocument(file.root)));
+  file.folder.Write("m.xml", "<M><unclosed></M>");
+  CDiskMerge malformed(file.root);
+  EXPECT_NE(malformed.Error().find("m.xml:1:"), std::string::npos) << malformed.Error();
+  EXPECT_FALSE(malformed.Apply());
+  file.folder.Write("m.xml", "<Other/>");
+  EXPECT_NE(CDiskMerge(file.root).Error().find("no versions of one file"), std::string::npos);
+}
 
 }  // namespace
