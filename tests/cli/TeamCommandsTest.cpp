@@ -191,10 +191,9 @@ class GitRepository {
   }
 
  private:
-  void Edit(const std::vector<std::string>& options) const
+  void Edit(std::vector<std::string> arguments) const
   {
-    std::vector<std::string> arguments{"set", "Beton/Normalbeton/EC2/A", "--save"};
-    arguments.insert(arguments.end(), options.begin(), options.end());
+    arguments.insert(arguments.begin(), {"set", "Beton/Normalbeton/EC2/A", "--save"});
     EXPECT_EQ(m_files.Run(arguments).exitCode, 0);
     EXPECT_EQ(Git({"commit", "-q", "-a", "-m", "edit"}).exitCode, 0);
   }
