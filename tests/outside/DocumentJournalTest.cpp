@@ -26,7 +26,7 @@ constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
 </Materialdatei>
 )";
 
-const auto Position = [](const ParsedDoc& doc) { return QODOM_GetJournal(QODOM_GetDocument(doc.root))->Position(); };
+const auto Journal = [](const ParsedDoc& doc) { return QODOM_GetJournal(QODOM_GetDocument(doc.root)); };
 const auto MoveTo = [](const ParsedDoc& doc, std::size_t to) {
   return QODOM_MoveJournalTo(QODOM_GetDocument(doc.root), to);
 };
@@ -75,7 +75,7 @@ TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
     c.change(doc);
     const std::string after = doc.Text();
     ASSERT_NE(after, before) << c.name;
-    const std::size_t end = Position(doc);
+    const std::size_t end = Journal(doc)->Position();
     // Undone, redone, and undone once more from the redone state.
     for (const auto& [position, text] : {std::pair(std::size_t{0}, before), {end, after}, {0, before}}) {
       ASSERT_TRUE(MoveTo(doc, position)) << c.name;
@@ -102,7 +102,7 @@ TEST(DocumentJournal, HandlesOfARestoredSubtreeNameItAgain)
 TEST(DocumentJournal, AChangeAfterAnUndoReplacesWhatWasUndone)
 {
   const ParsedDoc doc(kDoc);
-  const DocumentJournal& journal = *QODOM_GetJournal(QODOM_GetDocument(doc.root));
+  const DocumentJournal& journal = *Journal(doc);
   QODOM_SetString(Fck(doc, "C30/37"), "Wert01", "31");
   QODOM_SetString(Fck(doc, "C30/37"), "Wert01", "31");  // no change, no entry
   QODOM_MarkJournalSaved(QODOM_GetDocument(doc.root));
@@ -129,10 +129,9 @@ TEST(DocumentJournal, CostsWhatChangedNotTheDocument)
     QODOM_ELEMENT object = QODOM_FindFirstChild(doc.root, "Objekt");
     for (int i = 0; i < edits; ++i)
       QODOM_SetString(QODOM_FindFirstChild(object, "Eigenschaft"), "Wert01", std::to_string(i).c_str());
-    const std::size_t edited = QODOM_GetJournal(QODOM_GetDocument(doc.root))->BytesHeld();
+    const std::size_t edited = Journal(doc)->BytesHeld();
     QODOM_DeleteElement(QODOM_FindNextChild(object, "Objekt"));
-    const std::size_t deleted = QODOM_GetJournal(QODOM_GetDocument(doc.root))->BytesHeld() - edited;
-    return std::pair(edited, deleted);
+    return std::pair(edited, Journal(doc)->BytesHeld() - edited);
   };
   const auto [small, smallDelete] = journalBytes(10, 10000);
   const auto [large, largeDelete] = journalBytes(2000, 10000);
