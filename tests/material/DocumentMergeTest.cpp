@@ -46,21 +46,16 @@ const Edit kG4 = V("2", "4"), kAf40 = V("30", "40"), kAf50 = V("30", "50"), kAd7
            kAd10 = V("15", "10"), kAd20 = V("15", "20"), kAd25 = V("15", "25"), kBf45 = V("40", "45"),
            kBf46 = V("40", "46");
 const std::string kBf = R"(<Eigenschaft Kurzname="f" Wert01="40"/>)";
-const Edit kAddC{"</Norm>",
-                 R"(<Objekt Name="C" Prioritaet="2"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"};
-const Edit kAddC3{"</Norm>",
-                  R"(<Objekt Name="C" Prioritaet="3"><Eigenschaft Kurzname="f" Wert01="1"/></Objekt></Norm>)"};
+const std::string kF1 = R"(<Eigenschaft Kurzname="f" Wert01="1"/>)", kF2 = R"(<Eigenschaft Kurzname="f" Wert01="2"/>)";
+const std::string kP = R"(<Eigenschaft Kurzname="p" Wert01="1"/>)", kQ = R"(<Eigenschaft Kurzname="q" Wert01="2"/>)";
+const auto AfterBf = [](const std::string& properties) { return Edit{kBf, kBf + properties}; };
+const Edit kAddC{"</Norm>", R"(<Objekt Name="C" Prioritaet="2">)" + kF1 + "</Objekt></Norm>"};
+const Edit kAddC3{"</Norm>", R"(<Objekt Name="C" Prioritaet="3">)" + kF1 + "</Objekt></Norm>"};
 const Edit kDropB{R"(<Objekt Name="B" Prioritaet="1">)" + kBf + "</Objekt>", ""};
 const Edit kB5{R"(Prioritaet="1")", R"(Prioritaet="5")"}, kB7{R"(Prioritaet="1")", R"(Prioritaet="7")"};
 const Edit kDropUnit{R"( Einheit="MPa")", ""}, kKn{"MPa", "kN"}, kN{"MPa", "N/mm2"};
-const Edit kAddK2{
-    "</M>",
-    R"(<Kategorie Name="K2"><Unterkategorie Name="U"><Norm Name="N"><Objekt Name="X"/></Norm></Unterkategorie></Kategorie></M>)"};
-const Edit kBp{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/>)"},
-    kBq{kBf, kBf + R"(<Eigenschaft Kurzname="q" Wert01="2"/>)"};
-const Edit kBpq{kBf, kBf + R"(<Eigenschaft Kurzname="p" Wert01="1"/><Eigenschaft Kurzname="q" Wert01="2"/>)"};
-const Edit kBf1{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="1"/>)"},
-    kBf2{kBf, kBf + R"(<Eigenschaft Kurzname="f" Wert01="2"/>)"};
+const Edit kAddK2{"</M>", R"(<Kategorie Name="K2"><Unterkategorie Name="U"><Norm Name="N"><Objekt Name="X"/>)"
+                          R"(</Norm></Unterkategorie></Kategorie></M>)"};
 const Edit kBfNone{kBf, R"(<Eigenschaft Kurzname="f"/>)"}, kCrLf{"\n", "\r\n"};
 const Edit kRelaidA{R"(<Objekt Name="A" Prioritaet="0">)", "<Objekt\n   Prioritaet='0' Name='A'>"};
 
@@ -95,9 +90,9 @@ const MergeCase kCases[] = {
     {"DeleteAgainstChangeConflicts", {kDropUnit}, {kKn}, {kDropUnit}, 1},
     {"LevelOnlyInTheirs", {}, {kAddK2}, {kAddK2}, 0},
     {"LevelOnlyInOursStays", {kAddK2}, {kBf45}, {kAddK2, kBf45}, 0},
-    {"BothAddProperties", {kBp}, {kBq}, {kBpq}, 0},
+    {"BothAddProperties", {AfterBf(kP)}, {AfterBf(kQ)}, {AfterBf(kP + kQ)}, 0},
     {"LayoutOfOursIsNoChange", {kRelaidA, kCrLf}, {kBf45}, {kBf45}, 0},
-    {"SecondPropertyOfSameNameByOrder", {kBf1}, {kBf2}, {kBf1}, 1},
+    {"SecondPropertyOfSameNameByOrder", {AfterBf(kF1)}, {AfterBf(kF2)}, {AfterBf(kF1)}, 1},
 };
 
 class DocumentMergeTest : public testing::TestWithParam<MergeCase> {};

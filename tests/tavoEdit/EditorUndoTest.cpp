@@ -58,9 +58,7 @@ TEST_F(EditorTest, TypeUndoRedoSaveMergingAnotherWritersObjectAndCloseWithoutAQu
   EXPECT_FALSE(Control<QToolButton>("btnRedo")->isEnabled());
 
   // Meanwhile another writer saved an object of its own: the save merges it in, as one step.
-  WriteOver(*m_db, "</Objekt>",
-            "</Objekt>\n        <Objekt Name=\"Fremd\" Prioritaet=\"3\">\n          <Eigenschaft Kurzname=\"fck\" "
-            "Name=\"Zylinderdruckfestigkeit\" Wert01=\"45\" Einheit=\"N/mm²\"/>\n        </Objekt>");
+  WriteOver(*m_db, "</Objekt>", R"(</Objekt><Objekt Name="Fremd"><Eigenschaft Kurzname="fck" Wert01="45"/></Objekt>)");
   m_prompts.answers = {CEditorPrompts::Answer::Merge};
   QTest::keyClick(m_dialog.get(), Qt::Key_S, Qt::ControlModifier);  // Geänderte Werte speichern
   ASSERT_EQ(m_prompts.asked.size(), 1u);
