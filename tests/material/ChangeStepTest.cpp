@@ -86,11 +86,7 @@ std::string Report(QODOM_ELEMENT file)
 
 TEST(ChangeStep, EveryActionUndoneAndRedoneByteForByte)
 {
-  struct Case {
-    const char* name;
-    std::function<void(CTavoHandler&)> action;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, std::function<void(CTavoHandler&)>> cases[] = {
       {"grid edit", [](CTavoHandler& h) { EditValue(h, "Eigen", 0, "30"); }},
       {"grid edit of an inherited row", [](CTavoHandler& h) { EditValue(h, "C20/25", 1, "1.4"); }},
       {"recalculation when viewing", [](CTavoHandler& h) { EditValue(h, "C30/37", 0, "30"); }},
@@ -101,20 +97,20 @@ TEST(ChangeStep, EveryActionUndoneAndRedoneByteForByte)
       {"delete", [](CTavoHandler& h) { DeleteObject(h, Path("C30/37")); }},
       {"priority", [](CTavoHandler& h) { SetObjectPriority(h, Path("C35/45"), 7); }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, action] : cases) {
     const Database d;
     const std::string before = d.Text();
     // The gaps of the list are C30/37's Prioritaet 3; a deleted object comes back in its place.
     const std::vector<std::string> listed = d.Objects();
     ASSERT_EQ(listed, (std::vector<std::string>{"C20/25", "", "", "C30/37", "C35/45", "Eigen"}));
-    const auto step = d.Step(c.action);
+    const auto step = d.Step(action);
     const std::string after = d.Text();
-    ASSERT_NE(after, before) << c.name;
+    ASSERT_NE(after, before) << name;
     step->Undo();
-    EXPECT_EQ(d.Text(), before) << c.name;
-    EXPECT_EQ(d.Objects(), listed) << c.name;
-    ASSERT_TRUE(step->Redo()) << c.name;
-    EXPECT_EQ(d.Text(), after) << c.name;
+    EXPECT_EQ(d.Text(), before) << name;
+    EXPECT_EQ(d.Objects(), listed) << name;
+    ASSERT_TRUE(step->Redo()) << name;
+    EXPECT_EQ(d.Text(), after) << name;
   }
 }
 
@@ -148,8 +144,8 @@ TEST(ChangeStep, ReportGroupsByObjectWithRecalculationsApart)
   d.Step([](CTavoHandler& h) { EditValue(h, "C30/37", 0, "30"); });
   const std::vector<RecalculatedValue> values = RecalculatedValues(QODOM_GetDocument(d.handler->StandardFile()));
   ASSERT_EQ(values.size(), 1u);
-  EXPECT_EQ(values[0].path + ": " + values[0].kurzname + " " + values[0].attribute + " " + values[0].before + " " +
-                values[0].after,
+  const RecalculatedValue& v = values[0];
+  EXPECT_EQ(v.path + ": " + v.kurzname + " " + v.attribute + " " + v.before + " " + v.after,
             "Beton/Normalbeton/EC2/C30/37: fcd Wert01 13.3333 20");
   d.Step([](CTavoHandler& h) { EditValue(h, "C20/25", 0, "25"); });
   d.Step([](CTavoHandler& h) { CopyObject(h, Path("C35/45"), {"K", "5", false}); });

@@ -40,11 +40,7 @@ const auto Fck = [](const ParsedDoc& doc, const char* name) {
 
 TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
 {
-  struct Case {
-    const char* name;
-    std::function<void(const ParsedDoc&)> change;
-  };
-  const Case cases[] = {
+  const std::pair<const char*, std::function<void(const ParsedDoc&)>> cases[] = {
       {"set an attribute", [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "35"); }},
       {"add an attribute", [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert02", "x"); }},
       {"remove a middle attribute", [](auto& d) { QODOM_DeleteAttr(Fck(d, "C30/37"), "Name"); }},
@@ -69,26 +65,26 @@ TEST(DocumentJournal, EveryChangeUndoneAndRedoneByteForByte)
          QODOM_DeleteElement(Obj(d, "C20/25"));
        }},
   };
-  for (const Case& c : cases) {
+  for (const auto& [name, change] : cases) {
     const ParsedDoc doc(kDoc);
     const std::string before = doc.Text();
     const QODOM_ELEMENT fck = Fck(doc, "C30/37");  // a handle, and the lookup's index, from before
-    c.change(doc);
+    change(doc);
     if (!Obj(doc, "C30/37")) {
-      EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "") << c.name;  // inert while deleted
+      EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "") << name;  // inert while deleted
     }
     const std::string after = doc.Text();
-    ASSERT_NE(after, before) << c.name;
+    ASSERT_NE(after, before) << name;
     const std::size_t end = Journal(doc)->Position();
     // Undone, redone, and undone once more from the redone state.
     for (const auto& [position, text] : {std::pair(std::size_t{0}, before), {end, after}, {0, before}}) {
-      ASSERT_TRUE(MoveTo(doc, position)) << c.name;
-      EXPECT_EQ(doc.Text(), text) << c.name << " at " << position;
+      ASSERT_TRUE(MoveTo(doc, position)) << name;
+      EXPECT_EQ(doc.Text(), text) << name << " at " << position;
     }
-    EXPECT_FALSE(MoveTo(doc, end + 1)) << c.name;
+    EXPECT_FALSE(MoveTo(doc, end + 1)) << name;
     // Handles of a restored subtree name it again, and its elements are found by name again.
-    EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "30") << c.name;
-    EXPECT_EQ(QODOM_GetParentElement(fck), Obj(doc, "C30/37")) << c.name;
+    EXPECT_STREQ(QODOM_GetString(fck, "Wert01"), "30") << name;
+    EXPECT_EQ(QODOM_GetParentElement(fck), Obj(doc, "C30/37")) << name;
   }
 }
 
