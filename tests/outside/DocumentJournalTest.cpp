@@ -27,14 +27,10 @@ constexpr const char* kDoc = R"(<?xml version="1.0" encoding="UTF-8"?>
 )";
 
 const auto Journal = [](const ParsedDoc& doc) { return QODOM_GetJournal(QODOM_GetDocument(doc.root)); };
-const auto MoveTo = [](const ParsedDoc& doc, std::size_t to) {
-  return QODOM_MoveJournalTo(QODOM_GetDocument(doc.root), to);
-};
+const auto MoveTo = [](const ParsedDoc& d, std::size_t n) { return QODOM_MoveJournalTo(QODOM_GetDocument(d.root), n); };
 const auto Ec2 = [](const ParsedDoc& doc) { return doc.Find({"Beton", "EC2"}); };
 const auto Obj = [](const ParsedDoc& doc, const char* name) { return doc.Find({"Beton", "EC2", name}); };
-const auto Fck = [](const ParsedDoc& doc, const char* name) {
-  return QODOM_FindFirstChild(Obj(doc, name), "Eigenschaft");
-};
+const auto Fck = [](const ParsedDoc& d, const char* o) { return QODOM_FindFirstChild(Obj(d, o), "Eigenschaft"); };
 
 }  // namespace
 

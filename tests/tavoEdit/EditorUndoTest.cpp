@@ -12,7 +12,7 @@
 
 namespace {
 
-const StartValues kAtEigen{"Beton", "Normalbeton", "EC2", "Eigen", false, false};
+const StartValues kAtEigen{"Beton", "Normalbeton", "EC2", "Eigen", false, false}, kQorMode{"", "", "", "", true, false};
 const std::string kEigen = "Beton/Normalbeton/EC2/Eigen", kFremd = "Beton/Normalbeton/EC2/Fremd";
 
 // Another program rewrites the user file: `from` replaced by `to`.
@@ -33,20 +33,15 @@ TEST_F(EditorTest, TypeUndoRedoSaveMergingAnotherWritersObjectAndCloseWithoutAQu
   Edit("fck", CTavoGrid::kColWert, "30");
 
   // (modifiers, key; fck and fck2 in the grid, in the document Eigen's fck and Fremd's, modified)
-  struct Step {
-    Qt::KeyboardModifiers modifiers;
-    Qt::Key key;
-    const char *fck, *fck2, *stored, *theirs;
-    bool modified;
-  };
+  using Step = std::tuple<Qt::KeyboardModifiers, Qt::Key, const char*, const char*, const char*, const char*, bool>;
   const auto play = [this](std::initializer_list<Step> steps) {
-    for (const Step& step : steps) {
-      QTest::keyClick(m_dialog.get(), step.key, step.modifiers);
-      EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), step.fck) << step.key;
-      EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), step.fck2) << step.key;
-      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), step.stored) << step.key;
-      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), step.theirs) << step.key;
-      EXPECT_EQ(m_dialog->isWindowModified(), step.modified) << step.key;
+    for (const auto& [modifiers, key, fck, fck2, stored, theirs, modified] : steps) {
+      QTest::keyClick(m_dialog.get(), key, modifiers);
+      EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), fck) << key;
+      EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), fck2) << key;
+      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), stored) << key;
+      EXPECT_EQ(DocumentValue(m_handler->UserFile(), kFremd, "fck"), theirs) << key;
+      EXPECT_EQ(m_dialog->isWindowModified(), modified) << key;
     }
   };
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
@@ -82,16 +77,12 @@ TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
 {
   // (choice for fck: ours 1, the file's 2, none = cancel; fck and fck2 in the file afterwards;
   // fck in memory)
-  struct Case {
-    std::vector<int> sides;
-    const char *fck, *fck2, *memory;
-  };
-  const Case cases[] = {
+  const std::tuple<std::vector<int>, const char*, const char*, const char*> cases[] = {
       {{1}, "30", "60", "30"},
       {{2}, "40", "80", "40"},
       {{}, "40", "50", "30"},  // cancelled: the other writer's file as it was, ours in memory
   };
-  for (const Case& c : cases) {
+  for (const auto& [sides, fck, fck2, memory] : cases) {
     Open(kAtEigen);
     Edit("fck", CTavoGrid::kColWert, "30");
     m_dialog->UpdateObjectData(true);
@@ -99,18 +90,18 @@ TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
     const std::string theirs = ReadFile(m_db->UserPath());
     m_prompts.answers = {CEditorPrompts::Answer::Merge};
     m_prompts.conflictRows.clear();
-    if (!c.sides.empty())
-      m_prompts.mergeSides = {c.sides};
+    if (!sides.empty())
+      m_prompts.mergeSides = {sides};
     const int steps = m_dialog->UndoStack()->count();
     m_dialog->OnSaveChanges();
 
     EXPECT_EQ(m_prompts.conflictRows, std::vector<std::string>{kEigen + " [fck]\tWert01\t25\t30\t40"});
     const std::string file = ReadFile(m_db->UserPath());
-    EXPECT_NE(file.find(R"(Zylinderdruckfestigkeit" Wert01=")" + std::string(c.fck)), std::string::npos) << c.fck;
-    EXPECT_NE(file.find(R"(Formel="2*fck" Wert01=")" + std::string(c.fck2) + "\""), std::string::npos) << c.fck2;
-    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), c.memory);
-    EXPECT_EQ(m_dialog->isWindowModified(), c.sides.empty());
-    if (c.sides.empty()) {
+    EXPECT_NE(file.find(R"(Zylinderdruckfestigkeit" Wert01=")" + std::string(fck)), std::string::npos) << fck;
+    EXPECT_NE(file.find(R"(Formel="2*fck" Wert01=")" + std::string(fck2) + "\""), std::string::npos) << fck2;
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kEigen, "fck"), memory);
+    EXPECT_EQ(m_dialog->isWindowModified(), sides.empty());
+    if (sides.empty()) {
       EXPECT_EQ(file, theirs);
       EXPECT_EQ(m_dialog->UndoStack()->count(), steps);
     }
@@ -119,9 +110,7 @@ TEST_F(EditorTest, MergeConflictsAreChosenInTheListOrNothingIsSaved)
 
 TEST_F(EditorTest, HistoryViewListsTheStepsAndGoesBackToOne)
 {
-  StartValues start;
-  start.qorMode = true;
-  Open(start);
+  Open(kQorMode);
   Control<QLineEdit>("edtPriority")->setText("5");
   m_dialog->OnPriorityChanged();
   Choose(CTavoEditDlg::kObjekt, "Eigen");
