@@ -31,6 +31,7 @@ const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton"><Unterkatego
   </Norm></Unterkategorie></Kategorie>
 )");
 
+const CopyTarget kKopie{"Kopie", "", true};  // into the user file
 const auto Path = [](const std::string& objekt) { return ObjectPath{"Beton", "Normalbeton", "EC2", objekt}; };
 
 // The grid's commit: the object's rows with one value changed, written back under its cause.
@@ -90,10 +91,7 @@ TEST(ChangeStep, EveryActionUndoneAndRedoneByteForByte)
       {"grid edit", [](CTavoHandler& h) { EditValue(h, "Eigen", 0, "30"); }},
       {"grid edit of an inherited row", [](CTavoHandler& h) { EditValue(h, "C20/25", 1, "1.4"); }},
       {"recalculation when viewing", [](CTavoHandler& h) { EditValue(h, "C30/37", 0, "30"); }},
-      {"copy into the user file",
-       [](CTavoHandler& h) {
-         CopyObject(h, Path("C30/37"), {"Kopie", "", true});
-       }},
+      {"copy into the user file", [](CTavoHandler& h) { CopyObject(h, Path("C30/37"), kKopie); }},
       {"delete", [](CTavoHandler& h) { DeleteObject(h, Path("C30/37")); }},
       {"priority", [](CTavoHandler& h) { SetObjectPriority(h, Path("C35/45"), 7); }},
   };
@@ -129,7 +127,7 @@ TEST(ChangeStep, UndoBackToTheSavedStateAndRedoUntilAnotherChange)
   EXPECT_EQ(Report(user), "");
   // A change after the undo replaces what was undone: no redo any more, not even once that change
   // is undone in turn and the journal stands where the undone step began.
-  const auto third = d.Step([](CTavoHandler& h) { CopyObject(h, Path("Eigen"), {"Kopie", "", true}); });
+  const auto third = d.Step([](CTavoHandler& h) { CopyObject(h, Path("Eigen"), kKopie); });
   const std::string now = d.Text();
   EXPECT_FALSE(second->Redo());
   EXPECT_EQ(d.Text(), now);
