@@ -80,7 +80,10 @@ TEST(EditCommands, ChangeOnlyWithSaveAndWithinTheModesRights)
     const char* contains;  // what it then holds
   } cases[] = {
       {{"set", kMein, "fck=40"}, 0, "", ""},
-      {{"set", kMein, "fck=40,5", "--save"}, 0, "user", R"(Formel="fck+8" Wert01="48.5")"},  // fck read as 40.5
+      {{"set", kMein, "fck=40,5", "--save"},
+       0,
+       "user",
+       R"(Wert01="40.5"/><Eigenschaft Kurzname="fcm" Formel="fck+8" Wert01="48.5"/>)"},
       {{"set", kMein, "fcm=1", "--save"}, 1, "", ""},
       {{"set", kMein, "fcm=fck*2", "--formula", "--save"}, 1, "", ""},
       {{"set", kMein, "fcm=fck*2", "--formula", "--save", "--qormode"}, 0, "user", R"(Formel="fck*2" Wert01="60")"},
