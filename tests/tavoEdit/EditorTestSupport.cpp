@@ -7,10 +7,7 @@
 #include "tavo/tavoEdit/MergeConflictDlg.h"
 #include "tavo/tavoEdit/SaveQuestionDlg.h"
 
-#include <QApplication>
-#include <QStringList>
 #include <QTableWidget>
-#include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -24,16 +21,6 @@ class GermanEnvironment : public ::testing::Environment {
 
 [[maybe_unused]] ::testing::Environment* const kGermanEnvironment =
     ::testing::AddGlobalTestEnvironment(new GermanEnvironment);
-
-// The element of the path "Kat/Ukat/Norm/Objekt" in the file, first by name at each level.
-QODOM_ELEMENT FindPath(QODOM_ELEMENT file, const std::string& path)
-{
-  QODOM_ELEMENT element = file;
-  const CMaterialPath parsed = *CMaterialPath::Parse(path);
-  for (const std::string& name : parsed.Names())
-    element = QODOM_FindFirstChildWithAttr(element, "Name", name.c_str());
-  return element;
-}
 
 }  // namespace
 
@@ -109,46 +96,33 @@ bool ScriptedPrompts::RunCopyDialog(CCopyDlg& dialog)
 
 std::string StandardFixture()
 {
-  return MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
-    <Unterkategorie Name="Normalbeton" Prioritaet="0">
-      <Norm Name="EC2" Prioritaet="0">
-        <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
-        <Eigenschaft Kurzname="fcm" Name="Mittlere Druckfestigkeit" Formel="fck + 8" Wert01="28" Einheit="N/mm²"/>
-        <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="13.3333" Einheit="N/mm²"/>
-        <Objekt Name="C20/25" Prioritaet="0">
-          <Eigenschaft Kurzname="fck" Name="Charakteristische Zylinderdruckfestigkeit" Wert01="20" Einheit="N/mm²"/>
-        </Objekt>
-        <Objekt Name="C30/37" Prioritaet="1">
-          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30" Einheit="N/mm²"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
-  <Kategorie Name="Stahl" Prioritaet="1">
-    <Unterkategorie Name="Baustahl" Prioritaet="0">
-      <Norm Name="EC3" Prioritaet="0">
-        <Objekt Name="S235" Prioritaet="0">
-          <Eigenschaft Kurzname="fy" Name="Streckgrenze" Wert01="235" Einheit="N/mm²"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+  return MaterialFile(
+      R"(  <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+    <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
+    <Eigenschaft Kurzname="fcm" Name="Mittlere Druckfestigkeit" Formel="fck + 8" Wert01="28" Einheit="N/mm²"/>
+    <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="13.3333" Einheit="N/mm²"/>
+    <Objekt Name="C20/25" Prioritaet="0">
+      <Eigenschaft Kurzname="fck" Name="Charakteristische Zylinderdruckfestigkeit" Wert01="20" Einheit="N/mm²"/>
+    </Objekt>
+    <Objekt Name="C30/37" Prioritaet="1">
+      <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="30" Einheit="N/mm²"/>
+    </Objekt>
+  </Norm></Unterkategorie></Kategorie>
+  <Kategorie Name="Stahl" Prioritaet="1"><Unterkategorie Name="Baustahl" Prioritaet="0"><Norm Name="EC3" Prioritaet="0">
+    <Objekt Name="S235" Prioritaet="0"><Eigenschaft Kurzname="fy" Name="Streckgrenze" Wert01="235" Einheit="N/mm²"/></Objekt>
+  </Norm></Unterkategorie></Kategorie>
 )");
 }
 
 std::string UserFixture()
 {
-  return MaterialFile(R"(  <Kategorie Name="Beton">
-    <Unterkategorie Name="Normalbeton">
-      <Norm Name="EC2">
-        <Objekt Name="Eigen" Prioritaet="2">
-          <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="25" Einheit="N/mm²"/>
-          <Eigenschaft Kurzname="fck2" Name="Doppelt" Formel="2*fck" Wert01="50" Einheit="N/mm²"/>
-          <Eigenschaft Kurzname="alt" Name="Alt" Wert01="7" Wert02="x" Einheit="-"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+  return MaterialFile(R"(  <Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
+    <Objekt Name="Eigen" Prioritaet="2">
+      <Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="25" Einheit="N/mm²"/>
+      <Eigenschaft Kurzname="fck2" Name="Doppelt" Formel="2*fck" Wert01="50" Einheit="N/mm²"/>
+      <Eigenschaft Kurzname="alt" Name="Alt" Wert01="7" Wert02="x" Einheit="-"/>
+    </Objekt>
+  </Norm></Unterkategorie></Kategorie>
 )");
 }
 
@@ -168,24 +142,6 @@ QComboBox* EditorTest::List(int level) const
   const char* names[] = {"cbxKategorie", "cbxUnterkategorie", "cbxNorm", "cbxObjekt"};
   return Control<QComboBox>(names[level]);
 }
-
-template <typename T>
-T* EditorTest::Control(const char* name) const
-{
-  T* control = m_dialog->findChild<T*>(name);
-  if (!control) {
-    QStringList names;
-    for (QWidget* child : m_dialog->findChildren<QWidget*>())
-      if (!child->objectName().isEmpty())
-        names << child->objectName();
-    ADD_FAILURE() << "no control " << name << "; the dialog has: " << names.join(", ").toStdString();
-  }
-  return control;
-}
-template QComboBox* EditorTest::Control<QComboBox>(const char*) const;
-template QLineEdit* EditorTest::Control<QLineEdit>(const char*) const;
-template QPushButton* EditorTest::Control<QPushButton>(const char*) const;
-template QToolButton* EditorTest::Control<QToolButton>(const char*) const;
 
 void EditorTest::Choose(int level, const std::string& text)
 {
@@ -224,10 +180,11 @@ void EditorTest::Edit(const std::string& kurzname, int column, const std::string
 std::string EditorTest::DocumentValue(QODOM_ELEMENT file, const std::string& path, const std::string& kurzname,
                                       const char* attribute)
 {
-  return QODOM_GetString(QODOM_FindFirstChildWithAttr(FindPath(file, path), "Kurzname", kurzname.c_str()), attribute);
-}
-
-std::string EditorTest::DocumentPriority(QODOM_ELEMENT file, const std::string& path)
-{
-  return QODOM_GetString(FindPath(file, path), "Prioritaet");
+  QODOM_ELEMENT element = file;
+  const CMaterialPath parsed = *CMaterialPath::Parse(path);
+  for (const std::string& name : parsed.Names())
+    element = QODOM_FindFirstChildWithAttr(element, "Name", name.c_str());
+  if (!kurzname.empty())
+    element = QODOM_FindFirstChildWithAttr(element, "Kurzname", kurzname.c_str());
+  return QODOM_GetString(element, attribute);
 }

@@ -59,8 +59,17 @@ class EditorTest : public ::testing::Test {
             const std::string& user = UserFixture());
 
   QComboBox* List(int level) const;
+  // The control of that name; a miss fails the test and prints the dialog's tree of names.
   template <typename T>
-  T* Control(const char* name) const;
+  T* Control(const char* name) const
+  {
+    T* control = m_dialog->findChild<T*>(name);
+    if (!control) {
+      ADD_FAILURE() << "no control " << name << "; the dialog's objects follow";
+      m_dialog->dumpObjectTree();
+    }
+    return control;
+  }
   // Makes the line with that text current, as the user's choice does.
   void Choose(int level, const std::string& text);
   // Row (1-based) of the grid whose Kurzname is `name`; 0 when none.
@@ -68,11 +77,14 @@ class EditorTest : public ::testing::Test {
   std::string Cell(const std::string& kurzname, int column) const;
   // Types a value into a cell of the grid and commits it, as the in-place editor does.
   void Edit(const std::string& kurzname, int column, const std::string& text);
-  // The attribute of the property element of that short name under the object, in the document.
+  // The attribute of the property element of that short name under the object, in the document;
+  // of the object's own element when the short name is empty.
   static std::string DocumentValue(QODOM_ELEMENT file, const std::string& path, const std::string& kurzname,
                                    const char* attribute = "Wert01");
-  // The Prioritaet of the element at the path "Kat/Ukat/Norm/Objekt".
-  static std::string DocumentPriority(QODOM_ELEMENT file, const std::string& path);
+  static std::string DocumentPriority(QODOM_ELEMENT file, const std::string& path)
+  {
+    return DocumentValue(file, path, "", "Prioritaet");
+  }
 
   std::unique_ptr<TestDatabase> m_db;
   std::unique_ptr<CTavoHandler> m_handler;
