@@ -1,11 +1,13 @@
 // The editor's looking tools driven by keyboard and mouse: the quick find, provenance and hints,
-// the formula inspector, the compare view with its curves, and the export.
+// the formula inspector, the compare view with its curves, the export, and the diagram beside the
+// grid, which follows every edit with the values the grid shows.
 
 #include "EditorTestSupport.h"
 
 #include "tavo/tavoEdit/CompareDlg.h"
 #include "tavo/tavoEdit/CurveChart.h"
 #include "tavo/tavoEdit/FormulaInspector.h"
+#include "tavo/tavoEdit/StressStrainPane.h"
 #include "tests/support/TestFiles.h"
 
 #include <QApplication>
@@ -13,20 +15,21 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QListWidget>
-#include <QMenu>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
 namespace {
 
-// Two concrete classes with every parameter of the parabola-rectangle law, fcd from the code.
+// Two concrete classes with every parameter of the parabola-rectangle law, fcd from the code, and
+// an object with no parameter of any law.
 const std::string kCurves = MaterialFile(R"(
   <Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
     <Eigenschaft Kurzname="gamma_c" Wert01="1.5"/><Eigenschaft Kurzname="fcd" Formel="fck/gamma_c" Wert01="20"/>
     <Eigenschaft Kurzname="n" Wert01="2"/><Eigenschaft Kurzname="eps_c2" Wert01="2"/><Eigenschaft Kurzname="eps_cu2" Wert01="3.5"/>
     <Objekt Name="C30/37" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
     <Objekt Name="C45/55" Prioritaet="1"><Eigenschaft Kurzname="fck" Wert01="45"/><Eigenschaft Kurzname="rho" Wert01="2500"/></Objekt>
+    <Objekt Name="Leichtbau" Prioritaet="2"><Eigenschaft Kurzname="rho" Wert01="1800"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
 )");
 
@@ -34,13 +37,7 @@ class LookingEditorTest : public EditorTest {
  protected:
   QLineEdit* FindEdit() const { return Control<QLineEdit>("edtFind"); }
   QListWidget* Hits() const { return m_dialog->findChild<QListWidget*>("lstFindResults"); }
-  std::vector<std::string> HitTexts() const
-  {
-    std::vector<std::string> texts;
-    for (int i = 0; i < Hits()->count(); ++i)
-      texts.push_back(Hits()->item(i)->text().toStdString());
-    return texts;
-  }
+  std::string Hit(int line) const { return Hits()->item(line) ? Hits()->item(line)->text().toStdString() : ""; }
   void Type(const char* text)
   {
     FindEdit()->clear();
@@ -56,12 +53,22 @@ class LookingEditorTest : public EditorTest {
         QTest::keyClick(menu, key);
     });
   }
+  // The top of the parabola-rectangle curve as the chart holds it.
+  static double ParabolaTop(const CStressStrainPane& pane)
+  {
+    double top = -1;
+    for (QAbstractSeries* series : pane.Chart()->series())
+      if (auto* line = qobject_cast<QLineSeries*>(series); line && line->name() == "Parabel-Rechteck")
+        for (const QPointF& point : line->points())
+          top = std::max(top, point.y());
+    return top;
+  }
   CFingerPrint Prints() const { return QODOM_GetFingerPrint(m_handler->StandardFile()); }
 };
 
 }  // namespace
 
-TEST_F(LookingEditorTest, FindSelectsThroughTheListsAndOffersRecentObjects)
+TEST_F(LookingEditorTest, FindSelectsThroughTheListsOffersRecentObjectsAndGreysWhatIsLocked)
 {
   Open();
   m_dialog->show();
@@ -71,7 +78,7 @@ TEST_F(LookingEditorTest, FindSelectsThroughTheListsAndOffersRecentObjects)
   EXPECT_TRUE(FindEdit()->hasFocus());
   Type("EIGEN");  // the object of the user file, case ignored
   ASSERT_TRUE(Hits()->isVisible());
-  EXPECT_EQ(HitTexts().front(), "Beton › Normalbeton › EC2 › Eigen    — Name (Objekt)");
+  EXPECT_EQ(Hit(0), "Beton › Normalbeton › EC2 › Eigen    — Name (Objekt)");
   QTest::keyClick(FindEdit(), Qt::Key_Return);
   EXPECT_EQ(List(3)->currentText(), "Eigen");
   EXPECT_EQ(Cell("fck", CTavoGrid::kColWert), "25");
@@ -93,17 +100,12 @@ TEST_F(LookingEditorTest, FindSelectsThroughTheListsAndOffersRecentObjects)
   FindEdit()->clear();
   FindEdit()->clearFocus();
   QTest::keyClick(m_dialog.get(), Qt::Key_F, Qt::ControlModifier);  // empty: the recent objects
-  const std::vector<std::string> recent = HitTexts();
-  ASSERT_GE(recent.size(), 3u);
-  EXPECT_EQ(recent[0], "Beton › Normalbeton › EC2 › C30/37    — zuletzt geöffnet");
-  EXPECT_EQ(recent[1], "Stahl › Baustahl › EC3 › S235    — zuletzt geöffnet");
-}
+  EXPECT_EQ(Hit(0), "Beton › Normalbeton › EC2 › C30/37    — zuletzt geöffnet");
+  EXPECT_EQ(Hit(1), "Stahl › Baustahl › EC3 › S235    — zuletzt geöffnet");
 
-TEST_F(LookingEditorTest, HitsOutsideLockedListsAreGreyedWithTheReason)
-{
-  StartValues start;
-  start.kat = "Beton";
-  Open(start);
+  StartValues locked;  // a hit outside a locked list is greyed with the reason and not taken
+  locked.kat = "Beton";
+  Open(locked);
   Type("S235");
   ASSERT_EQ(Hits()->count(), 1);
   EXPECT_FALSE(Hits()->item(0)->flags() & Qt::ItemIsEnabled);
@@ -121,7 +123,6 @@ TEST_F(LookingEditorTest, ProvenanceHintsAndTheInspectorFollowTheFocusRow)
   EXPECT_TRUE(hint->isHidden());  // the user's own object can be changed
   EXPECT_TRUE(List(3)->itemIcon(List(3)->currentIndex()).cacheKey() != List(3)->itemIcon(0).cacheKey());
 
-  m_dialog.reset();
   StartValues qor;
   qor.qorMode = true;
   Open(qor);
@@ -150,23 +151,18 @@ TEST_F(LookingEditorTest, CompareFromTheObjectListShowsValuesAndCurves)
   CCompareDlg* compare = m_dialog->CompareView();
   ASSERT_NE(compare, nullptr);
   QTableWidget* table = compare->Table();
-  ASSERT_EQ(table->columnCount(), 3);
-  std::vector<std::string> rows;
-  for (int r = 0; r < table->rowCount(); ++r)
-    rows.push_back(table->item(r, 0)->text().toStdString() + " " + table->item(r, 1)->text().toStdString() + " " +
-                   table->item(r, 2)->text().toStdString() +
-                   (table->item(r, 1)->background() == CCompareDlg::kDiffers ? " differs" : ""));
-  EXPECT_EQ(rows[0], "fck 30 45 differs");
-  EXPECT_EQ(rows[1], "gamma_c 1.5 1.5");
-  EXPECT_EQ(rows.back(), "rho — 2500");  // only the second object has it
-  int curves = 0;
-  for (QAbstractSeries* series : compare->Chart()->chart()->series())
-    curves += qobject_cast<QLineSeries*>(series) != nullptr;
-  EXPECT_EQ(curves, 2);  // parabola-rectangle of each object
+  ASSERT_EQ(table->columnCount(), 4);
+  // The table's rules are the compare matrix's; one row shows they reach it, coloured.
+  EXPECT_EQ(table->item(0, 0)->text() + " " + table->item(0, 1)->text() + " " + table->item(0, 2)->text(), "fck 30 45");
+  EXPECT_EQ(table->item(0, 1)->background(), CCompareDlg::kDiffers);
+  EXPECT_EQ(table->item(table->rowCount() - 1, 1)->text(), "—");  // only the second object has rho
+  const QList<QAbstractSeries*> series = compare->Chart()->chart()->series();
+  EXPECT_EQ(std::count_if(series.begin(), series.end(), [](auto* s) { return qobject_cast<QLineSeries*>(s); }),
+            2);  // parabola-rectangle of each object
 
   QTest::mouseClick(compare->Objects()->viewport(), Qt::LeftButton, {},
                     compare->Objects()->visualItemRect(compare->Objects()->item(1)).topLeft() + QPoint(8, 8));
-  EXPECT_EQ(compare->Matrix().objects.size(), 1u);  // unchecked by a click on its box
+  EXPECT_EQ(compare->Matrix().objects.size(), 2u);  // unchecked by a click on its box
   EXPECT_EQ(Prints(), before);
 }
 
@@ -178,10 +174,9 @@ TEST_F(LookingEditorTest, ExportWritesTheChosenLevelAndReportsAFailure)
   m_prompts.saveFile = folder.Path("norm.csv");
   AnswerMenu({Qt::Key_Down, Qt::Key_Down, Qt::Key_Return});  // every object of the code
   QTest::mouseClick(Control<QPushButton>("btnExport"), Qt::LeftButton);
-  const std::string csv = ReadFile(folder.Path("norm.csv"));
-  EXPECT_EQ(csv.substr(0, 21), "path,kurzname,name,fo");
-  EXPECT_NE(csv.find("Beton/Normalbeton/EC2/C30/37,fck,"), std::string::npos);
-  EXPECT_NE(csv.find("Beton/Normalbeton/EC2/Eigen,fck2,Doppelt,2*fck,50,"), std::string::npos);
+  // The file's layout is the export's; the norm's level brings the user file's object too.
+  EXPECT_NE(ReadFile(folder.Path("norm.csv")).find("Beton/Normalbeton/EC2/Eigen,fck2,Doppelt,2*fck,50,"),
+            std::string::npos);
 
   m_prompts.saveFile = folder.Path("fehlt/objekt.json");
   AnswerMenu({Qt::Key_Down, Qt::Key_Return});
@@ -190,4 +185,34 @@ TEST_F(LookingEditorTest, ExportWritesTheChosenLevelAndReportsAFailure)
   EXPECT_NE(m_prompts.asked[0].find("fehlt/objekt.json"), std::string::npos);
   EXPECT_FALSE(QFile::exists(QString::fromStdString(folder.Path("fehlt"))));
   EXPECT_EQ(Prints(), before);
+}
+
+TEST_F(LookingEditorTest, DiagramFollowsTheGridAndNamesWhatItLacks)
+{
+  StartValues start;
+  start.qorMode = true;
+  start.objekt = "C30/37";
+  Open(start, kCurves, "");
+  auto* pane = m_dialog->findChild<CStressStrainPane*>("paneStressStrain");
+  ASSERT_NE(pane, nullptr);
+  auto* problems = pane->findChild<QLabel*>("lblCurveProblems");
+  EXPECT_FALSE(pane->isHidden());
+  EXPECT_DOUBLE_EQ(ParabolaTop(*pane), 20);
+  const TestFolder folder;
+  EXPECT_EQ(pane->ExportSvg(folder.Path("c30.svg")), "");
+  EXPECT_NE(ReadFile(folder.Path("c30.svg")).find("Parabel-Rechteck"), std::string::npos);
+  EXPECT_EQ(pane->ExportPng(folder.Path("c30.png")), "");
+  EXPECT_NE(pane->ExportPng(folder.Path("nicht/da.png")), "");
+
+  Edit("fck", CTavoGrid::kColWert, "45");
+  ASSERT_EQ(Cell("fcd", CTavoGrid::kColWert), "30");
+  EXPECT_DOUBLE_EQ(ParabolaTop(*pane), 30);
+
+  Edit("eps_c2", CTavoGrid::kColWert, "zwei");
+  EXPECT_EQ(ParabolaTop(*pane), -1);  // no curve drawn as if eps_c2 were 0
+  EXPECT_NE(problems->text().toStdString().find("eps_c2 ist keine Zahl („zwei“)"), std::string::npos)
+      << problems->text().toStdString();
+
+  Choose(3, "Leichtbau");  // no parameter of any law
+  EXPECT_TRUE(pane->isHidden());
 }
