@@ -1,8 +1,10 @@
-// Editing values in the grid, storing them, saving and the closing questions.
+// Editing values in the grid, who may edit what, the marks of failed formulas, storing, saving
+// and the closing questions.
 
 #include "EditorTestSupport.h"
 
 #include "tavo/grid/GridCellCheck.h"
+#include "tavo/outside/VBT.h"
 #include "tests/support/WriteFault.h"
 
 namespace {
@@ -18,7 +20,7 @@ bool ReadOnly(CTavoGrid* grid, int row, int col)
 
 }  // namespace
 
-TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommit)
+TEST_F(EditorTest, EditIsStoredAtTheNextCommitAndClosingAsksForTheUserFileWhereCancelStaysOpen)
 {
   StartValues start;
   start.objekt = "Eigen";
@@ -30,15 +32,6 @@ TEST_F(EditorTest, EditedValueRecomputesEveryFormulaRowAndIsStoredAtTheNextCommi
   EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck"), "2.5");
   EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2"), "5");
   EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "alt", "Wert02"), "x");
-}
-
-TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStaysOpen)
-{
-  StartValues start;
-  start.objekt = "Eigen";
-  Open(start);
-  Edit("fck", CTavoGrid::kColWert, "40");
-  Choose(3, "C20/25");
 
   m_prompts.answers = {CEditorPrompts::Answer::Cancel};
   m_dialog->OnCancel();
@@ -46,30 +39,17 @@ TEST_F(EditorTest, EditThenAnotherObjectThenCloseAsksForTheUserFileAndCancelStay
   EXPECT_NE(m_prompts.asked[0].find("Benutzer - Materialdatei"), std::string::npos);
   EXPECT_EQ(m_prompts.details,
             (std::vector<std::vector<std::string>>{{"Ihre Änderungen", "  Beton/Normalbeton/EC2/Eigen",
-                                                    "    fck Wert01\t25\t40", "    fck2 Wert01\t50\t80"}}));
+                                                    "    fck Wert01\t25\t2.5", "    fck2 Wert01\t50\t5"}}));
   EXPECT_NE(m_handler->UserFile(), 0u);  // still open
   EXPECT_EQ(List(3)->currentText(), "C20/25");
 
   m_prompts.answers = {CEditorPrompts::Answer::Yes};
   m_dialog->OnCancel();
   EXPECT_EQ(m_handler->UserFile(), 0u);
-  EXPECT_NE(ReadFile(m_db->UserPath()).find("Wert01=\"40\""), std::string::npos);
+  EXPECT_NE(ReadFile(m_db->UserPath()).find("Wert01=\"2.5\""), std::string::npos);
 }
 
-TEST_F(EditorTest, SaveInNormalModeLeavesTheStandardFileAloneAndItsQuestionStands)
-{
-  Open();
-  Choose(3, "C30/37");  // recalculation changes the code-level values in the standard document
-  Control<QPushButton>("btnSaveChanges")->click();
-  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());
-
-  m_dialog->OnCancel();
-  ASSERT_EQ(m_prompts.asked.size(), 1u);
-  EXPECT_NE(m_prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
-  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());  // answered No
-}
-
-TEST_F(EditorTest, RightsFollowModeAndFile)
+TEST_F(EditorTest, RightsFollowModeAndFileAndTheNormalModeLeavesTheStandardFileAlone)
 {
   // Normal mode, object of the standard file: nothing editable, not even the check box.
   Open();
@@ -78,6 +58,9 @@ TEST_F(EditorTest, RightsFollowModeAndFile)
     EXPECT_TRUE(ReadOnly(grid, Row("fck"), col)) << col;
   EXPECT_FALSE(Control<QPushButton>("btnDeleteObject")->isEnabled());
   EXPECT_TRUE(Control<QPushButton>("btnCopyObject")->isEnabled());
+  Choose(3, "C30/37");  // recalculation changes the code-level values in the standard document
+  Control<QPushButton>("btnSaveChanges")->click();
+  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());
 
   // Normal mode, object of the user file: check box, formula of ticked rows, values.
   Choose(3, "Eigen");
@@ -104,22 +87,23 @@ TEST_F(EditorTest, RightsFollowModeAndFile)
   const std::string saved = ReadFile(m_db->UserPath());
   EXPECT_EQ(saved.find("Formel"), std::string::npos) << saved;
   EXPECT_NE(saved.find(R"(Kurzname="fck2" Name="Doppelt" Wert01="50")"), std::string::npos) << saved;
-}
 
-TEST_F(EditorTest, QorModeMakesEverythingEditableAndShowsKnoten)
-{
-  StartValues start;
-  start.qorMode = true;
-  Open(start);
-  CTavoGrid* grid = m_dialog->Grid();
+  m_dialog->OnCancel();  // the standard file's question stands, answered No
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find("QOR - Materialdatei"), std::string::npos);
+  EXPECT_EQ(ReadFile(m_db->StandardPath()), StandardFixture());
+
+  // QOR mode: everything editable, Knoten shown, an edited formula computed at once and stored.
+  StartValues qor;
+  qor.qorMode = true;
+  Open(qor);
+  grid = m_dialog->Grid();
   EXPECT_TRUE(grid->IsColumnVisible(CTavoGrid::kColKnoten));
   EXPECT_EQ(Cell("fcm", CTavoGrid::kColKnoten), "EC2");
   EXPECT_EQ(Cell("fck", CTavoGrid::kColKnoten), "C20/25");
   for (int col : {0, 1, 2, 14})
     EXPECT_FALSE(ReadOnly(grid, Row("fck"), col)) << col;
   EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
-
-  // A formula edited in the grid is computed at once and stored with its value.
   Edit("fcd", CTavoGrid::kColFormel, "fck/1.5 + fcm");
   EXPECT_EQ(Cell("fcd", CTavoGrid::kColWert), "41.3333");
   m_dialog->OnSaveChanges();
@@ -154,4 +138,44 @@ TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
   m_dialog->OnCancel();
   EXPECT_EQ(m_handler->UserFile(), 0u);
   EXPECT_NE(ReadFile(m_db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
+}
+
+// A formula row whose evaluation failed is marked in the grid with the evaluator's message, in the
+// editor's language; the messages themselves are the formula library's.
+TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
+{
+  struct Case {
+    const char* alt;      // the value of the row "alt"
+    const char* formula;  // typed into the row "fck2" (fck is 25)
+    const char* value;    // what the grid shows, as the formula language gives it
+    const char* mark;     // the tooltip; "" for no mark
+  };
+  const Case cases[] = {
+      {"7", "2*fck", "50", ""},
+      {"7", "zz+1", "1", "'zz' nicht definiert"},
+      {"abc", "alt*2", "0", "Wert von 'alt' ist keine Zahl: 'abc'"},
+  };
+  StartValues start;
+  start.objekt = "Eigen";
+  Open(start);
+  CTavoGrid* grid = m_dialog->Grid();
+  for (const Case& c : cases) {
+    Edit("alt", CTavoGrid::kColWert, c.alt);
+    Edit("fck2", CTavoGrid::kColFormel, c.formula);
+    EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), c.value) << c.formula;
+    EXPECT_EQ(grid->GetCellMark(Row("fck2"), CTavoGrid::kColWert), c.mark) << c.formula;
+    EXPECT_EQ(grid->GetItemBkColour(Row("fck2"), CTavoGrid::kColWert),
+              *c.mark ? CTavoGrid::kMarkedColour : CTavoGrid::kReadOnlyColour)
+        << c.formula;
+
+    // Stored and shown again: the mark comes with the object, and nothing but the edit is written.
+    Choose(3, "C20/25");
+    EXPECT_EQ(DocumentValue(m_handler->UserFile(), kUserPath, "fck2", "Formel"), c.formula);
+    Choose(3, "Eigen");
+    EXPECT_EQ(grid->GetCellMark(Row("fck2"), CTavoGrid::kColWert), c.mark) << c.formula;
+  }
+  VBT_SetLanguage("en");
+  Edit("fck2", CTavoGrid::kColFormel, "zz+1");
+  EXPECT_EQ(grid->GetCellMark(Row("fck2"), CTavoGrid::kColWert), "'zz' not defined");
+  VBT_SetLanguage("de");
 }
