@@ -1,53 +1,35 @@
-// Copy, delete and priority.
+// Copy, delete, priority, the protocol, and the keys that close the editor.
 
 #include "EditorTestSupport.h"
 
+#include <QApplication>
 #include <QTest>
 
-namespace {
-
-std::function<bool(CCopyDlg&)> CopyAs(const std::string& name, int intoUser = -1, const std::string& priority = "#")
-{
-  return [=](CCopyDlg& dialog) {
-    dialog.newName = name;
-    if (intoUser >= 0)
-      dialog.intoUserFile = intoUser;
-    if (priority != "#")
-      dialog.priorityText = priority;
-    return true;
-  };
-}
-
-constexpr const char* kStandardChanged =
-    "Die QOR - Materialdatei wurde verändert,\nSollen die Änderungen gespeichert werden?";
-
-}  // namespace
-
-TEST_F(EditorTest, CopyUnderATakenNameAsksAgainThenCopiesIntoTheUserFile)
+TEST_F(EditorTest, CopyAsksAgainForATakenNameAndProposesAPriorityOnlyInQorMode)
 {
   StartValues start;
   start.kat = "Stahl";
   Open(start, StandardFixture(), "");
-  std::string proposed;
-  m_prompts.copyRuns = {[&](CCopyDlg& dialog) {
-                          proposed = dialog.priorityText;
-                          dialog.newName = "S235";
-                          return true;
-                        },
-                        CopyAs("S235 eigen")};
+  std::string proposed;  // what the copy dialog offers
+  int intoUser = -1;
+  const auto copyAs = [&](const char* name) {
+    return [&, name](CCopyDlg& dialog) {
+      proposed = dialog.priorityText;
+      intoUser = dialog.intoUserFile;
+      dialog.newName = name;
+      return true;
+    };
+  };
+  m_prompts.copyRuns = {copyAs("S235"), copyAs("S235 eigen")};
   Control<QPushButton>("btnCopyObject")->click();
-
   EXPECT_EQ(proposed, "");  // the normal mode proposes nothing: the copy gets no priority
   ASSERT_EQ(m_prompts.asked.size(), 1u);
   EXPECT_EQ(m_prompts.asked[0], "Der angegebene Name existiert schon!");
   EXPECT_EQ(List(3)->currentText(), "S235 eigen");
   EXPECT_EQ(Cell("fy", CTavoGrid::kColWert), "235");
   EXPECT_TRUE(Control<QPushButton>("btnDeleteObject")->isEnabled());
-}
 
-TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFileUnlessCancelled)
-{
-  StartValues start;
+  start = {};
   start.qorMode = true;
   Open(start);
   m_prompts.copyRuns = {[](CCopyDlg&) { return false; }};  // cancelled: nothing happens
@@ -56,14 +38,7 @@ TEST_F(EditorTest, CopyInQorModeProposesThePriorityAndTheStandardFileUnlessCance
   EXPECT_EQ(List(3)->currentText(), "C20/25");
   EXPECT_TRUE(m_prompts.asked.empty());
 
-  std::string proposed;
-  int intoUser = -1;
-  m_prompts.copyRuns = {[&](CCopyDlg& dialog) {
-    proposed = dialog.priorityText;
-    intoUser = dialog.intoUserFile;
-    dialog.newName = "C25/30";
-    return true;
-  }};
+  m_prompts.copyRuns = {copyAs("C25/30")};
   m_dialog->OnCopyObject();
   EXPECT_EQ(proposed, "3");  // priorities 0, 1 and the user's 2
   EXPECT_EQ(intoUser, 0);
@@ -105,7 +80,41 @@ TEST_F(EditorTest, TypedPriorityIsStoredBeforeTheClosingQuestionsHoweverTheEdito
     QTest::keyClicks(priority, "7");
     m_prompts.answers = {CEditorPrompts::Answer::Cancel};  // the dialog stays open to be looked at
     close(*m_dialog);
-    EXPECT_EQ(m_prompts.asked, std::vector<std::string>{kStandardChanged});
+    EXPECT_EQ(m_prompts.asked, std::vector<std::string>{"Die QOR - Materialdatei wurde verändert,\nSollen die "
+                                                        "Änderungen gespeichert werden?"});
     EXPECT_EQ(DocumentPriority(m_handler->StandardFile(), "Beton/Normalbeton/EC2/C20/25"), "7");
   }
+}
+
+TEST_F(EditorTest, EnterDoesNothingAndEscapeClosesLikeSchliessen)
+{
+  Open();
+  m_dialog->show();
+  QApplication::setActiveWindow(m_dialog.get());
+  Control<QPushButton>("btnSaveChanges")->setFocus();
+  QTest::keyClick(m_dialog.get(), Qt::Key_Return);
+  EXPECT_TRUE(m_dialog->isVisible());
+  EXPECT_NE(m_handler->StandardFile(), 0u);
+
+  QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+  EXPECT_FALSE(m_dialog->isVisible());
+  EXPECT_EQ(m_handler->StandardFile(), 0u);
+  EXPECT_EQ(m_handler->UserFile(), 0u);
+}
+
+TEST_F(EditorTest, ProtocolGoesToTheChosenFile)
+{
+  StartValues start;
+  start.qorMode = true;
+  Open(start);
+  m_prompts.saveFile = m_db->Folder().Path("material.txt");
+  Control<QPushButton>("btnProtocol")->click();
+  const std::string protocol = ReadFile(*m_prompts.saveFile);
+  EXPECT_EQ(protocol.rfind("\nKategorie: Beton\n", 0), 0u) << protocol;
+  EXPECT_TRUE(m_prompts.asked.empty());
+
+  m_prompts.saveFile = m_db->Folder().Write("plain", "x") + "/material.txt";
+  m_dialog->OnProtocol();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find(*m_prompts.saveFile), std::string::npos) << m_prompts.asked[0];
 }

@@ -1,10 +1,44 @@
-// The editor's start: the start values select the object level by level.
+// The editor's start: the start switches, and the start values selecting the object level by
+// level.
 
 #include "EditorTestSupport.h"
 
 #include "tavo/outside/VBT.h"
+#include "tavo/tavoEdit/TavoCmdLineInfo.h"
 
-#include <array>
+// Keys ignore case, values stand as given, the later key wins, switches take a prefix of / or -,
+// anything else is ignored.
+TEST(CommandLine, InterpretsKeysAndSwitches)
+{
+  const struct {
+    std::vector<std::string> arguments;
+    std::vector<std::string> names;  // kat, ukat, norm, objekt
+    bool qorMode, trestle64;
+  } rows[] = {
+      {{}, {"", "", "", ""}, false, false},
+      {{"KAT=Beton", "ukat= Normal beton ", "Norm=EC2 NA (DE)", "objekt=a=b", "kat=Stahl", "norm="},
+       {"Stahl", " Normal beton ", "", "a=b"},
+       false,
+       false},
+      {{"/qormode", "trestle64"}, {"", "", "", ""}, true, true},
+      {{"-QORMODE", "/Trestle64"}, {"", "", "", ""}, true, true},
+      {{"qor", "trestle64=1", "farbe=rot", "Beton", "-kat", "=x", "/objekt=B500A"},
+       {"", "", "", "B500A"},
+       false,
+       false},
+  };
+  for (const auto& row : rows) {
+    CTavoCmdLineInfo info;
+    for (const std::string& argument : row.arguments)
+      info.ParseParam(argument);
+    EXPECT_EQ(info.Arguments(), row.arguments);
+    const StartValues values = info.Interpret();
+    const std::string what = row.arguments.empty() ? "(none)" : row.arguments[0];
+    EXPECT_EQ(std::vector<std::string>({values.kat, values.ukat, values.norm, values.objekt}), row.names) << what;
+    EXPECT_EQ(values.qorMode, row.qorMode) << what;
+    EXPECT_EQ(values.trestle64, row.trestle64) << what;
+  }
+}
 
 TEST_F(EditorTest, StartValuesSelectLevelByLevelAndLockTheListsTheyName)
 {
@@ -13,24 +47,16 @@ TEST_F(EditorTest, StartValuesSelectLevelByLevelAndLockTheListsTheyName)
     bool qorMode;
     const char *kategorie, *objekt;  // the lines selected
     int objects;                     // lines of the object list
-    std::array<bool, 4> enabled;     // the four lists
+    const char* enabled;             // the four lists, 1 enabled, 0 locked
     const char *row, *value;         // a value the grid shows
-    const char* priority;            // the priority field's text; nullptr when it is disabled
+    const char* priority;            // the priority field's text, or "disabled"
   } rows[] = {
-      {{}, false, "Beton", "C20/25", 3, {true, true, true, true}, "fcm", "28", nullptr},
-      {{"Stahl"}, false, "Stahl", "S235", 1, {false, true, true, true}, "fy", "235", nullptr},
+      {{}, false, "Beton", "C20/25", 3, "1111", "fcm", "28", "disabled"},
+      {{"Stahl"}, false, "Stahl", "S235", 1, "0111", "fy", "235", "disabled"},
       // A Kategorie that matches nothing takes line 0 and still locks the list.
-      {{"Holz"}, false, "Beton", "C20/25", 3, {false, true, true, true}, "fcm", "28", nullptr},
-      {{"", "", "", "Eigen"}, false, "Beton", "Eigen", 3, {true, true, true, true}, "fck2", "50", nullptr},
-      {{"Beton", "Normalbeton", "EC2", "C30/37"},
-       true,
-       "Beton",
-       "C30/37",
-       3,
-       {false, false, false, true},
-       "fcd",
-       "20",
-       "1"},
+      {{"Holz"}, false, "Beton", "C20/25", 3, "0111", "fcm", "28", "disabled"},
+      {{"", "", "", "Eigen"}, false, "Beton", "Eigen", 3, "1111", "fck2", "50", "disabled"},
+      {{"Beton", "Normalbeton", "EC2", "C30/37"}, true, "Beton", "C30/37", 3, "0001", "fcd", "20", "1"},
   };
   for (const auto& row : rows) {
     StartValues start;
@@ -43,14 +69,14 @@ TEST_F(EditorTest, StartValuesSelectLevelByLevelAndLockTheListsTheyName)
     EXPECT_EQ(List(0)->currentText(), row.kategorie);
     EXPECT_EQ(List(3)->currentText(), row.objekt);
     EXPECT_EQ(List(3)->count(), row.objects);
+    std::string enabled;
     for (int level = 0; level < 4; ++level)
-      EXPECT_EQ(List(level)->isEnabled(), row.enabled[std::size_t(level)]) << level;
+      enabled += List(level)->isEnabled() ? '1' : '0';
+    EXPECT_EQ(enabled, row.enabled);
     EXPECT_EQ(Cell(row.row, CTavoGrid::kColWert), row.value);
     EXPECT_EQ(Control<QPushButton>("btnProtocol")->isHidden(), !row.qorMode);
-    EXPECT_EQ(Control<QLineEdit>("edtPriority")->isEnabled(), row.priority != nullptr);
-    if (row.priority) {
-      EXPECT_EQ(Control<QLineEdit>("edtPriority")->text(), row.priority);
-    }
+    const QLineEdit* priority = Control<QLineEdit>("edtPriority");
+    EXPECT_EQ(priority->isEnabled() ? priority->text().toStdString() : "disabled", row.priority);
     EXPECT_TRUE(m_prompts.asked.empty());
   }
 }
