@@ -1,7 +1,6 @@
 #include "EditorTestSupport.h"
 
 #include "tavo/material/MaterialPath.h"
-#include "tavo/outside/VBT.h"
 #include "tests/support/QtTestApplication.h"
 
 #include "tavo/tavoEdit/MergeConflictDlg.h"
@@ -13,26 +12,23 @@
 
 namespace {
 
-// Every editor test starts in German.
-class GermanEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override { VBT_SetLanguage("de"); }
-};
-
-[[maybe_unused]] ::testing::Environment* const kGermanEnvironment =
-    ::testing::AddGlobalTestEnvironment(new GermanEnvironment);
+// The next scripted answer, or `otherwise` when the script has run out.
+template <typename T>
+T Next(std::deque<T>& script, T otherwise)
+{
+  if (script.empty())
+    return otherwise;
+  T next = std::move(script.front());
+  script.pop_front();
+  return next;
+}
 
 }  // namespace
 
 CEditorPrompts::Answer ScriptedPrompts::Ask(QWidget*, const std::string& text, Buttons buttons, bool)
 {
   asked.push_back(text);
-  if (!answers.empty()) {
-    const Answer answer = answers.front();
-    answers.pop_front();
-    return answer;
-  }
-  return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+  return Next(answers, buttons == Buttons::Ok ? Answer::Ok : Answer::No);
 }
 
 CEditorPrompts::Answer ScriptedPrompts::AskWithChanges(QWidget* parent, const std::string& text,
@@ -73,10 +69,7 @@ std::optional<std::vector<bool>> ScriptedPrompts::ChooseMergeSides(QWidget* pare
       line += (column ? "\t" : "") + table->item(row, column)->text().toStdString();
     conflictRows.push_back(line);
   }
-  if (mergeSides.empty())
-    return std::nullopt;
-  const std::vector<int> sides = mergeSides.front();
-  mergeSides.pop_front();
+  const std::vector<int> sides = Next(mergeSides, {});  // none: the OK stays disabled
   for (std::size_t row = 0; row < sides.size(); ++row)
     if (auto* side = dialog.findChild<QComboBox*>(QString("cbxSide%1").arg(row)))
       side->setCurrentIndex(sides[row]);
@@ -87,11 +80,9 @@ std::optional<std::vector<bool>> ScriptedPrompts::ChooseMergeSides(QWidget* pare
 
 bool ScriptedPrompts::RunCopyDialog(CCopyDlg& dialog)
 {
-  if (copyRuns.empty())
-    return false;
-  auto run = copyRuns.front();
-  copyRuns.pop_front();
-  return run(dialog);
+  copyOffers.push_back(dialog.priorityText + "|" + std::to_string(dialog.intoUserFile));
+  dialog.newName = Next(copyNames, {});
+  return !dialog.newName.empty();
 }
 
 std::string StandardFixture()

@@ -3,6 +3,7 @@
 // script.
 
 #include "tavo/material/TavoHandler.h"
+#include "tavo/outside/VBT.h"
 #include "tavo/tavoEdit/CopyDlg.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
 #include "tavo/tavoEdit/TavoEditDlg.h"
@@ -16,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <deque>
-#include <functional>
 #include <memory>
 
 // Answers the editor's questions from a queue and records what was asked.
@@ -25,11 +25,12 @@ class ScriptedPrompts : public CEditorPrompts {
   std::deque<Answer> answers;  // taken in order; an empty queue answers Ok/No
   std::vector<std::string> asked;
   std::optional<std::string> saveFile;
-  // Per closing question with a list of changes: what its "Details…" unfolds, one line per entry
-  // of the list, indented by its depth, its columns apart by tabs.
+  // Per closing question: the lines its "Details…" unfolds, indented by depth, columns apart by tabs.
   std::vector<std::vector<std::string>> details;
-  // Fills the copy dialog's fields; returns false to cancel it.
-  std::deque<std::function<bool(CCopyDlg&)>> copyRuns;
+  // The copy dialog's runs: each records what the dialog offered ("priority text|into user file")
+  // and takes the next name; with no name left, it is cancelled.
+  std::deque<std::string> copyNames;
+  std::vector<std::string> copyOffers;
 
   Answer Ask(QWidget*, const std::string& text, Buttons buttons, bool) override;
   // The real question dialog, its details opened and read, answered from the queue.
@@ -54,6 +55,7 @@ std::string UserFixture();
 
 class EditorTest : public ::testing::Test {
  protected:
+  void SetUp() override { VBT_SetLanguage("de"); }  // every editor test starts in German
   // Builds the database and the dialog and runs its initialisation.
   void Open(const StartValues& start = {}, const std::string& standard = StandardFixture(),
             const std::string& user = UserFixture());
