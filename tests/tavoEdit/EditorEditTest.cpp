@@ -110,7 +110,7 @@ TEST_F(EditorTest, RightsFollowModeAndFileAndTheNormalModeLeavesTheStandardFileA
   EXPECT_NE(ReadFile(m_db->StandardPath()).find(R"(Formel="fck/1.5 + fcm" Wert01="41.3333")"), std::string::npos);
 }
 
-TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
+TEST_F(EditorTest, FailedSaveOrOpenIsReportedAndTheFileKeptAsItWas)
 {
   StartValues start;
   start.objekt = "Eigen";
@@ -138,19 +138,25 @@ TEST_F(EditorTest, FailedSaveReportsKeepsTheOldFileAndAsksAgainAtClosing)
   m_dialog->OnCancel();
   EXPECT_EQ(m_handler->UserFile(), 0u);
   EXPECT_NE(ReadFile(m_db->UserPath()).find(R"(Wert01="33")"), std::string::npos);
+
+  // A file that fails to open is reported with its reason, and closing writes nothing into it.
+  Open({}, StandardFixture(), "<Materialdatei>\n<Kategorie>\n");
+  m_dialog->ReportOpenErrors();
+  ASSERT_EQ(m_prompts.asked.size(), 1u);
+  EXPECT_NE(m_prompts.asked[0].find(m_db->UserPath() + ":"), std::string::npos) << m_prompts.asked[0];
+  m_dialog->OnCancel();
+  EXPECT_EQ(ReadFile(m_db->UserPath()), "<Materialdatei>\n<Kategorie>\n");
 }
 
 // A formula row whose evaluation failed is marked in the grid with the evaluator's message, in the
 // editor's language; the messages themselves are the formula library's.
 TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
 {
-  struct Case {
-    const char* alt;      // the value of the row "alt"
-    const char* formula;  // typed into the row "fck2" (fck is 25)
-    const char* value;    // what the grid shows, as the formula language gives it
-    const char* mark;     // the tooltip; "" for no mark
-  };
-  const Case cases[] = {
+  // (the value of "alt", the formula typed into "fck2" with fck 25, what the grid shows as the
+  // formula language gives it, the mark's tooltip or "")
+  const struct {
+    const char *alt, *formula, *value, *mark;
+  } cases[] = {
       {"7", "2*fck", "50", ""},
       {"7", "zz+1", "1", "'zz' nicht definiert"},
       {"abc", "alt*2", "0", "Wert von 'alt' ist keine Zahl: 'abc'"},
@@ -159,7 +165,7 @@ TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
   start.objekt = "Eigen";
   Open(start);
   CTavoGrid* grid = m_dialog->Grid();
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Edit("alt", CTavoGrid::kColWert, c.alt);
     Edit("fck2", CTavoGrid::kColFormel, c.formula);
     EXPECT_EQ(Cell("fck2", CTavoGrid::kColWert), c.value) << c.formula;
@@ -177,5 +183,4 @@ TEST_F(EditorTest, FailedFormulasAreMarkedWithTheEvaluatorsMessage)
   VBT_SetLanguage("en");
   Edit("fck2", CTavoGrid::kColFormel, "zz+1");
   EXPECT_EQ(grid->GetCellMark(Row("fck2"), CTavoGrid::kColWert), "'zz' not defined");
-  VBT_SetLanguage("de");
 }
