@@ -131,10 +131,11 @@ TEST_F(LookingEditorTest, CompareAndExportFromTheObjectListAndTheButtonChangeNoD
   ASSERT_NE(compare, nullptr);
   QTableWidget* table = compare->Table();
   ASSERT_EQ(table->columnCount(), 4);
-  // The table's rules are the compare matrix's; one row shows they reach it, coloured.
+  // The rows' states are the compare matrix's; here they reach the table and its colours.
   EXPECT_EQ(table->item(0, 0)->text() + " " + table->item(0, 1)->text() + " " + table->item(0, 2)->text(), "fck 30 45");
   EXPECT_EQ(table->item(0, 1)->background(), CCompareDlg::kDiffers);
-  EXPECT_EQ(table->item(table->rowCount() - 1, 1)->text(), "—");  // only the second object has rho
+  EXPECT_NE(table->item(1, 1)->background(), CCompareDlg::kDiffers);  // gamma_c, the same in each
+  EXPECT_EQ(table->item(table->rowCount() - 1, 1)->text(), "—");      // only the second object has rho
   const QList<QAbstractSeries*> series = compare->Chart()->chart()->series();
   EXPECT_EQ(std::count_if(series.begin(), series.end(), [](auto* s) { return qobject_cast<QLineSeries*>(s); }),
             2);  // parabola-rectangle of each object
@@ -183,6 +184,7 @@ TEST_F(LookingEditorTest, DiagramAndInspectorFollowTheGridAndNameWhatTheyLack)
   EXPECT_EQ(ParabolaTop(*pane), -1);  // no curve drawn as if eps_c2 were 0
   EXPECT_NE(problems->text().toStdString().find("eps_c2 ist keine Zahl („zwei“)"), std::string::npos)
       << problems->text().toStdString();
+  EXPECT_NE(problems->text().toStdString().find("eps_c3 fehlt"), std::string::npos);
 
   auto* inspector = m_dialog->findChild<CFormulaInspector*>("paneFormulaInspector");
   m_dialog->Grid()->SelectCell(Row("fcd"), CTavoGrid::kColFormel);  // a row of the code: three objects
