@@ -1,5 +1,5 @@
-// Editing values in the grid, who may edit what, the marks of failed formulas, storing, saving
-// and the closing questions.
+// Editing values in the grid, who may edit what, the marks of failed formulas, storing, saving,
+// the closing questions, and files that fail to save or to open.
 
 #include "EditorTestSupport.h"
 
