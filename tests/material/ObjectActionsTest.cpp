@@ -11,13 +11,15 @@ using namespace vocabulary;
 
 namespace {
 
-// A code with a property of its own and three objects of priority 0, 3 and none; the user file
-// holds an object of its own and an unrelated category.
+// A code with a property of its own and three objects of priority 0, 3 and none (C30/37 holds
+// gamma_c again, with fewer attributes); the user file holds an object of its own and an
+// unrelated category.
 const std::string kStandard =
     MaterialFile(R"(<Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
-<Eigenschaft Kurzname="gamma_c" Wert01="1.5"/>
+<Eigenschaft Kurzname="gamma_c" Wert01="1.5" Einheit="-"/>
 <Objekt Name="C20/25" Prioritaet="0"><Eigenschaft Kurzname="fck" Wert01="20"/></Objekt>
-<Objekt Name="C30/37" Prioritaet="3"><Eigenschaft Kurzname="fck" Wert01="30"/></Objekt>
+<Objekt Name="C30/37" Prioritaet="3"><Eigenschaft Kurzname="fck" Wert01="30"/>
+  <Eigenschaft Kurzname="gamma_c" Wert01="1.5"/></Objekt>
 <Objekt Name="C35/45"><Eigenschaft Kurzname="fck" Wert01="35"/></Objekt>
 </Norm></Unterkategorie></Kategorie>
 )");
@@ -30,11 +32,17 @@ ObjectPath Path(const std::string& objekt)
   return {"Beton", "Normalbeton", "EC2", objekt};
 }
 
-// The object's rows as "Kurzname=Wert01@Knoten", and its Prioritaet as "#text" when it has one.
-std::string Describe(CTavoHandler& handler, ObjectPath path)
+CTavoObj Get(CTavoHandler& handler, std::string objekt)
 {
   CTavoObj object;
-  handler.GetObj(object, path.kat, path.ukat, path.norm, path.objekt);
+  handler.GetObj(object, "Beton", "Normalbeton", "EC2", objekt);
+  return object;
+}
+
+// The object's rows as "Kurzname=Wert01@Knoten", and its Prioritaet as "#text" when it has one.
+std::string Describe(CTavoHandler& handler, const std::string& objekt)
+{
+  const CTavoObj object = Get(handler, objekt);
   std::string text = QODOM_HasAttr(object.objectElement, kPrioritaet)
                          ? std::string("#") + QODOM_GetString(object.objectElement, kPrioritaet)
                          : "";
@@ -63,14 +71,13 @@ TEST(ObjectActions, CopyGoesUnderTheSamePathOfItsTargetFile)
     TestDatabase db(kStandard, kUser);
     const auto handler = db.Open();
     ASSERT_TRUE(CopyObject(*handler, Path("C20/25"), {"Kopie", c.priorityText, c.intoUserFile}));
-    EXPECT_EQ(Describe(*handler, Path("Kopie")), c.expected) << c.intoUserFile;
-    CTavoObj copy;
-    std::string name = "Kopie";
-    handler->GetObj(copy, "Beton", "Normalbeton", "EC2", name);
-    EXPECT_EQ(copy.inUserFile, c.intoUserFile);
+    EXPECT_EQ(Describe(*handler, "Kopie"), c.expected) << c.intoUserFile;
+    EXPECT_EQ(Get(*handler, "Kopie").inUserFile, c.intoUserFile);
   }
 }
 
+// Every inherited element is copied whole, also one that the object's own element of that short
+// name overrides.
 TEST(ObjectActions, CopyCreatesTheMissingLevelsWithOnlyTheirNames)
 {
   TestDatabase db(kStandard, MaterialFile(R"(<Kategorie Name="Holz"/>)"));
@@ -84,6 +91,7 @@ TEST(ObjectActions, CopyCreatesTheMissingLevelsWithOnlyTheirNames)
         <Objekt Name="Kopie">
           <Eigenschaft Kurzname="fck" Wert01="30"/>
           <Eigenschaft Kurzname="gamma_c" Wert01="1.5"/>
+          <Eigenschaft Kurzname="gamma_c" Wert01="1.5" Einheit="-"/>
         </Objekt>
       </Norm>
     </Unterkategorie>
@@ -100,35 +108,25 @@ TEST(ObjectActions, CopyIntoAFileThatDidNotOpenCreatesNothing)
   EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(handler->UserFile())), before);
 }
 
-TEST(ObjectActions, ProposedPriorityFollowsTheHighestListed)
+TEST(ObjectActions, PriorityAndDeleteOnOneDatabase)
 {
   TestDatabase db(kStandard, kUser);
   const auto handler = db.Open();
+  // The proposal follows the highest listed priority.
   EXPECT_EQ(ProposedCopyPriority(*handler, Path(""), {"C20/25", "C30/37", "C35/45"}), 4);
   EXPECT_EQ(ProposedCopyPriority(*handler, Path(""), {"C35/45", "Eigen"}), 0);  // none has one
-}
+  SetObjectPriority(*handler, Path("C35/45"), 12);
+  EXPECT_EQ(Describe(*handler, "C35/45"), "#12 fck=35@C35/45 gamma_c=1.5@EC2");
 
-TEST(ObjectActions, DeleteNeedsTheRightAndForgetsTheCachedObject)
-{
-  TestDatabase db(kStandard, kUser);
-  const auto handler = db.Open();
-  struct Case {
-    bool qorMode;
-    std::string objekt;
-    bool mayDelete;
-  };
-  for (const Case& c : {Case{false, "C20/25", false}, Case{false, "Eigen", true}, Case{true, "C20/25", true}}) {
-    ObjectPath path = Path(c.objekt);
-    EXPECT_EQ(MayDelete(*handler, path, c.qorMode), c.mayDelete) << c.objekt << " " << c.qorMode;
+  // Deleting needs the right, forgets the cached object and leaves the levels above, also empty.
+  for (auto [qorMode, objekt, mayDelete] :
+       {std::tuple{false, "C20/25", false}, {false, "Eigen", true}, {true, "C20/25", true}}) {
+    ObjectPath path = Path(objekt);
+    EXPECT_EQ(MayDelete(*handler, path, qorMode), mayDelete) << objekt << " " << qorMode;
   }
-
-  EXPECT_EQ(Describe(*handler, Path("Eigen")), "");  // found and cached
+  EXPECT_EQ(Describe(*handler, "Eigen"), "");  // found and cached
   DeleteObject(*handler, Path("Eigen"));
-  CTavoObj gone;
-  std::string name = "Eigen";
-  handler->GetObj(gone, "Beton", "Normalbeton", "EC2", name);
-  EXPECT_EQ(gone.objectElement, 0u);
-  // The levels above stay, also when they are now empty.
+  EXPECT_EQ(Get(*handler, "Eigen").objectElement, 0u);
   EXPECT_NE(QODOM_SerializeDoc(QODOM_GetDocument(handler->UserFile())).find(R"(<Norm Name="EC2"></Norm>)"),
             std::string::npos);
 }
@@ -146,12 +144,4 @@ TEST(ObjectActions, PriorityTextReadsAsTheFieldReadsIt)
   };
   for (const auto& [text, expected] : cases)
     EXPECT_EQ(ReadPriorityText(text), expected) << '"' << text << '"';
-}
-
-TEST(ObjectActions, SetPriorityWritesTheObjectsPrioritaet)
-{
-  TestDatabase db(kStandard, kUser);
-  const auto handler = db.Open();
-  SetObjectPriority(*handler, Path("C35/45"), 12);
-  EXPECT_EQ(Describe(*handler, Path("C35/45")), "#12 fck=35@C35/45 gamma_c=1.5@EC2");
 }

@@ -1,5 +1,5 @@
-// Material objects built from inline documents: inheritance, recalculation with write-back,
-// priority and the flattening copy.
+// Material objects built from inline documents: inheritance, recalculation with write-back and
+// priority (the flattening copy is tested through the copy into the user file).
 
 #include "tavo/material/TavoObj.h"
 
@@ -14,28 +14,17 @@ using namespace vocabulary;
 
 namespace {
 
-constexpr const char* kConcrete = R"(<M>
-  <Eigenschaft Kurzname="gamma" Wert01="1.6"/>
-  <K Name="Beton">
-    <U Name="Normalbeton">
-      <N Name="EC2">
-        <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
-        <Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="20"/>
-        <O Name="C30/37" Prioritaet="4">
-          <Eigenschaft Kurzname="fck" Wert01="30"/>
-          <?Eigenschaft x?>
-          <Eigenschaft Kurzname="gamma" Wert01="1.15"/>
-          <Eigenschaft Kurzname="fcd" Formel="" Wert01="1"/>
-        </O>
-      </N>
-    </U>
-  </K>
-</M>
+constexpr const char* kConcrete = R"(<M><Eigenschaft Kurzname="gamma" Wert01="1.6"/>
+<K Name="Beton"><U Name="Normalbeton"><N Name="EC2">
+  <Eigenschaft Kurzname="gamma" Wert01="1.5"/><Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="20"/>
+  <O Name="C30/37" Prioritaet="4"><Eigenschaft Kurzname="fck" Wert01="30"/><?Eigenschaft x?>
+    <Eigenschaft Kurzname="gamma" Wert01="1.15"/><Eigenschaft Kurzname="fcd" Formel="" Wert01="1"/></O>
+</N></U></K></M>
 )";
 
 }  // namespace
 
-TEST(TavoObj, FarthestLevelWinsAndEveryElementIsKept)
+TEST(TavoObj, FarthestLevelWinsEveryElementIsKeptAndChangedTextsAreWrittenBack)
 {
   ParsedDoc doc(kConcrete);
   const QODOM_ELEMENT object = doc.Find({"Beton", "Normalbeton", "EC2", "C30/37"});
@@ -54,12 +43,8 @@ TEST(TavoObj, FarthestLevelWinsAndEveryElementIsKept)
   EXPECT_EQ(obj.objectElement, object);
   EXPECT_TRUE(obj.inUserFile);
   EXPECT_EQ(obj.priority, 4);
-}
 
-TEST(TavoObj, ChangedTextIsWrittenIntoEveryElementOfItsShortName)
-{
-  ParsedDoc doc(kConcrete);
-  const CTavoObj obj(doc.Find({"Beton", "Normalbeton", "EC2", "C30/37"}), false);
+  // A changed text is written into every element of its short name.
   EXPECT_TRUE(obj.wroteBack);
   std::string written;  // Kurzname=Formel:Wert01 of every element, from the object up
   for (QODOM_ELEMENT row : obj.propertyElements)
@@ -100,37 +85,4 @@ TEST(TavoObj, PriorityOutsideItsRangeCountsAsMissing)
   const std::pair<const char*, int> rows[] = {{"a", 7}, {"b", -1}, {"c", -1}, {"d", -1}, {"e", -1}};
   for (const auto& [name, priority] : rows)
     EXPECT_EQ(CTavoObj(doc.Find({name}), false).priority, priority) << name;
-}
-
-TEST(TavoObj, CopyPropertiesToFlattensInheritedProperties)
-{
-  ParsedDoc doc(R"(<M>
-  <N Name="EC2">
-    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
-    <O Name="C30/37">
-      <Eigenschaft Kurzname="fck" Wert01="30"/>
-      <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
-    </O>
-  </N>
-  <Kopie/>
-</M>
-)");
-  const CTavoObj obj(doc.Find({"EC2", "C30/37"}), false);
-  EXPECT_FALSE(obj.wroteBack);
-  obj.CopyPropertiesTo(QODOM_FindFirstChild(doc.root, "Kopie"));
-  EXPECT_EQ(doc.Text(), R"(<M>
-  <N Name="EC2">
-    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
-    <O Name="C30/37">
-      <Eigenschaft Kurzname="fck" Wert01="30"/>
-      <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
-    </O>
-  </N>
-  <Kopie>
-    <Eigenschaft Kurzname="fck" Wert01="30"/>
-    <Eigenschaft Kurzname="gamma" Wert01="1.5"/>
-    <Eigenschaft Kurzname="gamma" Wert01="1.5" Einheit="-"/>
-  </Kopie>
-</M>
-)");
 }
