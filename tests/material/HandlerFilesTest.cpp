@@ -39,7 +39,7 @@ TEST(HandlerFiles, ConstructionLogsThreeLinesAndOpensBoth)
   EXPECT_NE(log.find("110\n[", 0), std::string::npos);
 }
 
-TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMust)
+TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMustAndTrestle64ReopensEveryTime)
 {
   TestDatabase db(kStandard, kUser);
   const auto handler = db.Open();
@@ -62,13 +62,9 @@ TEST(HandlerFiles, EnsureOpenChangesOnlyWhatItMust)
   handler->EnsureStandardOpen(false);
   EXPECT_EQ(handler->StandardFile(), 0u);
   EXPECT_EQ(handler->ListLevel({}), std::vector<std::string>{""});
-}
 
-TEST(HandlerFiles, Trestle64ReopensTheSecondUserFileEveryTime)
-{
-  TestDatabase db(kStandard, kUser);
+  // Trestle64 reopens the second user file on every request.
   db.Folder().Write("user64.xml", MaterialFile(R"(<Kategorie Name="Trestle" Prioritaet="0"/>)"));
-  const auto handler = db.Open();
   handler->SetTrestle64(true);
   handler->EnsureUserOpen(true);
   const QODOM_ELEMENT first = handler->UserFile();

@@ -8,27 +8,13 @@
 
 #include <string>
 
-namespace {
-
-struct Row {
-  ShortNameTexts values;
-  ShortNameTexts formulas;
-  ShortNameTexts expected;  // only the entries named here are compared
-};
-
-void ExpectValues(const Row& row)
+TEST(Recalculation, ValuesFormatsChainsAndCycles)
 {
-  const ShortNameTexts result = RecalculateValues(row.values, row.formulas);
-  for (const auto& [name, text] : row.expected) {
-    ASSERT_TRUE(result.count(name)) << name;
-    EXPECT_EQ(result.at(name), text) << name;
-  }
-}
-
-}  // namespace
-
-TEST(Recalculation, ValuesAndFormats)
-{
+  struct Row {
+    ShortNameTexts values;
+    ShortNameTexts formulas;
+    ShortNameTexts expected;  // only the entries named here are compared
+  };
   const Row rows[] = {
       // A plain value feeds a formula; the stored "20.0" becomes the "%lg" text.
       {{{"fck", "30"}, {"fcd", "20.0"}}, {{"fcd", "fck/1.5"}}, {{"fck", "30"}, {"fcd", "20"}}},
@@ -43,18 +29,27 @@ TEST(Recalculation, ValuesAndFormats)
       {{{"a", "4"}, {"b", ""}}, {{"a", ""}, {"b", "a*2"}}, {{"a", "4"}, {"b", "8"}}},
       // A formula that cannot be evaluated yields the number it starts with, or 0.
       {{{"q", "7"}, {"r", "7"}}, {{"q", "2/0"}, {"r", "sqrt(0 - 1)"}}, {{"q", "2"}, {"r", "0"}}},
+      // Each formula refers to the one after it in the map's order, the worst order for a pass.
+      {{{"a", ""}, {"b", ""}, {"c", ""}, {"d", "1"}},
+       {{"a", "b + 1"}, {"b", "c + 1"}, {"c", "d + 1"}},
+       {{"a", "4"}, {"b", "3"}, {"c", "2"}, {"d", "1"}}},
+      // A cycle stops after formulas + 1 passes. Pass 1: a = 0 + 1, b = 2; pass 2: a = 3, b = 4;
+      // pass 3 (the last of 2 + 1): a = 5, b = 6.
+      {{{"a", "0"}, {"b", "0"}}, {{"a", "b + 1"}, {"b", "a + 1"}}, {{"a", "5"}, {"b", "6"}}},
+      // A formula that refers to itself sees its own previous pass.
+      {{{"s", "100"}}, {{"s", "s + 1"}}, {{"s", "2"}}},
   };
-  for (const Row& row : rows)
-    ExpectValues(row);
+  for (const Row& row : rows) {
+    const ShortNameTexts result = RecalculateValues(row.values, row.formulas);
+    for (const auto& [name, text] : row.expected) {
+      ASSERT_TRUE(result.count(name)) << name;
+      EXPECT_EQ(result.at(name), text) << name;
+    }
+  }
 }
 
-TEST(Recalculation, ChainsReachTheirFinalValuesInAnyOrder)
+TEST(Recalculation, ThirtyDeepChainReachesItsFinalValue)
 {
-  // Each formula refers to the one after it in the map's order, the worst order for a pass.
-  ExpectValues({{{"a", ""}, {"b", ""}, {"c", ""}, {"d", "1"}},
-                {{"a", "b + 1"}, {"b", "c + 1"}, {"c", "d + 1"}},
-                {{"a", "4"}, {"b", "3"}, {"c", "2"}, {"d", "1"}}});
-
   // Thirty deep: v00 = v01 + 1, ..., v29 = base + 1.
   ShortNameTexts values{{"base", "0"}};
   ShortNameTexts formulas;
@@ -65,14 +60,6 @@ TEST(Recalculation, ChainsReachTheirFinalValuesInAnyOrder)
     formulas[name] = next + " + 1";
   }
   EXPECT_EQ(RecalculateValues(values, formulas).at("v00"), "30");
-}
-
-TEST(Recalculation, CycleStopsAfterFormulasPlusOnePasses)
-{
-  // Pass 1: a = 0 + 1, b = 2; pass 2: a = 3, b = 4; pass 3 (the last of 2 + 1): a = 5, b = 6.
-  ExpectValues({{{"a", "0"}, {"b", "0"}}, {{"a", "b + 1"}, {"b", "a + 1"}}, {{"a", "5"}, {"b", "6"}}});
-  // A formula that refers to itself sees its own previous pass.
-  ExpectValues({{{"s", "100"}}, {{"s", "s + 1"}}, {{"s", "2"}}});
 }
 
 // A formula that starts with a number is evaluated once to tell it from that number and once as
