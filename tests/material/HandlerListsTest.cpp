@@ -71,7 +71,6 @@ TEST(HandlerLists, PrioritiesGapsCollisionsAndBothFiles)
        {},
        {"", "Beton", "", ""}},
       {"negative and huge priorities count as missing", Kategorien("A=-3 B=4000000000 C=1"), "", {}, {"A", "C", "B"}},
-      {"an entry without name takes no slot", Kategorien("_=0 B=0 C=1"), "", {}, {"B", "C"}},
       {"an empty level holds one empty entry", Kategorien(""), "", {}, {""}},
       {"a missing level too", Kategorien(""), "", {"K", "U"}, {""}},
       {"instructions named like entries are none", Kategorien("? K=0"), "", {}, {"K"}},

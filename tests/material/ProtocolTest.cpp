@@ -1,4 +1,4 @@
-// The protocol export: exact bytes with its progress, and a target that cannot be written.
+// The protocol export: exact bytes with its progress, and targets that cannot be written.
 
 #include "tavo/material/Protocol.h"
 
@@ -16,35 +16,24 @@
 namespace {
 
 const std::string kStandard = MaterialFile(R"(
-<Kategorie Name="Beton" Prioritaet="0">
-  <Eigenschaft Kurzname="rho" Name="Dichte" Wert01="2500" Einheit="kg/m³"/>
+<Kategorie Name="Beton" Prioritaet="0"><Eigenschaft Kurzname="rho" Name="Dichte" Wert01="2500" Einheit="kg/m³"/>
   <Unterkategorie Name="Normalbeton" Prioritaet="0">
     <Eigenschaft Kurzname="alpha_T" Name="Wärmedehnzahl" Wert01="1e-05" Einheit="1/K"/>
-    <Norm Name="DIN 1045-1" Prioritaet="0">
-      <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5"/>
+    <Norm Name="DIN 1045-1" Prioritaet="0"><Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5"/>
       <Objekt Name="C30/37" Prioritaet="1">
         <Eigenschaft Kurzname="fck" Name="Druckfestigkeit" Wert01="30" Einheit="N/mm²"/>
         <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="0" Einheit="N/mm²"/>
         <Eigenschaft Kurzname="eps_cu" Name="Bruchstauchung ε" Wert01="3.5" Einheit="‰"/>
-      </Objekt>
-    </Norm>
-  </Unterkategorie>
-</Kategorie>
+</Objekt></Norm></Unterkategorie></Kategorie>
 <Kategorie Name="Stahl" Prioritaet="2"/>
 )");
 
 // A category of the user file only: headers, objects, but no properties of its levels.
 const std::string kUser = MaterialFile(R"(
-<Kategorie Name="Eigene" Prioritaet="3">
-  <Eigenschaft Kurzname="x" Name="nicht im Protokoll" Wert01="1"/>
-  <Unterkategorie Name="Mischung" Prioritaet="0">
-    <Norm Name="Hausnorm" Prioritaet="0">
-      <Objekt Name="Würfel">
-        <Eigenschaft Kurzname="a_very_long_short_name" Name="Lang" Wert01="12345678901234567" Einheit="sehr lange Einheit"/>
-      </Objekt>
-    </Norm>
-  </Unterkategorie>
-</Kategorie>
+<Kategorie Name="Eigene" Prioritaet="3"><Eigenschaft Kurzname="x" Name="nicht im Protokoll" Wert01="1"/>
+  <Unterkategorie Name="Mischung" Prioritaet="0"><Norm Name="Hausnorm" Prioritaet="0"><Objekt Name="Würfel">
+    <Eigenschaft Kurzname="a_very_long_short_name" Name="Lang" Wert01="12345678901234567" Einheit="sehr lange Einheit"/>
+</Objekt></Norm></Unterkategorie></Kategorie>
 )");
 
 // Code page 1252: ³ B3, ä E4, ² B2, ‰ 89, ü FC; the Greek ε is missing there and becomes "?".
@@ -82,7 +71,7 @@ class Protocol : public ::testing::Test {
 
 }  // namespace
 
-TEST_F(Protocol, WritesEveryLevelInListOrderByteForByte)
+TEST_F(Protocol, WritesEveryLevelInListOrderByteForByteOrReportsATargetThatCannotBeWritten)
 {
   TestDatabase db(kStandard, kUser);
   const auto handler = db.Open();
@@ -96,15 +85,9 @@ TEST_F(Protocol, WritesEveryLevelInListOrderByteForByte)
   EXPECT_TRUE(error.empty());
   // One step per object; the empty object slot counts as an object of the list too.
   EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
-}
 
-TEST_F(Protocol, TargetThatCannotBeWrittenIsReportedAndLeavesNoFile)
-{
-  TestDatabase db(kStandard, kUser);
-  const auto handler = db.Open();
-  const std::string targets[] = {m_out.Path("missing/folder/material.txt"), m_out.Root()};
-  for (const std::string& target : targets) {
-    std::string error;
+  // A target that cannot be written is named with its reason and leaves no file.
+  for (const std::string& target : {m_out.Path("missing/folder/material.txt"), m_out.Root()}) {
     EXPECT_FALSE(ExportProtocol(*handler, target, error)) << target;
     EXPECT_EQ(error.rfind(target + ": ", 0), 0u) << error;
     EXPECT_GT(error.size(), target.size() + 2) << "a reason follows the path";
