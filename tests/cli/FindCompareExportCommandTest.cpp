@@ -42,7 +42,6 @@ TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
 {
   const TavoFiles files(kStandard);
   const TestFolder& folder = files.folder;
-  const auto run = [&](const std::vector<std::string>& arguments) { return files.Run(arguments); };
   struct Case {
     std::vector<std::string> arguments;
     int exitCode;
@@ -58,12 +57,11 @@ TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
        "gamma_c,same,\"1,5\",\"1,5\"\r\nfcd,differs,30,20\r\n"},
       {{"compare", "Beton/Normalbeton/EC9/C30/37"}, 1, "no Norm 'EC9' in Beton/Normalbeton"},
       {{"compare", "Beton//EC2"}, 2, "name 2 of the path is empty"},
-      {{"export", "Beton/Normalbeton/EC2/C99"}, 1, "no Objekt 'C99' in Beton/Normalbeton/EC2"},
       {{"export", "Beton", "--format", "xml"}, 2, "--format"},
       {{"export", "Beton", "-o", folder.Path("no/such/folder/x.csv")}, 1, "no/such/folder/x.csv"},
   };
   for (const Case& c : cases) {
-    const ProcessResult result = run(c.arguments);
+    const ProcessResult result = files.Run(c.arguments);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments[1] << " " << result.err;
     EXPECT_NE((result.out + result.err).find(c.inOutOrErr), std::string::npos) << result.out << result.err;
   }
@@ -71,17 +69,17 @@ TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
   EXPECT_EQ(ReadFile(files.standard), kStandard);  // looking saves nothing
 
   // The export read back by real parsers gives what `tavo show` prints, object by object.
-  ASSERT_EQ(run({"export", "Beton/Normalbeton/EC2", "-o", folder.Path("all.csv")}).exitCode, 0);
+  ASSERT_EQ(files.Run({"export", "Beton/Normalbeton/EC2", "-o", folder.Path("all.csv")}).exitCode, 0);
   const ProcessResult csv = RunProcess("python3", {"-c", kReadCsv, folder.Path("all.csv")});
   ASSERT_EQ(csv.exitCode, 0) << csv.err;
-  const ProcessResult json = run({"export", "Beton/Normalbeton/EC2", "--format", "json"});
+  const ProcessResult json = files.Run({"export", "Beton/Normalbeton/EC2", "--format", "json"});
   ASSERT_EQ(json.exitCode, 0) << json.err;
   const auto objects = nlohmann::json::parse(json.out)["objects"];
   ASSERT_EQ(objects.size(), 2u);
   std::string expectedCsv;
   for (const auto& object : objects) {
     const ProcessResult shown =
-        run({"show", object["kat"], object["ukat"], object["norm"], object["objekt"], "--json"});
+        files.Run({"show", object["kat"], object["ukat"], object["norm"], object["objekt"], "--json"});
     const auto rows = nlohmann::json::parse(shown.out)["rows"];
     ASSERT_EQ(rows.size(), object["rows"].size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -91,7 +89,7 @@ TEST(CliLooking, FindCompareAndExportAnswerAsTheOtherCommands)
         }
       }
     }
-    const ProcessResult plain = run({"show", object["kat"], object["ukat"], object["norm"], object["objekt"]});
+    const ProcessResult plain = files.Run({"show", object["kat"], object["ukat"], object["norm"], object["objekt"]});
     std::istringstream lines(plain.out);
     for (std::string line; std::getline(lines, line);)
       expectedCsv += object["path"].get<std::string>() + "\t" + line + "\n";

@@ -8,34 +8,22 @@
 namespace {
 
 // fcd is stored stale (19) in the standard file; the user file holds one object of its own.
-const std::string kStandard = MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
-    <Unterkategorie Name="Normalbeton" Prioritaet="0">
-      <Norm Name="EC2" Prioritaet="0">
-        <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
-        <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="19" Einheit="N/mm²"/>
-        <Objekt Name="C30/37" Prioritaet="0">
-          <Eigenschaft Kurzname="fck" Name="Druckfestigkeit" Wert01="30" Einheit="N/mm²"/>
-          <Eigenschaft Name="ohne Kurzname" Wert01="1"/>
-        </Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
-  <Kategorie Name="Stahl" Prioritaet="1">
-    <Unterkategorie Name="Betonstahl" Prioritaet="0">
-      <Norm Name="EC2" Prioritaet="0">
-        <Objekt Name="B500A" Prioritaet="3"><Eigenschaft Kurzname="fyk" Wert01="500"/></Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+const std::string kStandard = MaterialFile(
+    R"(<Kategorie Name="Beton" Prioritaet="0"><Unterkategorie Name="Normalbeton" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+  <Eigenschaft Kurzname="gamma_c" Name="Teilsicherheitsbeiwert" Wert01="1.5" Einheit="-"/>
+  <Eigenschaft Kurzname="fcd" Name="Bemessungswert" Formel="fck/gamma_c" Wert01="19" Einheit="N/mm²"/>
+  <Objekt Name="C30/37" Prioritaet="0"><Eigenschaft Kurzname="fck" Name="Druckfestigkeit" Wert01="30" Einheit="N/mm²"/>
+    <Eigenschaft Name="ohne Kurzname" Wert01="1"/></Objekt>
+</Norm></Unterkategorie></Kategorie>
+<Kategorie Name="Stahl" Prioritaet="1"><Unterkategorie Name="Betonstahl" Prioritaet="0"><Norm Name="EC2" Prioritaet="0">
+  <Objekt Name="B500A" Prioritaet="3"><Eigenschaft Kurzname="fyk" Wert01="500"/></Objekt>
+</Norm></Unterkategorie></Kategorie>
 )");
 
-const std::string kUser = MaterialFile(R"(  <Kategorie Name="Beton" Prioritaet="0">
-    <Unterkategorie Name="Normalbeton" Prioritaet="0">
-      <Norm Name="EC2" Prioritaet="0">
-        <Objekt Name="Mein Beton"><Eigenschaft Kurzname="fck" Wert01="25"/><Eigenschaft Kurzname="doppelt" Formel="fck*2" Wert01="50"/></Objekt>
-      </Norm>
-    </Unterkategorie>
-  </Kategorie>
+const std::string kUser = MaterialFile(R"(<Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
+  <Objekt Name="Mein Beton"><Eigenschaft Kurzname="fck" Wert01="25"/>
+    <Eigenschaft Kurzname="doppelt" Formel="fck*2" Wert01="50"/></Objekt>
+</Norm></Unterkategorie></Kategorie>
 )");
 
 }  // namespace

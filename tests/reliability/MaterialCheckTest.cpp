@@ -71,33 +71,10 @@ TEST(MaterialCheck, StructureNamesAndPriorities)
           "standard.xml:13: (root): the Kurzname \"g\" repeats the property at line 12; the later one wins"}));
 }
 
-TEST(MaterialCheck, FormulasAreTriedPerObjectWithWhatItInherits)
-{
-  TestDatabase database(
-      Norm("<Objekt Name=\"C20\" Prioritaet=\"0\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n"  // 8
-           "<Objekt Name=\"C30\" Prioritaet=\"1\"><Eigenschaft Kurzname=\"fck\" Wert01=\"30\"/>"             // 9
-           "<Eigenschaft Kurzname=\"q\" Formel=\"fck/(fck-30)\"/></Objekt>\n"
-           "<Objekt Name=\"X\" Prioritaet=\"2\"/>\n",  // 10
-           // 6, 7: a chain over a formula with an empty value must not be blamed for that empty value
-           "<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/1.5\" Wert01=\"\"/>\n"
-           "<Eigenschaft Kurzname=\"r\" Formel=\"1/fcd\" Wert01=\"\"/>\n"));
-  EXPECT_EQ(
-      Findings(database),
-      (std::vector<std::string>{
-          "standard.xml:6: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: "
-          "'fck' nicht definiert",
-          "standard.xml:6: Beton\\N\\EC2: note: the formula row fcd above object level holds a value that depends "
-          "on the object viewed (\"13.3333\" for C20, \"20\" for C30); viewing an object writes its value here",
-          "standard.xml:7: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
-          "standard.xml:7: Beton\\N\\EC2: note: the formula row r above object level holds a value that depends on "
-          "the object viewed (\"0.0750002\" for C20, \"0.05\" for C30); viewing an object writes its value here",
-          "standard.xml:9: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null.",
-          "standard.xml:9: Beton\\N\\EC2\\C30: stale value: Wert01 \"\" is recalculated as \"0\""}));
-}
-
-// What `tavo recalc` would change is a finding; a formula row above the objects whose value
-// differs per object is only a note, and a note alone leaves the exit status at 0.
-TEST(MaterialCheck, StaleValuesAndValuesThatDependOnTheObjectViewed)
+// Formulas are tried per object with what it inherits. What `tavo recalc` would change is a
+// finding; a formula row above the objects whose value differs per object is only a note, and a
+// note alone leaves the exit status at 0.
+TEST(MaterialCheck, FormulasStaleValuesAndValuesThatDependOnTheObjectViewed)
 {
   struct Case {
     const char* objects;
@@ -107,6 +84,23 @@ TEST(MaterialCheck, StaleValuesAndValuesThatDependOnTheObjectViewed)
   };
   const std::string shared = "<Eigenschaft Kurzname=\"g\" Wert01=\"1.5\"/>\n";  // line 6
   const Case cases[] = {
+      {"<Objekt Name=\"C20\" Prioritaet=\"0\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/></Objekt>\n"  // 9
+       "<Objekt Name=\"C30\" Prioritaet=\"1\"><Eigenschaft Kurzname=\"fck\" Wert01=\"30\"/>"             // 10
+       "<Eigenschaft Kurzname=\"q\" Formel=\"fck/(fck-30)\"/></Objekt>\n"
+       "<Objekt Name=\"X\" Prioritaet=\"2\"/>\n",  // 11
+       // 7, 8: a chain over a formula with an empty value must not be blamed for that empty value
+       "<Eigenschaft Kurzname=\"fcd\" Formel=\"fck/1.5\" Wert01=\"\"/>\n"
+       "<Eigenschaft Kurzname=\"r\" Formel=\"1/fcd\" Wert01=\"\"/>\n",
+       {"standard.xml:7: Beton\\N\\EC2\\X: the formula \"fck/1.5\" of fcd names a variable the object lacks: "
+        "'fck' nicht definiert",
+        "standard.xml:7: Beton\\N\\EC2: note: the formula row fcd above object level holds a value that depends "
+        "on the object viewed (\"13.3333\" for C20, \"20\" for C30); viewing an object writes its value here",
+        "standard.xml:8: Beton\\N\\EC2\\X: the formula \"1/fcd\" of r fails: Division durch Null.",
+        "standard.xml:8: Beton\\N\\EC2: note: the formula row r above object level holds a value that depends on "
+        "the object viewed (\"0.0750002\" for C20, \"0.05\" for C30); viewing an object writes its value here",
+        "standard.xml:10: Beton\\N\\EC2\\C30: the formula \"fck/(fck-30)\" of q fails: Division durch Null.",
+        "standard.xml:10: Beton\\N\\EC2\\C30: stale value: Wert01 \"\" is recalculated as \"0\""},
+       1},
       {"<Objekt Name=\"C20\"><Eigenschaft Kurzname=\"fck\" Wert01=\"20\"/>"
        "<Eigenschaft Kurzname=\"fcm\" Formel=\"fck+18\" Wert01=\"98\"/></Objekt>\n",
        "",
