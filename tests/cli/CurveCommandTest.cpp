@@ -34,7 +34,6 @@ const std::string kStandard = MaterialFile(
 TEST(CliCurve, PrintsOrDrawsWhatItCanAndNamesWhatIsMissing)
 {
   const TavoFiles files(kStandard);
-  const TestFolder& folder = files.folder;
   const auto run = [&](std::vector<std::string> arguments) {
     arguments.insert(arguments.begin(), "curve");
     return files.Run(arguments);
@@ -56,9 +55,9 @@ TEST(CliCurve, PrintsOrDrawsWhatItCanAndNamesWhatIsMissing)
             std::string::npos)
       << result.out;
 
-  result = run({"Stahl/Betonstahl/EC2/B500B", "--svg", folder.Path("b500b.svg")});
+  result = run({"Stahl/Betonstahl/EC2/B500B", "--svg", files.folder.Path("b500b.svg")});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_NE(ReadFile(folder.Path("b500b.svg")).find("Bemessung, horizontaler Ast"), std::string::npos);
+  EXPECT_NE(ReadFile(files.folder.Path("b500b.svg")).find("Bemessung, horizontaler Ast"), std::string::npos);
 
   struct Failure {
     std::vector<std::string> arguments;
@@ -71,7 +70,7 @@ TEST(CliCurve, PrintsOrDrawsWhatItCanAndNamesWhatIsMissing)
       {{"Beton/Normalbeton/EC2"}, 2},                               // a level, not an object
       {{"Beton/Normalbeton/EC2/C30/37", "--law", "spline"}, 2},
       {{"Beton/Normalbeton/EC2/C30/37", "--points", "1"}, 2},
-      {{"Stahl/Betonstahl/EC2/B500B", "--svg", folder.Path("no/such/folder/x.svg")}, 1},
+      {{"Stahl/Betonstahl/EC2/B500B", "--svg", files.folder.Path("no/such/folder/x.svg")}, 1},
   };
   for (const Failure& failure : failures) {
     result = run(failure.arguments);

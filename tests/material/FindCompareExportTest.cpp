@@ -33,11 +33,9 @@ const std::string kStandard = MaterialFile(R"(
     <Objekt Name="C24" Prioritaet="0"><Eigenschaft Kurzname="groesse" Name="Größe" Wert01="4"/></Objekt>
   </Norm></Unterkategorie></Kategorie>
 )");
-const std::string kUser = MaterialFile(R"(
-  <Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
-    <Objekt Name="Eigen" Prioritaet="2"><Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="25"/></Objekt>
-  </Norm></Unterkategorie></Kategorie>
-)");
+const std::string kUser = MaterialFile(R"(<Kategorie Name="Beton"><Unterkategorie Name="Normalbeton"><Norm Name="EC2">
+  <Objekt Name="Eigen" Prioritaet="2"><Eigenschaft Kurzname="fck" Name="Zylinderdruckfestigkeit" Wert01="25"/></Objekt>
+</Norm></Unterkategorie></Kategorie>)");
 
 CMaterialPath Path(const std::string& text)
 {

@@ -61,22 +61,16 @@ const std::string kExpected =
     "\n\t\t\tObjekt: W\xFCrfel\n"
     "\t\t\t\ta_very_long_short_name\t[sehr lange Einheit]\t= 12345678901234567\tLang\n";
 
-class Protocol : public ::testing::Test {
- protected:
-  // No catalogue: every name is written as it stands.
-  void SetUp() override { VBT_SetLanguage("xx", m_out.Root()); }
-
-  TestFolder m_out;
-};
-
 }  // namespace
 
-TEST_F(Protocol, WritesEveryLevelInListOrderByteForByteOrReportsATargetThatCannotBeWritten)
+TEST(Protocol, WritesEveryLevelInListOrderByteForByteOrReportsATargetThatCannotBeWritten)
 {
+  TestFolder out;
+  VBT_SetLanguage("xx", out.Root());  // no catalogue: every name is written as it stands
   TestDatabase db(kStandard, kUser);
   const auto handler = db.Open();
-  const std::string path = m_out.Path("material.txt");
-  m_out.Write("material.txt", "old content that is replaced\n");
+  const std::string path = out.Path("material.txt");
+  out.Write("material.txt", "old content that is replaced\n");
   std::string error;
   std::vector<std::pair<int, int>> progress;
   ASSERT_TRUE(ExportProtocol(*handler, path, error, [&](int done, int total) { progress.emplace_back(done, total); }))
@@ -87,11 +81,11 @@ TEST_F(Protocol, WritesEveryLevelInListOrderByteForByteOrReportsATargetThatCanno
   EXPECT_EQ(progress, (std::vector<std::pair<int, int>>{{1, 3}, {2, 3}, {3, 3}}));
 
   // A target that cannot be written is named with its reason and leaves no file.
-  for (const std::string& target : {m_out.Path("missing/folder/material.txt"), m_out.Root()}) {
+  for (const std::string& target : {out.Path("missing/folder/material.txt"), out.Root()}) {
     EXPECT_FALSE(ExportProtocol(*handler, target, error)) << target;
     EXPECT_EQ(error.rfind(target + ": ", 0), 0u) << error;
     EXPECT_GT(error.size(), target.size() + 2) << "a reason follows the path";
   }
-  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(m_out.Path("missing"))));
-  EXPECT_TRUE(QFileInfo(QString::fromStdString(m_out.Root())).isDir());
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(out.Path("missing"))));
+  EXPECT_TRUE(QFileInfo(QString::fromStdString(out.Root())).isDir());
 }

@@ -30,18 +30,9 @@ Concrete Class(double fck)
           normal ? 1.75 : 1.75 + 0.55 * (fck - 50) / 40,
           normal ? 3.5 : 2.6 + 35 * high};
 }
-LawShape PR(const Concrete& c)
-{
-  return ParabolaRectangle(c.fcd, c.n, c.epsC2, c.epsCu2);
-}
-LawShape NL(const Concrete& c)
-{
-  return NonlinearConcrete(c.fcm, c.ecm, c.epsC1, c.epsCu1);
-}
-LawShape BL(const Concrete& c)
-{
-  return Bilinear(c.fcd, c.epsC3, c.epsCu3);
-}
+const auto PR = [](const Concrete& c) { return ParabolaRectangle(c.fcd, c.n, c.epsC2, c.epsCu2); };
+const auto NL = [](const Concrete& c) { return NonlinearConcrete(c.fcm, c.ecm, c.epsC1, c.epsCu1); };
+const auto BL = [](const Concrete& c) { return Bilinear(c.fcd, c.epsC3, c.epsCu3); };
 
 struct Case {
   const char* what;

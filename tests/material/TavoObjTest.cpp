@@ -19,12 +19,13 @@ constexpr const char* kConcrete = R"(<M><Eigenschaft Kurzname="gamma" Wert01="1.
   <Eigenschaft Kurzname="gamma" Wert01="1.5"/><Eigenschaft Kurzname="fcd" Formel="fck/gamma" Wert01="20"/>
   <O Name="C30/37" Prioritaet="4"><Eigenschaft Kurzname="fck" Wert01="30"/><?Eigenschaft x?>
     <Eigenschaft Kurzname="gamma" Wert01="1.15"/><Eigenschaft Kurzname="fcd" Formel="" Wert01="1"/></O>
+  <O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/>
 </N></U></K></M>
 )";
 
 }  // namespace
 
-TEST(TavoObj, FarthestLevelWinsEveryElementIsKeptAndChangedTextsAreWrittenBack)
+TEST(TavoObj, FarthestLevelWinsElementsAreKeptChangedTextsWrittenBackAndPrioritiesRead)
 {
   ParsedDoc doc(kConcrete);
   const QODOM_ELEMENT object = doc.Find({"Beton", "Normalbeton", "EC2", "C30/37"});
@@ -51,16 +52,17 @@ TEST(TavoObj, FarthestLevelWinsEveryElementIsKeptAndChangedTextsAreWrittenBack)
     written += std::string(QODOM_GetString(row, kKurzname)) + "=" + QODOM_GetString(row, kFormel) + ":" +
                QODOM_GetString(row, kWert01) + " ";
   EXPECT_EQ(written, "fck=:30 gamma=:1.6 fcd=fck/gamma:18.75 gamma=:1.6 fcd=fck/gamma:18.75 gamma=:1.6 ");
+
+  // A priority that is missing, empty or outside its range counts as missing.
+  for (const char* name : {"b", "c", "d", "e"})
+    EXPECT_EQ(CTavoObj(doc.Find({"Beton", "Normalbeton", "EC2", name}), false).priority, -1) << name;
 }
 
 TEST(TavoObj, FinalTextsLeaveTheDocumentUntouched)
 {
   // Stored texts that already are the final ones, with a chain whose first pass differs.
-  ParsedDoc doc(R"(<M><N>
-  <Eigenschaft Kurzname="a" Formel="b*2" Wert01="8"/>
-  <Eigenschaft Kurzname="b" Formel="c + 1" Wert01="4"/>
-  <O Name="x"><Eigenschaft Kurzname="c" Wert01="3"/></O>
-</N></M>)");
+  ParsedDoc doc(R"(<M><N><Eigenschaft Kurzname="a" Formel="b*2" Wert01="8"/>
+  <Eigenschaft Kurzname="b" Formel="c + 1" Wert01="4"/><O Name="x"><Eigenschaft Kurzname="c" Wert01="3"/></O></N></M>)");
   const CFingerPrint before = QODOM_GetFingerPrint(doc.root);
   const std::string text = doc.Text();
   CTavoObj obj(QODOM_FindFirstChild(QODOM_FindFirstChild(doc.root, "N"), "O"), false);
@@ -76,13 +78,4 @@ TEST(TavoObj, FinalTextsLeaveTheDocumentUntouched)
   QODOM_SetString(b, kFormel, "3.14159265");
   EXPECT_TRUE(CTavoObj(obj.objectElement, false).wroteBack);
   EXPECT_STREQ(QODOM_GetString(b, kWert01), "3.14159");
-}
-
-TEST(TavoObj, PriorityOutsideItsRangeCountsAsMissing)
-{
-  ParsedDoc doc(
-      R"(<N><O Name="a" Prioritaet="7"/><O Name="b"/><O Name="c" Prioritaet=""/><O Name="d" Prioritaet="-3"/><O Name="e" Prioritaet="70000"/></N>)");
-  const std::pair<const char*, int> rows[] = {{"a", 7}, {"b", -1}, {"c", -1}, {"d", -1}, {"e", -1}};
-  for (const auto& [name, priority] : rows)
-    EXPECT_EQ(CTavoObj(doc.Find({name}), false).priority, priority) << name;
 }
