@@ -9,7 +9,6 @@
 
 #include <QDir>
 
-#include <cstdio>
 #include <sstream>
 
 namespace {

@@ -9,7 +9,6 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
-#include <fstream>
 
 namespace {
 

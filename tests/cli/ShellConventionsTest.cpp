@@ -77,16 +77,11 @@ TEST(CliConventions, FormulaTextsInTheLanguageInUseAndNoStartupLog)
   const std::string log =
       QFileInfo(QString(std::getenv("TAVO_CLI")) + "/../../startup.log").absoluteFilePath().toStdString();
   const std::string logBefore = ReadFile(log);
-  struct Row {
-    const char* language;
-    std::string err;
-  } rows[] = {
-      {"de", "64\tDivision durch Null.\n32\t'x' nicht definiert\n"},
-      {"en", "64\tDivide by zero\n32\t'x' not defined\n"},
-  };
-  for (const Row& row : rows) {
-    setenv("TAVO_LANG", row.language, 1);
-    EXPECT_EQ(Tavo({"eval", "1/0"}).err + Tavo({"eval", "x"}).err, row.err) << row.language;
+  const std::pair<const char*, const char*> rows[] = {{"de", "64\tDivision durch Null.\n32\t'x' nicht definiert\n"},
+                                                      {"en", "64\tDivide by zero\n32\t'x' not defined\n"}};
+  for (const auto& [language, err] : rows) {
+    setenv("TAVO_LANG", language, 1);
+    EXPECT_EQ(Tavo({"eval", "1/0"}).err + Tavo({"eval", "x"}).err, err) << language;
   }
   unsetenv("TAVO_LANG");
   EXPECT_EQ(ReadFile(log), logBefore);  // the start-up log is the editor's

@@ -9,10 +9,8 @@
 namespace {
 
 const std::string kStandard = MaterialFile(R"(<Kategorie Name="K"><Unterkategorie Name="U"><Norm Name="N">
-  <Eigenschaft Kurzname="b" Formel="2*a" Wert01="2"/>
-  <Objekt Name="Eins"><Eigenschaft Kurzname="a" Wert01="1"/></Objekt>
-  <Objekt Name="Drei"><Eigenschaft Kurzname="a" Wert01="3"/></Objekt>
-</Norm></Unterkategorie></Kategorie>
+  <Eigenschaft Kurzname="b" Formel="2*a" Wert01="2"/><Objekt Name="Eins"><Eigenschaft Kurzname="a" Wert01="1"/></Objekt>
+  <Objekt Name="Drei"><Eigenschaft Kurzname="a" Wert01="3"/></Objekt></Norm></Unterkategorie></Kategorie>
 )");
 
 }  // namespace
