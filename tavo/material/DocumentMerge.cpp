@@ -3,7 +3,9 @@
 #include "tavo/material/TavoObj.h"
 #include "tavo/material/Vocabulary.h"
 
+#include <algorithm>
 #include <set>
+#include <unordered_set>
 
 using namespace vocabulary;
 
@@ -119,7 +121,7 @@ QODOM_ELEMENT Apply(const MergeStep& step)
 
 // The objects whose values may follow from the element: the object it lies in, or, above object
 // level, every object below it. Objects do not nest.
-void CollectObjects(QODOM_ELEMENT element, std::set<QODOM_ELEMENT>& objects, bool up = true)
+void CollectObjects(QODOM_ELEMENT element, std::unordered_set<QODOM_ELEMENT>& objects, bool up = true)
 {
   if (up && QODOM_GetTagName(element) == std::string(kEigenschaft))
     element = QODOM_GetParentElement(element);  // a property belongs to the level that holds it
@@ -133,6 +135,32 @@ void CollectObjects(QODOM_ELEMENT element, std::set<QODOM_ELEMENT>& objects, boo
       objects.insert(child);
     else if (QODOM_GetTagName(child) != std::string(kEigenschaft))
       CollectObjects(child, objects, false);
+}
+
+// The objects in document order, the order in which their recalculations write: a formula row
+// above object level keeps what the last object below it computed.
+std::vector<QODOM_ELEMENT> InDocumentOrder(const std::unordered_set<QODOM_ELEMENT>& objects)
+{
+  std::vector<QODOM_ELEMENT> ordered;
+  if (objects.empty())
+    return ordered;
+  QODOM_ELEMENT root = *objects.begin();
+  while (const QODOM_ELEMENT up = QODOM_GetParentElement(root))
+    root = up;
+  std::vector<QODOM_ELEMENT> pending{root};
+  while (!pending.empty() && ordered.size() < objects.size()) {
+    const QODOM_ELEMENT element = pending.back();
+    pending.pop_back();
+    if (objects.count(element)) {
+      ordered.push_back(element);
+      continue;  // objects do not nest
+    }
+    const std::size_t first = pending.size();
+    for (QODOM_ELEMENT child = QODOM_GetFirstChildElement(element); child; child = QODOM_GetNextSiblingElement(child))
+      pending.push_back(child);
+    std::reverse(pending.begin() + static_cast<std::ptrdiff_t>(first), pending.end());
+  }
+  return ordered;
 }
 
 }  // namespace
@@ -164,12 +192,12 @@ int ApplyMerge(const MergePlan& plan, const std::vector<bool>& takeTheirs)
   std::vector<QODOM_ELEMENT> changed = plan.recalculate;
   for (const MergeStep& step : steps)
     changed.push_back(Apply(step));
-  std::set<QODOM_ELEMENT> objects;
+  std::unordered_set<QODOM_ELEMENT> objects;
   for (QODOM_ELEMENT element : changed)
     if (element)
       CollectObjects(element, objects);
   int recalculated = 0;
-  for (QODOM_ELEMENT object : objects)
+  for (QODOM_ELEMENT object : InDocumentOrder(objects))
     recalculated += CTavoObj(object, true).wroteBack ? 1 : 0;
   return recalculated;
 }

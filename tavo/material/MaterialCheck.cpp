@@ -52,6 +52,7 @@ std::vector<CheckFinding> CMaterialCheck::Run()
   m_findings.clear();
   m_reportedFormulas.clear();
   m_recalculated.clear();
+  m_recalculatedIndex.clear();
   for (QODOM_ELEMENT file : {m_handler.StandardFile(), m_handler.UserFile()})
     if (file)
       WalkFile(file);
@@ -148,7 +149,8 @@ int CMaterialCheck::CheckPriority(QODOM_ELEMENT entry, int level, const std::vec
 
 void CMaterialCheck::CheckFormulas(const Entry& object)
 {
-  const ObjectProperties properties = CollectObjectProperties(object.element);
+  ValueElements holders;
+  const ObjectProperties properties = CollectObjectProperties(object.element, &holders);
   // A formula of a level above is tried with every object below it; one report is enough.
   for (const FormulaFinding& finding : CheckObjectFormulas(properties))
     if (m_reportedFormulas.insert({finding.property, finding.message}).second)
@@ -157,19 +159,22 @@ void CMaterialCheck::CheckFormulas(const Entry& object)
   // What a lookup of this object would compute, without writing anything.
   const ShortNameTexts computed = RecalculateValues(properties.values, properties.formulas);
   for (const auto& [name, formula] : properties.formulas) {
-    const QODOM_ELEMENT holder = properties.valueElements.at(name);
+    const QODOM_ELEMENT holder = holders.at(name);
     const std::string& text = computed.at(name);
-    const auto [seen, added] = m_recalculated.try_emplace(holder);
+    const auto [slot, added] = m_recalculatedIndex.try_emplace(holder, m_recalculated.size());
     if (added) {
       std::size_t depth = object.names.size();
       for (QODOM_ELEMENT level = object.element; level && level != QODOM_GetParentElement(holder);
            level = QODOM_GetParentElement(level))
         --depth;
-      seen->second.names.assign(object.names.begin(), object.names.begin() + static_cast<std::ptrdiff_t>(depth));
-      seen->second.first = {object.names.back(), text};
-    } else if (!seen->second.other && text != seen->second.first.second) {
-      seen->second.other.emplace(object.names.back(), text);
+      Recalculated& seen = m_recalculated.emplace_back(holder, Recalculated{}).second;
+      seen.names.assign(object.names.begin(), object.names.begin() + static_cast<std::ptrdiff_t>(depth));
+      seen.first = {object.names.back(), text};
+      continue;
     }
+    Recalculated& seen = m_recalculated[slot->second].second;
+    if (!seen.other && text != seen.first.second)
+      seen.other.emplace(object.names.back(), text);
   }
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct CheckFinding {
@@ -64,6 +65,8 @@ class CMaterialCheck {
   const CTavoHandler& m_handler;
   std::vector<Entry> m_entries;
   std::set<std::pair<QODOM_ELEMENT, std::string>> m_reportedFormulas;
-  std::map<QODOM_ELEMENT, Recalculated> m_recalculated;
+  // In the order first met: handles name addresses, so their order would vary from run to run.
+  std::vector<std::pair<QODOM_ELEMENT, Recalculated>> m_recalculated;
+  std::unordered_map<QODOM_ELEMENT, std::size_t> m_recalculatedIndex;
   std::vector<CheckFinding> m_findings;
 };

@@ -4,7 +4,7 @@
 
 using namespace vocabulary;
 
-ObjectProperties CollectObjectProperties(QODOM_ELEMENT object)
+ObjectProperties CollectObjectProperties(QODOM_ELEMENT object, ValueElements* valueElements)
 {
   ObjectProperties collected;
   for (QODOM_ELEMENT level = object; level; level = QODOM_GetParentElement(level)) {
@@ -12,7 +12,8 @@ ObjectProperties CollectObjectProperties(QODOM_ELEMENT object)
          property = QODOM_FindNextChild(property, kEigenschaft)) {
       const std::string name = QODOM_GetString(property, kKurzname);
       collected.values[name] = QODOM_GetString(property, kWert01);
-      collected.valueElements[name] = property;
+      if (valueElements)
+        (*valueElements)[name] = property;
       const std::string formula = QODOM_GetString(property, kFormel);
       if (!formula.empty())
         collected.formulas[name] = formula;

@@ -10,12 +10,14 @@
 #include <vector>
 
 struct ObjectProperties {
-  ShortNameTexts values;    // Kurzname -> Wert01; the level farthest from the object wins
-  ShortNameTexts formulas;  // Kurzname -> Formel, non-empty formulas only; farthest level wins
-  // Kurzname -> the element whose Wert01 is the value: the farthest level's.
-  std::map<std::string, QODOM_ELEMENT> valueElements;
+  ShortNameTexts values;                // Kurzname -> Wert01; the level farthest from the object wins
+  ShortNameTexts formulas;              // Kurzname -> Formel, non-empty formulas only; farthest level wins
   std::vector<QODOM_ELEMENT> elements;  // every property element, the object's own first
 };
 
-// Walks from the object element up through every level above it (0 gives nothing).
-ObjectProperties CollectObjectProperties(QODOM_ELEMENT object);
+// Kurzname -> the element whose Wert01 is the value: the farthest level's.
+using ValueElements = std::map<std::string, QODOM_ELEMENT>;
+
+// Walks from the object element up through every level above it (0 gives nothing); fills
+// `valueElements` too when given, which only the check needs.
+ObjectProperties CollectObjectProperties(QODOM_ELEMENT object, ValueElements* valueElements = nullptr);

@@ -66,10 +66,10 @@ void TakeOut(Document& document, pugi::xml_node node, NodeChange& change)
   change.kept = document.journal.Keep(node);
   change.handles.clear();
   std::uint32_t number = 0;
+  // Every element may have been named, since a handle needs no request to exist.
   ForEachInPreOrder(node, [&](pugi::xml_node each) {
-    const auto found = document.handles.find(each.internal_object());
-    if (found != document.handles.end())
-      change.handles.emplace_back(number, found->second);
+    if (const QODOM_ELEMENT handle = Store().HandleOf(document, each))
+      change.handles.emplace_back(number, handle);
     ++number;
   });
   if (node.type() == pugi::node_element)

@@ -12,7 +12,26 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
+
+// A handle is, as a rule, its element's address with the document's id above it, so that naming
+// an element costs no table: bits 0-43 hold the node's address divided by 8 (nodes are
+// pointer-aligned and user-space addresses lie below 2^47), bits 44-62 the document's id, and bit
+// 63 is clear. Document ids are never reused, so a closed document's handles stay inert even where
+// another document's nodes come to lie at their addresses. Within a document the parser's
+// allocator hands out a freed node's address again once its whole page is free, so an address
+// that ever held a deleted element is remembered: its address handle stays inert, and an element
+// placed there later, like one whose address does not fit, is issued a handle with bit 63 set and
+// a serial below. An undo that puts a deleted element back gives it its old handle although the
+// copy lies elsewhere. These exceptions are empty until an element is deleted, and looked up only
+// when not.
+struct HandleExceptions {
+  std::unordered_set<pugi::xml_node_struct*> deleted;                  // addresses of elements taken out of the tree
+  std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> byNode;    // elements whose handle is not their address
+  std::unordered_map<QODOM_ELEMENT, pugi::xml_node_struct*> byHandle;  // the same elements, by handle
+  QODOM_ELEMENT issued = 0;                                            // serials given out
+};
 
 struct Document {
   QODOM_DOCUMENT id = 0;
@@ -27,7 +46,7 @@ struct Document {
   // a file does not hold it twice; a document parsed from memory has it from the start.
   std::optional<std::string> original;
   bool originalOnDisk = false;  // the file held that text when it was read, and no save has been made since
-  std::unordered_map<pugi::xml_node_struct*, QODOM_ELEMENT> handles;
+  HandleExceptions handles;
   ChildIndexes indexes;     // finds by attribute among many siblings
   DocumentJournal journal;  // every change since it was opened, for undo and review
 };
@@ -43,7 +62,8 @@ class DocumentStore {
  public:
   static DocumentStore& Instance();
 
-  // Takes the document, gives it an id and returns the handle of its root element.
+  // Takes the document, gives it an id and returns the handle of its root element; 0 once the
+  // ids a handle can hold are used up (half a million documents in one process).
   QODOM_ELEMENT Add(std::unique_ptr<Document> document);
   // Closes the document; every handle of it becomes inert.
   void Remove(QODOM_DOCUMENT id);
@@ -54,7 +74,7 @@ class DocumentStore {
   Document* DocumentOf(QODOM_ELEMENT element) const;
   // Both at once; empty for 0 and dead handles.
   LocatedElement Locate(QODOM_ELEMENT element) const;
-  // The handle of an element of `document`, made on first request; 0 for an empty node.
+  // The handle of an element of `document`; 0 for an empty node.
   QODOM_ELEMENT HandleOf(Document& document, pugi::xml_node node);
   // Makes the handles of the node and everything below it inert.
   void ForgetSubtree(Document& document, pugi::xml_node node);
@@ -62,16 +82,8 @@ class DocumentStore {
   void Rebind(Document& document, QODOM_ELEMENT handle, pugi::xml_node node);
 
  private:
-  struct Entry {
-    Document* document = nullptr;  // null: the handle is inert
-    pugi::xml_node_struct* node = nullptr;
-  };
+  QODOM_ELEMENT Issue(Document& document, pugi::xml_node_struct* node);
 
-  const Entry* Find(QODOM_ELEMENT element) const;
-
-  uint32_t m_nextDocument = 1;
-  // By handle: handles are handed out in turn and never reused, so a vector names them without
-  // hashing; slot 0 is the null handle.
-  std::vector<Entry> m_elements{Entry{}};
-  std::unordered_map<QODOM_DOCUMENT, std::unique_ptr<Document>> m_documents;
+  // By id: ids are handed out in turn and never reused; slot 0 is no document.
+  std::vector<std::unique_ptr<Document>> m_documents = std::vector<std::unique_ptr<Document>>(1);
 };

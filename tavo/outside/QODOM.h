@@ -1,7 +1,7 @@
 #pragma once
 // The document library: element-level access to the material documents.
 //
-// Handles are 32-bit, non-zero and never reused within a process; 0 means "none". A handle of a
+// Handles are 64-bit, non-zero and never reused within a process; 0 means "none". A handle of a
 // deleted element (or of any element below it) or of a closed document is inert: every function
 // treats it as 0. Functions given 0 return 0, "" or do nothing, so finds may be chained.
 
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-using QODOM_ELEMENT = uint32_t;
+using QODOM_ELEMENT = uint64_t;
 using QODOM_DOCUMENT = uint32_t;
 
 // The 16-byte digest of a document's content.

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -71,6 +73,22 @@ TEST(Document, ZeroAndDeadHandlesAreInert)
     QODOM_SetString(property, "Kurzname", "b");
     EXPECT_STREQ(QODOM_GetString(QODOM_FindFirstChild(doc.root, "Kategorie"), "Name"), "Stahl");
     EXPECT_EQ(doc.Text().find("Beton\" Prioritaet"), std::string::npos);
+
+    // Freed pages come back to later elements at the same addresses, but their handles do not.
+    std::set<QODOM_ELEMENT> seen{beton, property};
+    std::vector<QODOM_ELEMENT> previous;
+    for (int round = 0; round < 3; ++round) {
+      const QODOM_ELEMENT holder = QODOM_AddChildElement(doc.root, "Notiz");
+      std::vector<QODOM_ELEMENT> added;
+      for (int n = 0; n < 2000; ++n)
+        added.push_back(QODOM_AddChildElement(holder, "Eigenschaft"));
+      for (const QODOM_ELEMENT each : added)
+        EXPECT_TRUE(seen.insert(each).second) << round;
+      for (const QODOM_ELEMENT old : previous)
+        EXPECT_STREQ(QODOM_GetTagName(old), "") << round;
+      QODOM_DeleteElement(holder);
+      previous = added;
+    }
   }
   // After closing, the root's handle is dead too, and new handles never take an old value.
   EXPECT_EQ(QODOM_GetDocument(root), 0u);
