@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <vector>
 
 namespace {
 
@@ -13,7 +14,7 @@ void Override(const char* variable, const std::string& path)
 
 }  // namespace
 
-std::unique_ptr<CTavoHandler> OpenDatabase(const CliOptions& options)
+CTavoHandler* OpenDatabase(const CliOptions& options)
 {
   Override("TAVO_STANDARD_FILE", options.standardFile);
   Override(options.trestle64 ? "TAVO_USER_FILE_64" : "TAVO_USER_FILE", options.userFile);
@@ -31,5 +32,9 @@ std::unique_ptr<CTavoHandler> OpenDatabase(const CliOptions& options)
       opened = false;
     }
   }
-  return opened ? std::move(handler) : nullptr;
+  if (!opened)
+    return nullptr;
+  static std::vector<std::unique_ptr<CTavoHandler>> kept;
+  kept.push_back(std::move(handler));
+  return kept.back().get();
 }

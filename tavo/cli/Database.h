@@ -7,5 +7,6 @@
 #include <memory>
 
 // Opens both files as the editor does, with the locations that the options name. Null (after a
-// message on standard error naming the file and the reason) when a file cannot be opened.
-std::unique_ptr<CTavoHandler> OpenDatabase(const CliOptions& options);
+// message on standard error naming the file and the reason) when a file cannot be opened. The
+// database stays open until the process ends: the tool leaves without taking it apart (see main).
+CTavoHandler* OpenDatabase(const CliOptions& options);

@@ -3,9 +3,10 @@
 #include "tavo/cli/Commands.h"
 #include "tavo/cli/UnknownCommand.h"
 
-#include <iostream>
-
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 
 int main(int argc, char** argv)
 {
@@ -48,5 +49,11 @@ int main(int argc, char** argv)
     const int code = app.exit(error);
     return code == 0 ? kExitOk : kExitUsage;
   }
-  return status;
+  // Every save has been committed and its lock released inside the command; what is left to do
+  // at exit is taking the documents apart, which at a hundred thousand objects costs more than a
+  // tenth of the run. So the output is flushed and the process leaves without it.
+  std::cout.flush();
+  std::cerr.flush();
+  std::fflush(nullptr);
+  std::_Exit(status);
 }
