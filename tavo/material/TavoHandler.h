@@ -5,6 +5,7 @@
 #include "tavo/material/TavoObj.h"
 #include "tavo/outside/QODOM.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -75,6 +76,11 @@ class CTavoHandler {
   // recalculating or caching anything; 0 when there is none. `inUser` as CTavoObj::inUserFile.
   QODOM_ELEMENT FindObjectElement(const std::string& kat, const std::string& ukat, const std::string& norm,
                                   const std::string& objekt, bool& inUser) const;
+  // Where FindObjectElement finds each of the objects named in the code of the three names (none,
+  // the standard or the user file), with one walk down the levels for all of them.
+  enum class ObjectFile : std::uint8_t { kNone, kStandard, kUser };
+  std::vector<ObjectFile> LocateObjects(const std::string& kat, const std::string& ukat, const std::string& norm,
+                                        const std::vector<std::string>& objects) const;
   // The next GetObj reads the files again (after an object element was deleted).
   void ForgetCurrentObject();
   // Old reinforcing-steel names of Stahl/Betonstahl/EC2 (or EC2 NA (DE)) are replaced in place

@@ -72,6 +72,26 @@ QODOM_ELEMENT CTavoHandler::FindObjectElement(const std::string& kat, const std:
   return found;
 }
 
+std::vector<CTavoHandler::ObjectFile> CTavoHandler::LocateObjects(const std::string& kat, const std::string& ukat,
+                                                                  const std::string& norm,
+                                                                  const std::vector<std::string>& objects) const
+{
+  // As FindObjectElement: the last matching code of a file decides for that file, and the first
+  // file whose code holds the object ends its search.
+  std::vector<ObjectFile> located(objects.size(), ObjectFile::kNone);
+  for (QODOM_ELEMENT file : SearchedFiles()) {
+    const std::vector<QODOM_ELEMENT> codes = FindLevelElements(file, {kat, ukat, NormalizeNormName(norm)});
+    if (codes.empty())
+      continue;
+    const ObjectFile here = file == UserFile() ? ObjectFile::kUser : ObjectFile::kStandard;
+    for (std::size_t index = 0; index < objects.size(); ++index)
+      if (located[index] == ObjectFile::kNone &&
+          QODOM_FindFirstChildWithAttr(codes.back(), kName, objects[index].c_str()))
+        located[index] = here;
+  }
+  return located;
+}
+
 void CTavoHandler::ForgetCurrentObject()
 {
   m_objectKey.clear();

@@ -7,6 +7,7 @@
 #include "tavo/outside/VBTWindow.h"
 #include "tavo/tavoEdit/AboutDlg.h"
 #include "tavo/tavoEdit/EditorPrompts.h"
+#include "tavo/tavoEdit/ObjectListModel.h"
 #include "tavo/tavoEdit/StressStrainPane.h"
 #include "tavo/tavoEdit/TavoGrid.h"
 
@@ -65,6 +66,8 @@ void CTavoEditDlg::CreateControls()
     m_lists[level]->setMinimumContentsLength(kShortestListWidth);
     selectionRow->addWidget(m_lists[level], 1);
   }
+  m_objectList = new CObjectListModel(this);
+  m_lists[kObjekt]->setModel(m_objectList);
   for (int level = 0; level < kLevelCount; ++level)
     connect(m_lists[level], &QComboBox::activated, this, [this, level] { OnSelChange(static_cast<Level>(level)); });
 

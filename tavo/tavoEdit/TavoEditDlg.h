@@ -27,6 +27,7 @@ class CEditorPrompts;
 class CFindField;
 class CFormulaInspector;
 class CTavoGrid;
+class CObjectListModel;
 class CTavoObj;
 class QLabel;
 class CTavoHandler;
@@ -127,7 +128,6 @@ class CTavoEditDlg : public QDialog {
   const CFindIndex& FindIndex();
   std::string BlockedReason(const CMaterialPath& path) const;
   void ShowProvenance(const CTavoObj& object);
-  void MarkObjectFiles();
   void UpdateGridHint(int row);
   void InspectFocusRow();
   // Saves one file; a failure is shown with the path and the reason.
@@ -152,6 +152,7 @@ class CTavoEditDlg : public QDialog {
   const StartValues m_start;
 
   std::array<QComboBox*, 4> m_lists{};
+  CObjectListModel* m_objectList = nullptr;  // the model of the Objekt list
   std::array<std::vector<std::string>, 4> m_names;
   std::array<int, 4> m_selection{-1, -1, -1, -1};
   std::string m_priorityText;

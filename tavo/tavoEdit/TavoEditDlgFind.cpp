@@ -204,19 +204,6 @@ void CTavoEditDlg::ShowProvenance(const CTavoObj& object)
   }
 }
 
-void CTavoEditDlg::MarkObjectFiles()
-{
-  const std::vector<std::string> above = CurrentNames(kObjekt);
-  QComboBox* list = m_lists[kObjekt];
-  for (int i = 0; i < list->count(); ++i) {
-    bool inUser = false;
-    if (!m_handler.FindObjectElement(above[0], above[1], above[2], list->itemText(i).toStdString(), inUser))
-      continue;
-    list->setItemIcon(i, FileIcon(inUser));
-    list->setItemData(i, QString::fromStdString(FileText(inUser)), Qt::ToolTipRole);
-  }
-}
-
 void CTavoEditDlg::UpdateGridHint(int row)
 {
   std::string hint;

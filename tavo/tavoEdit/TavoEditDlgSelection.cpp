@@ -9,12 +9,30 @@
 #include "tavo/tavoEdit/ChangeTexts.h"
 #include "tavo/tavoEdit/TavoGrid.h"
 
-#include <QComboBox>
+#include "tavo/tavoEdit/ObjectListModel.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
 #include <algorithm>
+
+namespace {
+
+// The length of a UTF-8 text as the list counts its characters: in UTF-16 units, so a character
+// beyond U+FFFF counts twice.
+std::size_t Utf16Length(const std::string& text)
+{
+  std::size_t length = 0;
+  for (const char byte : text) {
+    const auto value = static_cast<unsigned char>(byte);
+    length += (value & 0xC0) != 0x80;
+    length += value >= 0xF0;
+  }
+  return length;
+}
+
+}  // namespace
 
 // --- the four lists ---
 
@@ -88,19 +106,29 @@ void CTavoEditDlg::StoreObject()
 void CTavoEditDlg::FillList(Level level, const std::vector<std::string>& names, bool translated)
 {
   m_names[level] = names;
-  QComboBox* list = m_lists[level];
-  list->clear();
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(names.size()));
-  qsizetype longest = 0;
-  for (const std::string& name : names) {
-    lines.push_back(QString::fromStdString(translated ? Translate(name) : name));
-    longest = std::max(longest, lines.back().size());
+  std::size_t longest = 0;
+  if (level == kObjekt) {
+    // Thousands of entries: handed to the list's model in one step, converted only when shown.
+    std::vector<CTavoHandler::ObjectFile> files;
+    if (!names.empty()) {
+      const std::vector<std::string> above = CurrentNames(kObjekt);
+      files = m_handler.LocateObjects(above[0], above[1], above[2], names);
+    }
+    for (const std::string& name : names)
+      longest = std::max(longest, Utf16Length(name));
+    m_objectList->Reset(names, std::move(files));
+  } else {
+    QComboBox* list = m_lists[level];
+    list->clear();
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(names.size()));
+    for (const std::string& name : names) {
+      lines.push_back(QString::fromStdString(translated ? Translate(name) : name));
+      longest = std::max(longest, static_cast<std::size_t>(lines.back().size()));
+    }
+    list->addItems(lines);
   }
-  list->addItems(lines);
-  list->setMinimumContentsLength(static_cast<int>(std::max<qsizetype>(longest, kShortestListWidth)));
-  if (level == kObjekt)
-    MarkObjectFiles();
+  m_lists[level]->setMinimumContentsLength(static_cast<int>(std::max<std::size_t>(longest, kShortestListWidth)));
 }
 
 void CTavoEditDlg::SelectStart(Level level, const std::string& wanted)

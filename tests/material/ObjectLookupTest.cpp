@@ -86,14 +86,21 @@ TEST(ObjectLookup, LastMatchingCodeDecidesEvenWhenItLacksTheObject)
   TestDatabase db(MaterialFile(codes), MaterialFile(R"(<Kategorie Name="K"><Unterkategorie Name="U"><Norm Name="N">
     <Objekt Name="a"><Eigenschaft Kurzname="v" Wert01="3"/></Objekt></Norm></Unterkategorie></Kategorie>)"));
   const auto handler = db.Open();
+  using File = CTavoHandler::ObjectFile;
   struct Row {
     const char* objekt;
     bool found, inUser;
-  } const rows[] = {{"a", true, true}, {"b", false, true}, {"c", true, false}};  // b: flagged by the last N seen
-  for (const Row& row : rows) {
+    File located;  // the object list's mark, found for all names at once
+  } const rows[] = {{"a", true, true, File::kUser},
+                    {"b", false, true, File::kNone},  // flagged by the last N seen
+                    {"c", true, false, File::kStandard}};
+  const auto located = handler->LocateObjects("K", "U", "N", {"a", "b", "c"});
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
     const CTavoObj obj = Get(*handler, "N", row.objekt);
     EXPECT_EQ(obj.objectElement != 0, row.found) << row.objekt;
     EXPECT_EQ(obj.inUserFile, row.inUser) << row.objekt;
+    EXPECT_EQ(located.at(i), row.located) << row.objekt;
   }
   EXPECT_EQ(Get(*handler, "N", "a").values.at("v"), "3");  // the standard file's last code lacks it
 }
