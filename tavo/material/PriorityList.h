@@ -4,6 +4,8 @@
 
 #include <map>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // Priorities below 0 or above this count as missing, so no list is indexed below 0 or grown to
@@ -29,10 +31,12 @@ class LevelListBuilder {
 class ObjectListBuilder {
  public:
   // `hasPriority` false: the object has no usable Prioritaet.
-  void Add(const std::string& name, bool hasPriority, int priority);
+  void Add(std::string_view name, bool hasPriority, int priority);
   std::vector<std::string> Build() const;
 
  private:
-  std::map<std::string, int> m_priorities;
+  // In the order added: a code holds thousands of objects, which are not sorted into a tree one
+  // by one.
+  std::vector<std::pair<std::string, int>> m_entries;
   int m_length = 0;
 };

@@ -8,6 +8,10 @@
 #include "tavo/outside/DocumentBase.h"
 #include "tavo/outside/QOTAVO.h"
 #include "tavo/shell/StartupLog.h"
+#include "tavo/text/NumberText.h"
+
+#include <algorithm>
+#include <limits>
 
 using namespace vocabulary;
 
@@ -25,6 +29,13 @@ std::vector<QODOM_ELEMENT> ChildrenNamed(const std::vector<QODOM_ELEMENT>& paren
          child = QODOM_FindNextChildWithAttr(child, kName, name.c_str()))
       children.push_back(child);
   return children;
+}
+
+// The priority as QODOM_GetInt reads it, from the text already at hand.
+int PriorityOf(const char* text)
+{
+  return static_cast<int>(
+      std::clamp<int64_t>(ReadLeadingInteger(text), std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 }  // namespace
@@ -152,7 +163,7 @@ void ForEachEntry(const CTavoHandler& handler, const std::vector<std::string>& p
 {
   for (QODOM_ELEMENT file : handler.SearchedFiles())
     for (QODOM_ELEMENT parent : handler.FindLevelElements(file, path))
-      for (QODOM_ELEMENT entry = QODOM_FindFirstChild(parent, tag); entry; entry = QODOM_FindNextChild(entry, tag))
+      for (QODOM_ELEMENT entry : QODOM_GetChildren(parent, tag))
         visit(entry);
 }
 
@@ -169,8 +180,8 @@ std::vector<std::string> CTavoHandler::ListLevel(const std::vector<std::string>&
   }
   ObjectListBuilder builder;
   ForEachEntry(*this, {names[0], names[1], NormalizeNormName(names[2])}, kObjekt, [&](QODOM_ELEMENT entry) {
-    const bool hasPriority = *QODOM_GetString(entry, kPrioritaet) != '\0';
-    builder.Add(QODOM_GetString(entry, kName), hasPriority, QODOM_GetInt(entry, kPrioritaet));
+    const char* priority = QODOM_GetString(entry, kPrioritaet);
+    builder.Add(QODOM_GetString(entry, kName), *priority != '\0', PriorityOf(priority));
   });
   return builder.Build();
 }

@@ -36,6 +36,18 @@ pugi::xml_node ChildIndex::After(pugi::xml_node child, std::string_view value) c
   return next == entries.end() ? pugi::xml_node() : pugi::xml_node(next->node);
 }
 
+std::vector<pugi::xml_node> ChildIndex::All(std::string_view value) const
+{
+  std::vector<pugi::xml_node> children;
+  const auto found = m_byValue.find(value);
+  if (found != m_byValue.end()) {
+    children.reserve(found->second.size());
+    for (const Entry& entry : found->second)
+      children.emplace_back(entry.node);
+  }
+  return children;
+}
+
 void ChildIndex::Appended(pugi::xml_node child)
 {
   if (!Tracks(child))

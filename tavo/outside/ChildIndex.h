@@ -28,6 +28,8 @@ class ChildIndex {
   // The first child after `child` (a child of the parent) whose attribute is `value`, or an
   // empty node.
   pugi::xml_node After(pugi::xml_node child, std::string_view value) const;
+  // Every child whose attribute is exactly `value`, in document order.
+  std::vector<pugi::xml_node> All(std::string_view value) const;
 
   // `child` was added after every sibling.
   void Appended(pugi::xml_node child);

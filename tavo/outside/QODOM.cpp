@@ -120,6 +120,23 @@ pugi::xml_node FindChild(Document& document, pugi::xml_node parent, pugi::xml_no
   return after ? index->After(after, text) : index->First(text);
 }
 
+// The children of `parent` with that tag: a short list walked, a long one read from the parent's
+// index by tag (built here as a find would build it), without walking past the text between the
+// children and the children of other tags.
+std::vector<pugi::xml_node> ChildrenWithTag(Document& document, pugi::xml_node parent, const char* tag)
+{
+  ChildIndex* index = document.indexes.Find(parent, kByTag);
+  std::vector<pugi::xml_node> children;
+  int walked = 0;
+  for (pugi::xml_node child = parent.first_child(); child && !index; child = child.next_sibling()) {
+    if (Matches(child, kByTag, tag))
+      children.push_back(child);
+    if (++walked == kWalkBeforeIndexing)
+      index = &document.indexes.Build(parent, kByTag);
+  }
+  return index ? index->All(tag) : children;
+}
+
 enum FindStart { kFirstChild, kNextSibling };
 
 // The find of the four entry points: among the children of `element`, or among the siblings after
@@ -155,6 +172,19 @@ QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* na
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value)
 {
   return FindFrom(element, kNextSibling, name, value);
+}
+
+std::vector<QODOM_ELEMENT> QODOM_GetChildren(QODOM_ELEMENT element, const char* tag)
+{
+  std::vector<QODOM_ELEMENT> handles;
+  const LocatedElement located = Store().Locate(element);
+  if (!located || !*tag)
+    return handles;
+  const std::vector<pugi::xml_node> children = ChildrenWithTag(*located.document, located.node, tag);
+  handles.reserve(children.size());
+  for (pugi::xml_node child : children)
+    handles.push_back(Store().HandleOf(*located.document, child));
+  return handles;
 }
 
 QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 using QODOM_ELEMENT = uint64_t;
 using QODOM_DOCUMENT = uint32_t;
@@ -27,6 +28,8 @@ QODOM_ELEMENT QODOM_FindNextChild(QODOM_ELEMENT element, const char* tag);
 QODOM_ELEMENT QODOM_FindFirstChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value);
 // Next sibling element after `element`, of any tag, whose attribute equals `value`, or 0.
 QODOM_ELEMENT QODOM_FindNextChildWithAttr(QODOM_ELEMENT element, const char* name, const char* value);
+// Every child element with that tag, in document order; empty for 0.
+std::vector<QODOM_ELEMENT> QODOM_GetChildren(QODOM_ELEMENT element, const char* tag);
 // First child element of any tag, or 0.
 QODOM_ELEMENT QODOM_GetFirstChildElement(QODOM_ELEMENT element);
 // Next sibling element of any tag after `element`, or 0.

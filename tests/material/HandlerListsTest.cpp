@@ -81,6 +81,7 @@ TEST(HandlerLists, PrioritiesGapsCollisionsAndBothFiles)
       {"a code without objects lists none", Objekte(""), "", kObjects, {}},
       {"objects with bad priorities only", Objekte("A=-1 B=70000"), "", kObjects, {"A", "B"}},
       {"an object that loses its slot is appended", Objekte("A=0 B=0 C"), "", kObjects, {"A", "C", "B"}},
+      {"those of several slots by name", Objekte("D=0 C=0 B=1 A=1"), "", kObjects, {"C", "A", "B", "D"}},
       {"an object without name takes no slot", Objekte("_=0 ? B=0 C=1"), "", kObjects, {"B", "C"}},
       {"a code of the user file", Objekte("A=0"), Objekte("Eigen=0"), kObjects, {"A", "Eigen"}},
       // DIN 1045-I (capital I) lists the objects of DIN 1045-1; the codes list under their own names.
