@@ -43,6 +43,7 @@ pugi::xml_node ChildFromEnd(pugi::xml_node parent, std::uint32_t fromEnd)
 void ApplyAttribute(Document& document, pugi::xml_node element, const char* name,
                     const std::optional<std::string>& text, std::uint32_t position)
 {
+  ++document.edits;
   pugi::xml_attribute attribute = element.attribute(name);
   const std::optional<std::string> before =
       attribute ? std::optional<std::string>(attribute.value()) : std::optional<std::string>();
@@ -63,6 +64,7 @@ void ApplyAttribute(Document& document, pugi::xml_node element, const char* name
 // Takes the node out of the tree into the change's kept copy.
 void TakeOut(Document& document, pugi::xml_node node, NodeChange& change)
 {
+  ++document.edits;
   change.kept = document.journal.Keep(node);
   change.handles.clear();
   std::uint32_t number = 0;
@@ -84,6 +86,7 @@ bool PutBack(Document& document, NodeChange& change)
   pugi::xml_node parent = Store().Node(change.parent);
   if (!parent || !change.kept)
     return false;
+  ++document.edits;
   const pugi::xml_node before = change.fromEnd == 0 ? pugi::xml_node() : ChildFromEnd(parent, change.fromEnd - 1);
   const pugi::xml_node node = before ? parent.insert_copy_before(change.kept, before) : parent.append_copy(change.kept);
   auto next = change.handles.begin();
@@ -152,6 +155,7 @@ void RemoveAttribute(Document& document, pugi::xml_node element, const char* nam
 void NodeInserted(Document& document, pugi::xml_node node)
 {
   const pugi::xml_node parent = node.parent();
+  ++document.edits;
   document.indexes.ChildInserted(parent, node);
   if (document.journal.Replaying())
     return;

@@ -49,6 +49,7 @@ struct Document {
   HandleExceptions handles;
   ChildIndexes indexes;     // finds by attribute among many siblings
   DocumentJournal journal;  // every change since it was opened, for undo and review
+  std::uint64_t edits = 0;  // the edit generation: every change of the tree counts it up
 };
 
 // A live handle's document and element, found with one look-up.

@@ -145,7 +145,7 @@ void CTavoEditDlg::OnInitDialog()
   m_handler.EnsureUserOpen(true);
   // The files as read are the bases of a later merge with the disk; each costs its size in memory.
   RememberBases(m_handler);
-  TakeFingerprints();
+  MarkContents();
 
   FillList(kKategorie, m_handler.ListLevel({}), true);
   m_lists[kKategorie]->setCurrentIndex(0);
@@ -235,8 +235,10 @@ std::string CTavoEditDlg::Translate(const std::string& text) const
   return VBT_Translate("QOR Eingabe", "tavo", "TavoEdit", text);
 }
 
-void CTavoEditDlg::TakeFingerprints()
+void CTavoEditDlg::MarkContents()
 {
-  m_standardPrint = QODOM_GetFingerPrint(m_handler.StandardFile());
-  m_userPrint = QODOM_GetFingerPrint(m_handler.UserFile());
+  // Nothing is serialised here: the closing questions compute a fingerprint only for a file that
+  // was written since.
+  m_standardMark = CContentMark(m_handler.StandardFile());
+  m_userMark = CContentMark(m_handler.UserFile());
 }

@@ -10,6 +10,7 @@
 
 #include "tavo/material/FindIndex.h"
 #include "tavo/material/ObjectActions.h"
+#include "tavo/outside/ContentMark.h"
 #include "tavo/outside/QODOM.h"
 #include "tavo/tavoEdit/TavoCmdLineInfo.h"
 
@@ -49,7 +50,7 @@ class CTavoEditDlg : public QDialog {
   CTavoEditDlg(CTavoHandler& handler, CEditorPrompts& prompts, const StartValues& start, QWidget* parent = nullptr);
   ~CTavoEditDlg() override;
 
-  // Translation, the grid, both files opened and fingerprinted, and the start selection.
+  // Translation, the grid, both files opened and their contents marked, and the start selection.
   void OnInitDialog();
   // true: grid into the row arrays, the rows into the document, the priority field into its
   // text; false: the other way round.
@@ -119,7 +120,7 @@ class CTavoEditDlg : public QDialog {
   // Commits the grid; then the selected object (the Objekt list's current line), or nothing
   // while a list has no line or the selection names no object.
   std::optional<ObjectPath> CommitSelectedObject();
-  void TakeFingerprints();
+  void MarkContents();
   // TavoEditDlgFind.cpp
   QWidget* CreateFindField();
   QWidget* CreateGridPanels();
@@ -135,7 +136,7 @@ class CTavoEditDlg : public QDialog {
   // Merges what someone else saved to the file into memory, as one step of the history, the
   // conflicts chosen by the user; false (nothing changed) when it cannot or the user cancels.
   bool MergeWithDisk(QODOM_ELEMENT file);
-  bool AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question);
+  bool AskToSave(QODOM_ELEMENT file, const CContentMark& stored, const char* question);
   std::string Translate(const std::string& text) const;
 
   // Runs the action as one step of the undo history, named `text`, when it changes a document.
@@ -157,7 +158,8 @@ class CTavoEditDlg : public QDialog {
   std::array<int, 4> m_selection{-1, -1, -1, -1};
   std::string m_priorityText;
   std::vector<QODOM_ELEMENT> m_rowElements;
-  CFingerPrint m_standardPrint, m_userPrint;
+  // The files as last opened or saved, for the closing questions.
+  CContentMark m_standardMark, m_userMark;
 
   QLineEdit* m_priority = nullptr;
   CTavoGrid* m_grid = nullptr;

@@ -35,11 +35,11 @@ constexpr const char* kUserChanged =
 void CTavoEditDlg::OnSaveChanges()
 {
   UpdateObjectData(true);
-  // A file that failed to save keeps its old fingerprint, so closing still asks for it.
+  // A file that failed to save keeps its old mark, so closing still asks for it.
   if (m_start.qorMode && SaveFileReporting(m_handler.StandardFile()))
-    m_standardPrint = QODOM_GetFingerPrint(m_handler.StandardFile());
+    m_standardMark = CContentMark(m_handler.StandardFile());
   if (SaveFileReporting(m_handler.UserFile()))
-    m_userPrint = QODOM_GetFingerPrint(m_handler.UserFile());
+    m_userMark = CContentMark(m_handler.UserFile());
   UpdateHistoryState();
   // The history marks the saved state once no file holds unsaved changes.
   if (!isWindowModified())
@@ -53,9 +53,9 @@ void CTavoEditDlg::OnCancel()
   if (m_priority->isModified())
     OnPriorityChanged();
   UpdateObjectData(true);
-  if (!AskToSave(m_handler.StandardFile(), m_standardPrint, kStandardChanged))
+  if (!AskToSave(m_handler.StandardFile(), m_standardMark, kStandardChanged))
     return;
-  if (!AskToSave(m_handler.UserFile(), m_userPrint, kUserChanged))
+  if (!AskToSave(m_handler.UserFile(), m_userMark, kUserChanged))
     return;
   m_handler.EnsureStandardOpen(false);
   m_handler.EnsureUserOpen(false);
@@ -143,9 +143,9 @@ bool CTavoEditDlg::MergeWithDisk(QODOM_ELEMENT file)
 
 // Asks whether a changed file is to be saved; false when closing must stop (Cancel, or the
 // save failed and the edits would be lost).
-bool CTavoEditDlg::AskToSave(QODOM_ELEMENT file, const CFingerPrint& stored, const char* question)
+bool CTavoEditDlg::AskToSave(QODOM_ELEMENT file, const CContentMark& stored, const char* question)
 {
-  if (QODOM_GetFingerPrint(file) == stored)
+  if (!stored.Differs(file))
     return true;
   switch (m_prompts.AskWithChanges(this, Translate(question), ChangesSinceSave(QODOM_GetDocument(file)))) {
     case CEditorPrompts::Answer::Cancel: return false;

@@ -1,6 +1,7 @@
 // The journal of a document's changes: every kind of change undone and redone byte for byte, with
 // the handles taken before, and what it costs in memory.
 
+#include "tavo/outside/ContentMark.h"
 #include "tavo/outside/QODOMJournal.h"
 #include "tests/support/ParsedDocument.h"
 
@@ -125,4 +126,42 @@ TEST(DocumentJournal, CostsWhatChangedNotTheDocument)
   EXPECT_EQ(smallDelete, largeDelete);
   EXPECT_LT(largeDelete, 600u);  // one object of about 90 bytes of text, and the blank before it
   EXPECT_LT(journalBytes(2000, 0).first, 1000u);
+}
+
+TEST(DocumentJournal, ContentMarksAnswerAsFingerprintsWithoutTakingThemUnasked)
+{
+  using Step = std::function<void(const ParsedDoc&)>;
+  const Step none = [](auto&) {};
+  const Step edit = [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "35"); };
+  const Step back = [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "30"); };
+  const Step undo = [](auto& d) { MoveTo(d, Position(d) - 1); };
+  const Step moveName = [](auto& d) {  // removed and set again: now the last attribute
+    QODOM_DeleteAttr(Fck(d, "C30/37"), "Name");
+    QODOM_SetString(Fck(d, "C30/37"), "Name", "a & b");
+  };
+  const struct {
+    const char* what;
+    Step before, after;  // the steps before the mark and after it
+    bool differs;
+  } cases[] = {
+      {"untouched", none, none, false},
+      {"edited", none, edit, true},
+      {"edited and changed back", none, [&](auto& d) { edit(d), back(d); }, false},
+      {"edited and undone", none, [&](auto& d) { edit(d), undo(d); }, false},
+      {"an attribute moved", none, moveName, true},
+      {"marked after an edit, then undone", edit, undo, true},
+      {"marked after an undo, redone and changed back", [&](auto& d) { edit(d), undo(d); },
+       [&](auto& d) { MoveTo(d, 1), back(d); }, false},
+  };
+  for (const auto& c : cases) {
+    const ParsedDoc doc(kDoc);
+    c.before(doc);
+    const CContentMark mark(doc.root);
+    const CFingerPrint marked = QODOM_GetFingerPrint(doc.root);
+    c.after(doc);
+    const std::string text = doc.Text();
+    EXPECT_EQ(mark.Differs(doc.root), c.differs) << c.what;
+    EXPECT_EQ(c.differs, !(QODOM_GetFingerPrint(doc.root) == marked)) << c.what;
+    EXPECT_EQ(doc.Text(), text) << c.what;  // the journal came back to where it stood
+  }
 }
