@@ -134,7 +134,7 @@ TEST(DocumentJournal, ContentMarksAnswerAsFingerprintsWithoutTakingThemUnasked)
   const Step none = [](auto&) {};
   const Step edit = [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "35"); };
   const Step back = [](auto& d) { QODOM_SetString(Fck(d, "C30/37"), "Wert01", "30"); };
-  const Step undo = [](auto& d) { MoveTo(d, Position(d) - 1); };
+  const Step undo = [](auto& d) { MoveTo(d, Journal(d)->Position() - 1); };
   const Step moveName = [](auto& d) {  // removed and set again: now the last attribute
     QODOM_DeleteAttr(Fck(d, "C30/37"), "Name");
     QODOM_SetString(Fck(d, "C30/37"), "Name", "a & b");
