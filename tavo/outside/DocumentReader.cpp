@@ -1,16 +1,13 @@
 #include "tavo/outside/DocumentReader.h"
 
+#include "tavo/outside/TextCharacters.h"
 #include "tavo/outside/WellFormedness.h"
 #include "tavo/text/CodePage.h"
-#include "tavo/text/Utf8.h"
 #include "tavo/text/WideText.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
-#include <cstring>
 #include <optional>
-#include <unordered_set>
 
 namespace {
 
@@ -62,17 +59,6 @@ Declared DeclaredEncoding(std::string_view text)
   return {Lowercase(std::string(declaration.substr(quote + 1, close - quote - 1))), quote + 1};
 }
 
-std::vector<std::size_t> LineStarts(std::string_view text)
-{
-  std::vector<std::size_t> starts{0};
-  const char* begin = text.data();
-  const char* end = begin + text.size();
-  for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p))));
-       ++p)
-    starts.push_back(static_cast<std::size_t>(p - begin) + 1);
-  return starts;
-}
-
 std::string Position(const std::vector<std::size_t>& lineStarts, std::ptrdiff_t offset)
 {
   const auto line = std::upper_bound(lineStarts.begin(), lineStarts.end(), static_cast<std::size_t>(offset));
@@ -93,73 +79,14 @@ void DeclareUtf8(pugi::xml_document& xml)
   }
 }
 
-// Visits every element below `root` in document order, without recursion.
-template <typename Visit>
-void ForEachElement(pugi::xml_node root, Visit visit)
-{
-  pugi::xml_node node = root.first_child();
-  while (node) {
-    if (node.type() == pugi::node_element)
-      visit(node);
-    if (node.first_child()) {
-      node = node.first_child();
-      continue;
-    }
-    while (node && !node.next_sibling() && node != root)
-      node = node.parent();
-    if (!node || node == root)
-      break;
-    node = node.next_sibling();
-  }
-}
-
-// Linear in the number of attributes, however many an element has.
-bool ComparesRepeatedAttribute(pugi::xml_node element)
-{
-  std::unordered_set<std::string_view> names;
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute())
-    if (!names.insert(a.name()).second)
-      return true;
-  return false;
-}
-
-// Hashing every name would cost more than the parse itself on property elements with their
-// fifteen attributes: a signature of each name (its length and two characters) clears the
-// elements whose names all differ there, and only the others are compared in full.
-bool HasRepeatedAttribute(pugi::xml_node element)
-{
-  std::uint64_t seen = 0;
-  for (pugi::xml_attribute a = element.first_attribute(); a; a = a.next_attribute()) {
-    const char* name = a.name();
-    const std::size_t length = std::strlen(name);
-    const auto first = static_cast<unsigned char>(name[0]);
-    const auto last = static_cast<unsigned char>(length ? name[length - 1] : 0);
-    const std::uint64_t bit = std::uint64_t{1} << ((length * 7 + first + last * 3) & 63);
-    if (seen & bit)
-      return ComparesRepeatedAttribute(element);
-    seen |= bit;
-  }
-  return false;
-}
-
-// The parser accepts two things that well-formed XML forbids: a second root element and an
-// attribute given twice. Returns the offending element, or an empty node.
-pugi::xml_node NotWellFormed(const pugi::xml_document& xml, std::string& reason)
+// The parser accepts a second root element. Returns it, or an empty node.
+pugi::xml_node SecondRoot(const pugi::xml_document& xml)
 {
   int roots = 0;
   for (pugi::xml_node node : xml.children())
-    if (node.type() == pugi::node_element && ++roots == 2) {
-      reason = "more than one root element";
+    if (node.type() == pugi::node_element && ++roots == 2)
       return node;
-    }
-  pugi::xml_node offender;
-  ForEachElement(xml, [&](pugi::xml_node element) {
-    if (!offender && HasRepeatedAttribute(element))
-      offender = element;
-  });
-  if (offender)
-    reason = "an attribute is given twice";
-  return offender;
+  return {};
 }
 
 // An encoding that the text may declare: UTF-8 (or its subset ASCII) and the Latin code pages
@@ -175,7 +102,8 @@ bool MayDeclare(const std::string& encoding, const char* wide)
 bool Refuse(Document& document, std::string_view text, std::size_t offset, const std::string& reason,
             std::string& error)
 {
-  document.lineStarts = LineStarts(text);
+  if (document.lineStarts.empty())
+    document.lineStarts = ScanTextCharacters(text).lineStarts;
   error = document.path + ":" + Position(document.lineStarts, static_cast<std::ptrdiff_t>(offset)) + ": " + reason;
   return false;
 }
@@ -185,6 +113,7 @@ bool Refuse(Document& document, std::string_view text, std::size_t offset, const
 struct PreparedText {
   std::string converted;
   std::string_view text;
+  std::size_t repeatedAttribute = std::string_view::npos;  // see MarkupFaults
 };
 
 // Decides the encoding, records the byte-order mark, the final line break and the line starts,
@@ -207,16 +136,22 @@ bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepa
   if (!declared.empty() && !MayDeclare(declared, wide.encoding))
     return Refuse(document, bytes, declaredAt.offset, "the encoding \"" + declared + "\" is not supported here", error);
   const bool declaredLatin = !wide.encoding && IsSingleByteLatin(declared);
-  // Validated once: the same answer decides between UTF-8 and Latin and reports the bad byte.
-  const std::size_t firstBad = declaredLatin ? std::string_view::npos : FirstInvalidUtf8(bytes);
+  // Read once: the same pass decides between UTF-8 and Latin, reports the bad byte and finds the
+  // lines and the forbidden characters; only a text that turns out Latin is read again converted.
+  TextCharacters characters = declaredLatin ? TextCharacters{} : ScanTextCharacters(bytes);
+  const std::size_t firstBad = characters.invalidUtf8;
   const bool latin = declaredLatin || (!document.writeBom && firstBad != std::string_view::npos && declared.empty());
-  if (latin)
+  if (latin) {
     prepared.converted = LatinToUtf8(bytes, declared);
+    characters = ScanTextCharacters(prepared.converted);
+  }
   prepared.text = latin ? std::string_view(prepared.converted) : bytes;
-  document.lineStarts = LineStarts(prepared.text);
+  document.lineStarts = std::move(characters.lineStarts);
   if (const std::size_t bad = latin ? std::string_view::npos : firstBad; bad != std::string_view::npos)
     return Refuse(document, prepared.text, bad, "the file is not valid UTF-8 text", error);
-  if (const std::optional<TextFault> fault = FirstWellFormednessFault(prepared.text))
+  MarkupFaults markup = ScanMarkup(prepared.text);
+  prepared.repeatedAttribute = markup.repeatedAttribute;
+  if (const std::optional<TextFault> fault = FirstWellFormednessFault(characters, std::move(markup)))
     return Refuse(document, prepared.text, fault->offset, fault->reason, error);
   document.finalNewline = !prepared.text.empty() && prepared.text.back() == '\n';
   return true;
@@ -225,7 +160,7 @@ bool PrepareText(Document& document, std::string_view bytes, PreparedText& prepa
 // The checks after the parse: its own result, a root element, well-formedness; then the
 // declaration is made to say UTF-8.
 std::unique_ptr<Document> CheckParsed(std::unique_ptr<Document> document, const pugi::xml_parse_result& result,
-                                      std::string& error)
+                                      std::size_t repeatedAttribute, std::string& error)
 {
   const std::string& path = document->path;
   if (!result) {
@@ -237,11 +172,16 @@ std::unique_ptr<Document> CheckParsed(std::unique_ptr<Document> document, const 
     error = path + ": the file holds no root element";
     return nullptr;
   }
-  std::string reason;
-  if (const pugi::xml_node offender = NotWellFormed(document->xml, reason)) {
-    const std::ptrdiff_t offset = offender.offset_debug();
+  if (const pugi::xml_node second = SecondRoot(document->xml)) {
+    const std::ptrdiff_t offset = second.offset_debug();
     const bool located = !document->lineStarts.empty() && offset >= 0;
-    error = path + ":" + (located ? Position(document->lineStarts, offset) + ":" : "") + " " + reason;
+    error = path + ":" + (located ? Position(document->lineStarts, offset) + ":" : "") + " more than one root element";
+    return nullptr;
+  }
+  // The parser also keeps an attribute given twice; the scan before found the first.
+  if (repeatedAttribute != std::string_view::npos) {
+    error = path + ":" + Position(document->lineStarts, static_cast<std::ptrdiff_t>(repeatedAttribute)) +
+            ": an attribute is given twice";
     return nullptr;
   }
   DeclareUtf8(document->xml);
@@ -260,7 +200,7 @@ std::unique_ptr<Document> ParseDocument(std::string_view bytes, const std::strin
   // The parser copies the text into a buffer of its own.
   const pugi::xml_parse_result result =
       document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, pugi::encoding_utf8);
-  return CheckParsed(std::move(document), result, error);
+  return CheckParsed(std::move(document), result, prepared.repeatedAttribute, error);
 }
 
 std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, const std::string& path,
@@ -281,12 +221,12 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
     // results and error positions are the same.
     const pugi::xml_parse_result result =
         document->xml.load_buffer_inplace_own(buffer, size + 1, kParseOptions, pugi::encoding_utf8);
-    return CheckParsed(std::move(document), result, error);
+    return CheckParsed(std::move(document), result, prepared.repeatedAttribute, error);
   }
   const pugi::xml_parse_result result =
       document->xml.load_buffer(prepared.text.data(), prepared.text.size(), kParseOptions, pugi::encoding_utf8);
   pugi::get_memory_deallocation_function()(buffer);
-  return CheckParsed(std::move(document), result, error);
+  return CheckParsed(std::move(document), result, prepared.repeatedAttribute, error);
 }
 
 std::optional<std::string> ParsedTextOf(std::string_view bytes)

@@ -4,8 +4,12 @@
 
 #include "tavo/outside/WellFormedness.h"
 
+#include "tavo/outside/TextCharacters.h"
+
+#include <array>
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -16,13 +20,26 @@ bool IsSpace(char c)
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// Letters, digits, the name punctuation and every byte of a multi-byte character.
-bool IsNameChar(char c)
-{
-  const auto u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == ':' ||
-         u == '-' || u == '.' || u >= 0x80;
-}
+// What the scan stops at, by byte: the classes below.
+enum : unsigned char { kNameByte = 1, kValueStop = 2, kSpaceByte = 4, kTextStop = 8 };
+
+constexpr std::array<unsigned char, 256> kByteClasses = [] {
+  std::array<unsigned char, 256> classes{};
+  // Letters, digits, the name punctuation and every byte of a multi-byte character.
+  for (int c = 0; c < 256; ++c)
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == ':' ||
+        c == '-' || c == '.' || c >= 0x80)
+      classes[static_cast<std::size_t>(c)] |= kNameByte;
+  // Where an attribute value may end or needs a closer look.
+  for (const char c : {'"', '\'', '<', '&'})
+    classes[static_cast<unsigned char>(c)] |= kValueStop;
+  for (const char c : {' ', '\t', '\n', '\r'})
+    classes[static_cast<unsigned char>(c)] |= kSpaceByte;
+  // Where character data needs a closer look.
+  for (const char c : {'<', '&', ']'})
+    classes[static_cast<unsigned char>(c)] |= kTextStop;
+  return classes;
+}();
 
 // The characters a document may hold, written out or as a reference.
 bool IsXmlChar(std::uint32_t c)
@@ -36,45 +53,11 @@ bool IsPredefinedEntity(std::string_view name)
   return name == "lt" || name == "gt" || name == "amp" || name == "quot" || name == "apos";
 }
 
-// False when none of the eight bytes at `bytes` is below 0x20 or the lead byte EF (of U+FFFE and
-// U+FFFF); true may be wrong, the caller then looks byte by byte.
-bool MayHoldForbidden(const unsigned char* bytes)
-{
-  constexpr std::uint64_t kOnes = 0x0101010101010101u, kHigh = 0x8080808080808080u;
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  const std::uint64_t below20 = (word - 0x20 * kOnes) & ~word & kHigh;
-  const std::uint64_t ef = word ^ (0xEF * kOnes);
-  return below20 | ((ef - kOnes) & ~ef & kHigh);
-}
-
-// The first control character other than tab, line feed and carriage return, or U+FFFE/U+FFFF.
-std::optional<TextFault> FirstForbiddenCharacter(std::string_view text)
-{
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    // Eight bytes at a time past the bulk of every file, which holds none of the bytes looked for.
-    while (i + 8 <= text.size() && !MayHoldForbidden(bytes + i))
-      i += 8;
-    if (i >= text.size())
-      break;
-    const unsigned char c = bytes[i];
-    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') {
-      static const char kHex[] = "0123456789ABCDEF";
-      return TextFault{
-          i, std::string("the control character U+00") + kHex[c >> 4] + kHex[c & 15] + " is not allowed in XML"};
-    }
-    if (c == 0xEF && i + 2 < text.size() && bytes[i + 1] == 0xBF && bytes[i + 2] >= 0xBE)
-      return TextFault{i, "the non-character U+FFFE or U+FFFF is not allowed in XML"};
-  }
-  return std::nullopt;
-}
-
 class Scanner {
  public:
   explicit Scanner(std::string_view text) : m_text(text) {}
 
-  std::optional<TextFault> Run()
+  MarkupFaults Run()
   {
     try {
       while (m_at < m_text.size()) {
@@ -84,9 +67,9 @@ class Scanner {
           Text();
       }
     } catch (TextFault& fault) {
-      return std::move(fault);
+      m_found.fault = std::move(fault);
     }
-    return std::nullopt;
+    return std::move(m_found);
   }
 
  private:
@@ -94,17 +77,31 @@ class Scanner {
 
   bool At(std::string_view what) const { return m_text.substr(m_at, what.size()) == what; }
   char Here() const { return m_at < m_text.size() ? m_text[m_at] : '\0'; }
-  void SkipSpace()
-  {
-    while (m_at < m_text.size() && IsSpace(m_text[m_at]))
-      ++m_at;
-  }
+  void SkipSpace() { m_at = SkipWhile(m_at, kSpaceByte); }
   std::string_view Name()
   {
     const std::size_t start = m_at;
-    while (m_at < m_text.size() && IsNameChar(m_text[m_at]))
-      ++m_at;
+    m_at = SkipWhile(m_at, kNameByte);
     return m_text.substr(start, m_at - start);
+  }
+  // The first offset from `at` on whose byte is not of the class `byteClass`, or the end. With the
+  // offset in a local, the loop keeps it in a register.
+  std::size_t SkipWhile(std::size_t at, unsigned char byteClass) const
+  {
+    const std::size_t size = m_text.size();
+    const char* text = m_text.data();
+    while (at < size && (kByteClasses[static_cast<unsigned char>(text[at])] & byteClass))
+      ++at;
+    return at;
+  }
+  // The first offset from `at` on whose byte is of the class `byteClass`, or the end.
+  std::size_t SkipUntil(std::size_t at, unsigned char byteClass) const
+  {
+    const std::size_t size = m_text.size();
+    const char* text = m_text.data();
+    while (at < size && !(kByteClasses[static_cast<unsigned char>(text[at])] & byteClass))
+      ++at;
+    return at;
   }
   // Moves past the next `end`, or fails with `unterminated` at `start`.
   void SkipPast(std::string_view end, std::size_t start, const char* unterminated)
@@ -125,6 +122,9 @@ class Scanner {
       return;
     }
     while (m_at < m_text.size() && m_text[m_at] != '<') {
+      m_at = SkipUntil(m_at, kTextStop);
+      if (m_at == m_text.size() || m_text[m_at] == '<')
+        break;
       if (m_text[m_at] == '&')
         Reference();
       else if (m_text[m_at] == ']' && At("]]>"))
@@ -137,7 +137,15 @@ class Scanner {
   void Markup()
   {
     const std::size_t start = m_at;
-    if (At("<!--")) {
+    // Start and end tags, the bulk of the markup, are told by their second character.
+    const char second = m_at + 1 < m_text.size() ? m_text[m_at + 1] : '\0';
+    if (second == '/') {
+      EndTag();
+    } else if (second == '?') {
+      Instruction();
+    } else if (second != '!') {
+      StartTag();
+    } else if (At("<!--")) {
       // A comment ends at its first "--", which must be followed by ">".
       const std::size_t dashes = m_text.find("--", m_at + 4);
       if (dashes == std::string_view::npos)
@@ -151,14 +159,8 @@ class Scanner {
       SkipPast("]]>", start, "unterminated CDATA section");
     } else if (At("<!DOCTYPE")) {
       Doctype();
-    } else if (At("<?")) {
-      Instruction();
-    } else if (At("</")) {
-      EndTag();
-    } else if (At("<!")) {
-      Fail(start, "unknown markup declaration");
     } else {
-      StartTag();
+      Fail(start, "unknown markup declaration");
     }
   }
 
@@ -237,6 +239,8 @@ class Scanner {
     ++m_at;
     if (Name().empty())
       Fail(start, "malformed start tag");
+    m_seenNames = 0;
+    m_names.clear();
     for (;;) {
       const std::size_t beforeSpace = m_at;
       SkipSpace();
@@ -252,15 +256,37 @@ class Scanner {
       }
       if (m_at == beforeSpace)
         Fail(m_at, m_at < m_text.size() ? "malformed start tag" : "unterminated start tag");
-      Attribute();
+      const std::string_view name = Attribute();
+      if (m_found.repeatedAttribute == std::string_view::npos && Repeats(name))
+        m_found.repeatedAttribute = start + 1;
     }
   }
 
-  // name = "value": the value holds no "<", and each "&" begins a reference.
-  void Attribute()
+  // Whether the element's attributes so far hold `name`. Comparing every pair would cost more
+  // than the scan itself on property elements with their fifteen attributes: a signature of each
+  // name (its length and two characters) clears the names that differ there from all before, and
+  // only the others are compared in full.
+  bool Repeats(std::string_view name)
+  {
+    const auto first = static_cast<unsigned char>(name.front());
+    const auto last = static_cast<unsigned char>(name.back());
+    const std::uint64_t bit = std::uint64_t{1} << ((name.size() * 7 + first + last * 3) & 63);
+    const bool maybe = (m_seenNames & bit) != 0;
+    m_seenNames |= bit;
+    if (maybe)
+      for (std::string_view before : m_names)
+        if (before == name)
+          return true;
+    m_names.push_back(name);
+    return false;
+  }
+
+  // name = "value": the value holds no "<", and each "&" begins a reference. Returns the name.
+  std::string_view Attribute()
   {
     const std::size_t start = m_at;
-    if (Name().empty())
+    const std::string_view name = Name();
+    if (name.empty())
       Fail(start, "malformed attribute");
     SkipSpace();
     if (Here() != '=')
@@ -271,6 +297,10 @@ class Scanner {
     if (quote != '"' && quote != '\'')
       Fail(m_at, "an attribute value without quotes");
     for (++m_at; m_at < m_text.size() && m_text[m_at] != quote;) {
+      // Past the bulk of the value at once.
+      m_at = SkipUntil(m_at, kValueStop);
+      if (m_at == m_text.size() || m_text[m_at] == quote)
+        break;
       if (m_text[m_at] == '<')
         Fail(m_at, "a raw \"<\" in an attribute value; write it as \"&lt;\"");
       if (m_text[m_at] == '&')
@@ -281,6 +311,7 @@ class Scanner {
     if (m_at == m_text.size())
       Fail(start, "unterminated attribute value");
     ++m_at;
+    return name;
   }
 
   void EndTag()
@@ -346,15 +377,24 @@ class Scanner {
   std::size_t m_at = 0;
   std::size_t m_depth = 0;
   bool m_rootClosed = false;
+  MarkupFaults m_found;
+  std::uint64_t m_seenNames = 0;          // signatures of the current element's attribute names
+  std::vector<std::string_view> m_names;  // and the names themselves
 };
 
 }  // namespace
 
-std::optional<TextFault> FirstWellFormednessFault(std::string_view text)
+MarkupFaults ScanMarkup(std::string_view text)
 {
-  std::optional<TextFault> markup = Scanner(text).Run();
-  // The characters are checked up to the markup's fault; the earlier of the two is reported, and
-  // at the same place the control character rather than the markup that it breaks.
-  std::optional<TextFault> character = FirstForbiddenCharacter(markup ? text.substr(0, markup->offset + 1) : text);
-  return character ? character : markup;
+  return Scanner(text).Run();
+}
+
+std::optional<TextFault> FirstWellFormednessFault(const TextCharacters& characters, MarkupFaults markup)
+{
+  // The earlier of the two is reported, and at the same place the control character rather than
+  // the markup that it breaks; a character counts only when it ends by the markup's fault.
+  const std::optional<TextFault>& character = characters.forbidden;
+  if (character && (!markup.fault || character->offset + characters.forbiddenLength <= markup.fault->offset + 1))
+    return character;
+  return std::move(markup.fault);
 }

@@ -46,6 +46,20 @@ bool IsUtf8Continuation(char byte)
   return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
 }
 
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
+{
+  const auto lead = static_cast<unsigned char>(text[at]);
+  const std::size_t length = Utf8LengthOfLead(lead);
+  if (length == 0 || at + length > text.size())
+    return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if (!IsUtf8Continuation(text[at + k]))
+      return 0;
+  if (length > 2 && !SecondByteFits(lead, static_cast<unsigned char>(text[at + 1])))
+    return 0;
+  return length;
+}
+
 std::size_t FirstInvalidUtf8(std::string_view text)
 {
   std::size_t i = 0;
@@ -55,14 +69,8 @@ std::size_t FirstInvalidUtf8(std::string_view text)
       i += 8;
       continue;
     }
-    const auto lead = static_cast<unsigned char>(text[i]);
-    const std::size_t length = Utf8LengthOfLead(lead);
-    if (length == 0 || i + length > text.size())
-      return i;
-    for (std::size_t k = 1; k < length; ++k)
-      if (!IsUtf8Continuation(text[i + k]))
-        return i;
-    if (length > 2 && !SecondByteFits(lead, static_cast<unsigned char>(text[i + 1])))
+    const std::size_t length = Utf8SequenceLength(text, i);
+    if (length == 0)
       return i;
     i += length;
   }

@@ -139,6 +139,10 @@ TEST(Document, OpensAsItsOwnBytesOrIsRefusedAtItsPlace)
       {"<R>&#12</R>", "1:4"},
       {"<R a='1'b='2'/>", "1:9"},
       {"<R/>&amp;", "1:5"},
+      // An attribute given twice is reported only when nothing else is wrong.
+      {"<R a='1' a='2'>\n&x;</R>", "2:1"},
+      {"<R a='1' a='2'>\n<x></R>", "2:6"},
+      {"<R a='1'><x b='1' c='2' b='3'/></R>", "1:11"},
   };
   for (const auto& [text, where] : rows) {
     std::string error;
@@ -150,6 +154,35 @@ TEST(Document, OpensAsItsOwnBytesOrIsRefusedAtItsPlace)
       EXPECT_EQ(QODOM_SerializeDoc(QODOM_GetDocument(root)), text);
     QODOM_CloseDoc(root);
   }
+}
+
+// The characters are read eight bytes at a time: a fault is found at its place wherever it
+// stands in a step, and so is the line break before it. A non-character where the markup breaks
+// gives way to the markup's fault.
+TEST(Document, CharacterFaultsAreFoundAcrossTheEightByteSteps)
+{
+  const struct {
+    const char* bom;
+    const char* bytes;
+    bool nextLine;
+    const char* reason;
+  } rows[] = {
+      {"", "\x01", false, "the control character U+0001 is not allowed in XML"},
+      {"", "\xEF\xBF\xBF", false, "the non-character U+FFFE or U+FFFF is not allowed in XML"},
+      {"\xEF\xBB\xBF", "\xE2\x82", false, "the file is not valid UTF-8 text"},
+      {"", "\r\n\x1F", true, "the control character U+001F is not allowed in XML"},
+  };
+  std::string error;
+  for (const auto& row : rows) {
+    for (int k = 0; k <= 16; ++k) {
+      const std::string text = std::string(row.bom) + "<R>\n\xC3\xA9" + std::string(k, 'a') + row.bytes + "</R>";
+      EXPECT_EQ(QODOM_ParseDoc(text, "/x/f.xml", error), 0u);
+      const std::string where = row.nextLine ? "3:1" : "2:" + std::to_string(k + 3);
+      EXPECT_EQ(error, "/x/f.xml:" + where + ": " + row.reason) << k;
+    }
+  }
+  EXPECT_EQ(QODOM_ParseDoc("<R/>\xEF\xBF\xBF", "/x/f.xml", error), 0u);
+  EXPECT_EQ(error, "/x/f.xml:1:5: text after the root element");
 }
 
 // Wide texts are converted as a whole; a broken unit is refused at its place.
