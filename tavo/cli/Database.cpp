@@ -1,5 +1,7 @@
 #include "tavo/cli/Database.h"
 
+#include "tavo/material/ObjectReading.h"
+
 #include <cstdlib>
 #include <iostream>
 #include <vector>
@@ -10,6 +12,13 @@ void Override(const char* variable, const std::string& path)
 {
   if (!path.empty())
     setenv(variable, path.c_str(), 1);
+}
+
+CTavoHandler* KeepUntilTheEnd(std::unique_ptr<CTavoHandler> handler)
+{
+  static std::vector<std::unique_ptr<CTavoHandler>> kept;
+  kept.push_back(std::move(handler));
+  return kept.back().get();
 }
 
 }  // namespace
@@ -34,7 +43,16 @@ CTavoHandler* OpenDatabase(const CliOptions& options)
   }
   if (!opened)
     return nullptr;
-  static std::vector<std::unique_ptr<CTavoHandler>> kept;
-  kept.push_back(std::move(handler));
-  return kept.back().get();
+  return KeepUntilTheEnd(std::move(handler));
+}
+
+CTavoHandler* OpenDatabaseForObject(const CliOptions& options, const std::vector<std::string>& names)
+{
+  if (!options.trestle64) {
+    Override("TAVO_STANDARD_FILE", options.standardFile);
+    Override("TAVO_USER_FILE", options.userFile);
+    if (auto handler = OpenForOneObject(names[0], names[1], names[2], names[3]))
+      return KeepUntilTheEnd(std::move(handler));
+  }
+  return OpenDatabase(options);
 }

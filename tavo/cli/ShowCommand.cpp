@@ -117,7 +117,7 @@ void AddShowCommand(CLI::App& app, const CliOptions& options, int& status)
   command->add_flag("--json", *json, "Print the object as JSON");
   command->add_flag("--strict", *strict, "Exit 1 when a formula of the object reported any warning");
   command->callback([&options, &status, names, json, strict] {
-    const auto handler = OpenDatabase(options);
+    const auto handler = OpenDatabaseForObject(options, *names);
     if (!handler) {
       status = kExitFileError;
       return;

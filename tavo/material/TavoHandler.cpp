@@ -55,6 +55,13 @@ CTavoHandler::CTavoHandler(const std::string& logPath)
   WriteStartupLog(logPath, "CTavoHandler():117");
 }
 
+CTavoHandler::CTavoHandler(QODOM_ELEMENT standardFile, QODOM_ELEMENT userFile)
+{
+  UseStoredAngleUnit();
+  m_files[kStandard] = standardFile;
+  m_files[kUser] = userFile;
+}
+
 CTavoHandler::~CTavoHandler()
 {
   CloseFile(kStandard);

@@ -15,6 +15,9 @@ class CTavoHandler {
   // Writes three lines to the start-up log at `logPath` around opening both files; "" writes none.
   explicit CTavoHandler(const std::string& logPath);
   CTavoHandler();
+  // Takes over two files already open (the user file may be 0), which it closes when it goes;
+  // writes no log.
+  CTavoHandler(QODOM_ELEMENT standardFile, QODOM_ELEMENT userFile);
   ~CTavoHandler();
   CTavoHandler(const CTavoHandler&) = delete;
   CTavoHandler& operator=(const CTavoHandler&) = delete;

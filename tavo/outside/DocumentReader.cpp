@@ -238,3 +238,11 @@ std::optional<std::string> ParsedTextOf(std::string_view bytes)
     return std::nullopt;
   return std::string(prepared.text);
 }
+
+bool ReadsAsItStands(std::string_view bytes)
+{
+  if (DetectWideForm(bytes).encoding || bytes.substr(0, kUtf8Bom.size()) == kUtf8Bom)
+    return false;
+  const std::string declared = DeclaredEncoding(bytes).encoding;
+  return declared.empty() || declared == "utf-8" || declared == "us-ascii";
+}

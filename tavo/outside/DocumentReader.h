@@ -22,3 +22,6 @@ std::unique_ptr<Document> ParseDocumentBuffer(char* buffer, std::size_t size, co
 // The text that the parser reads for these bytes: without a byte-order mark, converted to UTF-8
 // when they are UTF-16, UTF-32 or in a Latin code page. Nullopt for bytes that do not read.
 std::optional<std::string> ParsedTextOf(std::string_view bytes);
+// Whether the parser reads the bytes as they stand: no byte-order mark, no wide form and no
+// declared encoding but UTF-8 or ASCII. (Whether they are valid UTF-8 is a question of its own.)
+bool ReadsAsItStands(std::string_view bytes);
