@@ -8,6 +8,7 @@
 #include "tavo/outside/DocumentSave.h"
 #include "tavo/outside/DocumentStore.h"
 #include "tavo/outside/DocumentWriter.h"
+#include "tavo/outside/ReducedReading.h"
 #include "tests/support/ExploreDatabase.h"
 
 #include <cstddef>
@@ -66,9 +67,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ofstream(InputPath(), std::ios::binary | std::ios::trunc)
       .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
   CTavoHandler handler("/dev/null");
+  // The reduced reading of `tavo show` may only accept what the full reading opens.
+  const bool reduced =
+      ReduceDocumentText(std::string_view(reinterpret_cast<const char*>(data), size), "Name",
+                         [](std::size_t, std::string_view, std::string_view) { return KeepElement::kWithChildren; })
+          .has_value();
   if (!handler.StandardFile()) {
-    if (handler.StandardOpenError().empty())
-      std::abort();  // a file that does not open must say why
+    if (handler.StandardOpenError().empty() || reduced)
+      std::abort();  // a file that does not open must say why, and must not read reduced
     return 0;
   }
   ExploreDatabase(handler);
