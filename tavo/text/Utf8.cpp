@@ -5,14 +5,6 @@
 
 namespace {
 
-// True when none of the eight bytes at `bytes` has its high bit set.
-bool IsAsciiWord(const char* bytes)
-{
-  std::uint64_t word;
-  std::memcpy(&word, bytes, sizeof word);
-  return (word & 0x8080808080808080u) == 0;
-}
-
 // The second byte of a sequence narrows what its lead allows: no overlong three- and four-byte
 // forms, no surrogates (ED A0..BF), nothing beyond U+10FFFF (F4 90..BF).
 bool SecondByteFits(unsigned char lead, unsigned char second)
@@ -58,26 +50,4 @@ std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
   if (length > 2 && !SecondByteFits(lead, static_cast<unsigned char>(text[at + 1])))
     return 0;
   return length;
-}
-
-std::size_t FirstInvalidUtf8(std::string_view text)
-{
-  std::size_t i = 0;
-  while (i < text.size()) {
-    // Plain ASCII, the bulk of every file, is passed eight bytes at a time.
-    if (i + 8 <= text.size() && IsAsciiWord(text.data() + i)) {
-      i += 8;
-      continue;
-    }
-    const std::size_t length = Utf8SequenceLength(text, i);
-    if (length == 0)
-      return i;
-    i += length;
-  }
-  return std::string_view::npos;
-}
-
-bool IsValidUtf8(std::string_view text)
-{
-  return FirstInvalidUtf8(text) == std::string_view::npos;
 }

@@ -14,9 +14,3 @@ bool IsUtf8Continuation(char byte);
 
 // The length of the valid sequence that starts at `at`, 0 when the bytes there break UTF-8.
 std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
-
-// The offset of the first byte that breaks UTF-8 (a stray or missing continuation byte, an
-// overlong form, a surrogate, a code point beyond U+10FFFF), npos when the text is valid.
-std::size_t FirstInvalidUtf8(std::string_view text);
-// True when the text is valid UTF-8.
-bool IsValidUtf8(std::string_view text);

@@ -1,4 +1,6 @@
-#include "tavo/text/Utf8.h"
+// The one pass over a file's characters: its UTF-8 check against a byte-by-byte reference.
+
+#include "tavo/outside/TextCharacters.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +10,12 @@ namespace {
 
 constexpr std::size_t kValid = std::string_view::npos;
 
-// Byte by byte, through the code point: what the validator's eight-byte steps must agree with.
+std::size_t FirstInvalidUtf8(std::string_view text)
+{
+  return ScanTextCharacters(text).invalidUtf8;
+}
+
+// Byte by byte, through the code point: what the scan's eight-byte steps must agree with.
 std::size_t ReferenceFirstInvalid(std::string_view text)
 {
   const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
@@ -33,7 +40,7 @@ std::size_t ReferenceFirstInvalid(std::string_view text)
 
 // Each sequence stands at every offset of two eight-byte steps, with and without text after it,
 // alone and before every other sequence.
-TEST(Utf8, ValidatorAgreesWithTheReferenceAcrossItsEightByteSteps)
+TEST(TextCharacters, Utf8CheckAgreesWithTheReferenceAcrossItsEightByteSteps)
 {
   const struct {
     const char* bytes;
