@@ -1,6 +1,5 @@
 // The cell store of the base grid and of its extension: class replacement, the record map of check boxes, row count,
 // colours, commits and the focus rules.
-#include <QLayout>
 
 #include "GridTestSupport.h"
 #include "tavo/grid/GridCell.h"
@@ -143,30 +142,6 @@ TEST_F(QORGrid, LeavingForAnotherControlDropsTheFocusCellAndHighlight)
   EXPECT_FALSE(grid->GetFocusCell().IsValid());
   EXPECT_EQ(grid->GetHighlightedRow(), -1);
   EXPECT_EQ(grid->GetItemBkColour(2, 0), CQORGridCtrl::kWhite);
-}
-
-TEST_F(QORGrid, TabMovesBetweenTwoGrids)
-{
-  auto* second = new CRecordingGrid(dialog.get());
-  second->setObjectName("gridSecond");
-  second->SetupGrid(3, 2, 1, 0);
-  second->SetColumnWeight(0, 1);
-  second->SetColumnWeight(1, 1);
-  dialog->layout()->addWidget(second);
-  QWidget::setTabOrder(grid, second);
-  second->show();
-  FocusCell(3, 4);
-  Walk({{Qt::Key_Tab, CCellID(), false, "gridSecond"}});
-  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0));
-  Walk({{Qt::ShiftModifier | Qt::Key_Tab, {3, 4}, false, "gridProperties"}});
-  EXPECT_FALSE(second->GetFocusCell().IsValid());
-  after->setFocus(Qt::OtherFocusReason);
-  second->SetEnteredBackwards(true);  // as a grid announces a Shift+Tab entry
-  second->setFocus(Qt::OtherFocusReason);
-  EXPECT_EQ(second->GetFocusCell(), CCellID(2, 1));
-  after->setFocus(Qt::OtherFocusReason);
-  second->setFocus(Qt::OtherFocusReason);
-  EXPECT_EQ(second->GetFocusCell(), CCellID(1, 0)) << "the announcement holds once";
 }
 
 }  // namespace
