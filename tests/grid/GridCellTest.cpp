@@ -1,5 +1,5 @@
 // The cell store of the base grid and of its extension: class replacement, the record map of check boxes, row count,
-// colours, commits and the focus rules.
+// commits and the focus rules.
 
 #include "GridTestSupport.h"
 #include "tavo/grid/GridCell.h"
@@ -86,28 +86,6 @@ TEST(QORGridRows, SetRowCountAddsInitialisesRemovesAndRefits)
   grid.SetRowCount(3);
   EXPECT_EQ(grid.initRows, (std::vector<int>{1, 2, 3, 4, 1, 2}));
   EXPECT_EQ(grid.GetItemText(2, 0), "") << "new rows start empty";
-}
-
-TEST(QORGridColours, ReadOnlyAndHighlightColours)
-{
-  CQORGridCtrl grid;
-  grid.SetupGrid(4, 3, 1, 0);
-  grid.SetCellType(1, 1, 3);
-  grid.SetCellType(2, 1, 3);
-  grid.SetCellReadOnly(1, 2, true);
-  const auto colours = [&](int row) {
-    return std::vector<GridColour>{grid.GetItemBkColour(row, 0), grid.GetItemBkColour(row, 1),
-                                   grid.GetItemBkColour(row, 2)};
-  };
-  constexpr GridColour kWhite = GridRgb(255, 255, 255), kGrey = GridRgb(224, 224, 224);
-  constexpr GridColour kBlue = GridRgb(128, 192, 255), kGreyBlue = GridRgb(120, 160, 200);
-  grid.HighlightRow(1);
-  EXPECT_EQ(colours(1), (std::vector<GridColour>{kBlue, kGreyBlue, kGreyBlue})) << "a box counts as read-only";
-  EXPECT_EQ(grid.GetItemBkColour(0, 0), kDefaultColour) << "the header is never coloured";
-  grid.HighlightRow(2);
-  EXPECT_EQ(colours(1), (std::vector<GridColour>{kWhite, kGrey, kGrey}));
-  grid.HighlightRow(-1);
-  EXPECT_EQ(colours(2), (std::vector<GridColour>{kWhite, kGrey, kWhite}));
 }
 
 TEST(QORGridCommit, ANestedCommitDoesNothing)

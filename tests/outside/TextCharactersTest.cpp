@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::size_t kValid = std::string_view::npos;
 
-std::size_t FirstInvalidUtf8(std::string_view text)
-{
-  return ScanTextCharacters(text).invalidUtf8;
-}
-
 // Byte by byte, through the code point: what the scan's eight-byte steps must agree with.
 std::size_t ReferenceFirstInvalid(std::string_view text)
 {
@@ -72,10 +67,11 @@ TEST(TextCharacters, Utf8CheckAgreesWithTheReferenceAcrossItsEightByteSteps)
     for (std::size_t offset = 0; offset <= 16; ++offset) {
       for (const std::size_t tail : {0, 9}) {
         const std::string text = std::string(offset, 'a') + row.bytes + std::string(tail, 'b');
-        EXPECT_EQ(FirstInvalidUtf8(text), row.valid ? kValid : offset) << offset << " " << row.bytes;
+        EXPECT_EQ(ScanTextCharacters(text).invalidUtf8, row.valid ? kValid : offset) << offset << " " << row.bytes;
         for (const auto& other : rows) {
           const std::string pair = text + other.bytes;
-          ASSERT_EQ(FirstInvalidUtf8(pair), ReferenceFirstInvalid(pair)) << offset << " " << row.bytes << other.bytes;
+          ASSERT_EQ(ScanTextCharacters(pair).invalidUtf8, ReferenceFirstInvalid(pair))
+              << offset << " " << row.bytes << other.bytes;
         }
       }
     }
