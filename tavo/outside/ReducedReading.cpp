@@ -9,9 +9,12 @@
 #include "tavo/outside/MarkupScanner.h"
 #include "tavo/outside/TextCharacters.h"
 
+#include <csignal>
+#include <cstdint>
 #include <vector>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -99,8 +102,8 @@ class Reducer {
 
 // Maps a regular file for reading; unmaps when it goes. Mapped rather than read: a read costs
 // the faults and the zeroing of a fresh buffer as large as the file, more than the scan. Our own
-// saves replace a file by renaming, which leaves a mapping intact; only a writer that cuts the
-// very file short in place while it is scanned would end the process.
+// saves replace a file by renaming, which leaves a mapping intact; a writer that cuts the very
+// file short in place while it is scanned is met by CutShortGivesWay.
 class MappedFile {
  public:
   explicit MappedFile(const std::string& path)
@@ -137,6 +140,40 @@ class MappedFile {
   std::size_t m_size = 0;
 };
 
+// While it lives, a page of a mapping that faults because its file was cut short is replaced by a
+// page of zeros, so the scan runs to its end, and the reading is told to give way to the whole one.
+class CutShortGivesWay {
+ public:
+  CutShortGivesWay()
+  {
+    s_pageSize = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    s_cutShort = 0;
+    struct sigaction action {};
+    action.sa_sigaction = &OnBusError;
+    action.sa_flags = SA_SIGINFO;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, &m_before);
+  }
+  ~CutShortGivesWay() { ::sigaction(SIGBUS, &m_before, nullptr); }
+  CutShortGivesWay(const CutShortGivesWay&) = delete;
+  CutShortGivesWay& operator=(const CutShortGivesWay&) = delete;
+
+  bool CutShort() const { return s_cutShort != 0; }
+
+ private:
+  static void OnBusError(int, siginfo_t* info, void*)
+  {
+    void* page = reinterpret_cast<void*>(reinterpret_cast<std::uintptr_t>(info->si_addr) & ~(s_pageSize - 1));
+    if (::mmap(page, s_pageSize, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0) == MAP_FAILED)
+      ::_exit(3);
+    s_cutShort = 1;
+  }
+
+  static inline std::uintptr_t s_pageSize = 4096;
+  static inline volatile std::sig_atomic_t s_cutShort = 0;
+  struct sigaction m_before {};
+};
+
 }  // namespace
 
 std::optional<std::string> ReduceDocumentText(std::string_view bytes, const char* attribute, const DecideKeep& decide)
@@ -157,5 +194,9 @@ std::optional<std::string> ReduceDocumentFile(const std::string& path, const cha
 {
   const MappedFile file(path);
   const std::optional<std::string_view> bytes = file.Bytes();
-  return bytes ? ReduceDocumentText(*bytes, attribute, decide) : std::nullopt;
+  if (!bytes)
+    return std::nullopt;
+  const CutShortGivesWay guard;
+  std::optional<std::string> reduced = ReduceDocumentText(*bytes, attribute, decide);
+  return guard.CutShort() ? std::nullopt : std::move(reduced);
 }

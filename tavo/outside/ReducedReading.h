@@ -23,9 +23,9 @@ using DecideKeep = std::function<KeepElement(std::size_t depth, std::string_view
 // The text of the file at `path` reduced to the prolog, the root element and the elements that
 // `decide` keeps, as a text that parses to those elements with the attributes the whole file
 // gives them. Nullopt whenever the whole file would not be read exactly so: it cannot be opened,
-// needs a conversion, breaks any rule of the full reading, or holds anything this reading does
-// not follow (an instruction, doctype or CDATA inside the root element, a name the parser might
-// refuse); the caller then reads the whole file, which reports what is wrong.
+// is cut short while it is read, needs a conversion, breaks any rule of the full reading, or holds anything this
+// reading does not follow (an instruction, doctype or CDATA inside the root element, a name the parser might refuse);
+// the caller then reads the whole file, which reports what is wrong.
 std::optional<std::string> ReduceDocumentFile(const std::string& path, const char* attribute, const DecideKeep& decide);
 // The same for bytes in memory.
 std::optional<std::string> ReduceDocumentText(std::string_view bytes, const char* attribute, const DecideKeep& decide);

@@ -2,10 +2,13 @@
 
 #include "tavo/outside/QODOM.h"
 #include "tavo/outside/QODOMFile.h"
+#include "tavo/outside/ReducedReading.h"
 
 #include "tests/support/TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 namespace {
 
@@ -69,4 +72,25 @@ TEST(DocumentFile, SaveIntoAnImpossiblePlaceReportsAndKeepsNothingHalfWritten)
   EXPECT_EQ(ReadFile(blocker), "x");
   QODOM_CloseDoc(root);
   EXPECT_FALSE(QODOM_SaveDoc(QODOM_GetDocument(root)));  // a closed document is not saved
+}
+
+// A file cut short while its reduced reading scans the mapping gives way to the whole reading
+// instead of ending the process.
+TEST(DocumentFile, ReducedReadingOfAFileCutShortGivesWay)
+{
+  std::string text = "<Materialdatei>\n";
+  for (int i = 0; i < 4000; ++i)
+    text += "  <Kategorie Name=\"K" + std::to_string(i) + "\"/>\n";
+  text += "</Materialdatei>\n";
+  const TestFolder folder;
+  const std::string path = folder.Write("cut.xml", text);
+  bool cut = false;
+  const auto decide = [&](std::size_t, std::string_view, std::string_view) {
+    cut = cut || ::truncate(path.c_str(), 0) == 0;
+    return KeepElement::kNot;
+  };
+  EXPECT_FALSE(ReduceDocumentFile(path, "Name", decide));
+  ASSERT_TRUE(cut);
+  folder.Write("cut.xml", text);  // whole again, and left so: read reduced
+  EXPECT_TRUE(ReduceDocumentFile(path, "Name", decide));
 }
