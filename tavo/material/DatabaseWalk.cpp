@@ -25,10 +25,10 @@ void WalkListedDatabase(const CTavoHandler& handler, const ListedEntryVisitor& v
   WalkBelow(handler, names, visit);
 }
 
-std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT root, int depth)
+std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT element, int depth, int elementDepth)
 {
-  std::vector<QODOM_ELEMENT> elements{root};
-  for (int level = 0; level < depth; ++level) {
+  std::vector<QODOM_ELEMENT> elements{element};
+  for (int level = elementDepth; level < depth; ++level) {
     std::vector<QODOM_ELEMENT> children;
     for (QODOM_ELEMENT parent : elements)
       for (QODOM_ELEMENT child = QODOM_FindFirstChild(parent, kLevelElements[level]); child;
@@ -37,4 +37,12 @@ std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT root, int depth)
     elements = std::move(children);
   }
   return elements;
+}
+
+int LevelOfTag(const std::string& tag)
+{
+  for (int level = 0; level < kLevelCount; ++level)
+    if (tag == kLevelElements[level])
+      return level + 1;
+  return 0;
 }

@@ -16,6 +16,8 @@ using ListedEntryVisitor = std::function<bool(const std::vector<std::string>& na
 // Visits every entry of every list in list order, as ListLevel gives them.
 void WalkListedDatabase(const CTavoHandler& handler, const ListedEntryVisitor& visit);
 
-// Every element of the level `depth` (1 Kategorie ... 4 Objekt) in the file, in document order,
-// listed or not.
-std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT root, int depth);
+// Every element of the level `depth` (1 Kategorie ... 4 Objekt) below `element`, in document
+// order, listed or not; `element` stands at level `elementDepth` (0: the file's root).
+std::vector<QODOM_ELEMENT> LevelElements(QODOM_ELEMENT element, int depth, int elementDepth = 0);
+// The level (1 Kategorie ... 4 Objekt) that an element of this tag stands at; 0 for any other tag.
+int LevelOfTag(const std::string& tag);

@@ -1,5 +1,6 @@
 #include "tavo/material/ObjectView.h"
 
+#include "tavo/material/DatabaseWalk.h"
 #include "tavo/material/ObjectProperties.h"
 
 #include <algorithm>
@@ -47,33 +48,15 @@ PropertyOrigin OriginOf(QODOM_ELEMENT property, QODOM_ELEMENT userFile)
   PropertyOrigin origin;
   const QODOM_ELEMENT holder = QODOM_GetParentElement(property);
   origin.holder = QODOM_GetString(holder, kName);
-  const std::string tag = QODOM_GetTagName(holder);
-  for (int level = 0; level < kLevelCount; ++level)
-    if (tag == kLevelElements[level])
-      origin.level = level + 1;
+  origin.level = LevelOfTag(QODOM_GetTagName(holder));
   origin.inUserFile = userFile != 0 && QODOM_GetDocument(property) == QODOM_GetDocument(userFile);
   return origin;
 }
 
 int ObjectsBelow(QODOM_ELEMENT levelElement)
 {
-  int depth = 0;
-  const std::string tag = QODOM_GetTagName(levelElement);
-  for (int level = 0; level < kLevelCount; ++level)
-    if (tag == kLevelElements[level])
-      depth = level + 1;
-  if (depth == 0)
-    return 0;
-  std::vector<QODOM_ELEMENT> elements{levelElement};
-  for (int level = depth; level < kLevelCount; ++level) {
-    std::vector<QODOM_ELEMENT> children;
-    for (QODOM_ELEMENT parent : elements)
-      for (QODOM_ELEMENT child = QODOM_FindFirstChild(parent, kLevelElements[level]); child;
-           child = QODOM_FindNextChild(child, kLevelElements[level]))
-        children.push_back(child);
-    elements = std::move(children);
-  }
-  return static_cast<int>(elements.size());
+  const int depth = LevelOfTag(QODOM_GetTagName(levelElement));
+  return depth == 0 ? 0 : static_cast<int>(LevelElements(levelElement, kLevelCount, depth).size());
 }
 
 const char* LevelName(int level)
